@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds everything under AddressSanitizer and UndefinedBehaviorSanitizer and runs every test:
+# unit tests and the replay of each fuzz corpus.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan
