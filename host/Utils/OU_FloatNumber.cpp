@@ -17,11 +17,19 @@ bool FloatNumber::tolerantEqual(double a, double b) {
   return 1.0 - smaller / larger < RelativeTolerance;
 }
 
-std::ostream& operator<<(std::ostream& out, FloatNumber number) { return out << number.getValue(); }
+std::ostream& operator<<(std::ostream& out, FloatNumber number) {
+  return out << number.getValue();
+}
 
-FloatNumber fabs(FloatNumber number) { return std::fabs(number.getValue()); }
-FloatNumber floor(FloatNumber number) { return std::floor(number.getValue()); }
-FloatNumber round(FloatNumber number) { return std::round(number.getValue()); }
+FloatNumber fabs(FloatNumber number) {
+  return std::fabs(number.getValue());
+}
+FloatNumber floor(FloatNumber number) {
+  return std::floor(number.getValue());
+}
+FloatNumber round(FloatNumber number) {
+  return std::round(number.getValue());
+}
 
 FloatNumber modf(FloatNumber number, FloatNumber* integralPart) {
   double integral = 0.0;
@@ -30,6 +38,8 @@ FloatNumber modf(FloatNumber number, FloatNumber* integralPart) {
   return fraction;
 }
 
-bool isfinite(FloatNumber number) { return std::isfinite(number.getValue()); }
+bool isfinite(FloatNumber number) {
+  return std::isfinite(number.getValue());
+}
 
 }  // namespace Vesk

@@ -30,16 +30,36 @@ class FloatNumber {
   friend bool operator<=(FloatNumber a, FloatNumber b) { return a._value < b._value || a == b; }
   friend bool operator>=(FloatNumber a, FloatNumber b) { return b <= a; }
 
-  friend constexpr FloatNumber operator+(FloatNumber a, FloatNumber b) { return a._value + b._value; }
-  friend constexpr FloatNumber operator-(FloatNumber a, FloatNumber b) { return a._value - b._value; }
-  friend constexpr FloatNumber operator*(FloatNumber a, FloatNumber b) { return a._value * b._value; }
-  friend constexpr FloatNumber operator/(FloatNumber a, FloatNumber b) { return a._value / b._value; }
+  friend constexpr FloatNumber operator+(FloatNumber a, FloatNumber b) {
+    return a._value + b._value;
+  }
+  friend constexpr FloatNumber operator-(FloatNumber a, FloatNumber b) {
+    return a._value - b._value;
+  }
+  friend constexpr FloatNumber operator*(FloatNumber a, FloatNumber b) {
+    return a._value * b._value;
+  }
+  friend constexpr FloatNumber operator/(FloatNumber a, FloatNumber b) {
+    return a._value / b._value;
+  }
   constexpr FloatNumber operator-() const { return -_value; }
   constexpr FloatNumber operator+() const { return _value; }
-  constexpr FloatNumber& operator+=(FloatNumber other) { _value += other._value; return *this; }
-  constexpr FloatNumber& operator-=(FloatNumber other) { _value -= other._value; return *this; }
-  constexpr FloatNumber& operator*=(FloatNumber other) { _value *= other._value; return *this; }
-  constexpr FloatNumber& operator/=(FloatNumber other) { _value /= other._value; return *this; }
+  constexpr FloatNumber& operator+=(FloatNumber other) {
+    _value += other._value;
+    return *this;
+  }
+  constexpr FloatNumber& operator-=(FloatNumber other) {
+    _value -= other._value;
+    return *this;
+  }
+  constexpr FloatNumber& operator*=(FloatNumber other) {
+    _value *= other._value;
+    return *this;
+  }
+  constexpr FloatNumber& operator/=(FloatNumber other) {
+    _value /= other._value;
+    return *this;
+  }
 
   static bool tolerantEqual(double a, double b);
 

@@ -11,7 +11,8 @@ UUID UUID::generate() {
   UUID uuid;
   for (std::size_t i = 0; i < uuid.bytes.size(); i += 8) {
     const std::uint64_t random = engine();
-    for (std::size_t j = 0; j < 8; ++j) uuid.bytes[i + j] = static_cast<std::uint8_t>(random >> (8 * j));
+    for (std::size_t j = 0; j < 8; ++j)
+      uuid.bytes[i + j] = static_cast<std::uint8_t>(random >> (8 * j));
   }
   uuid.bytes[6] = static_cast<std::uint8_t>((uuid.bytes[6] & 0x0F) | 0x40);  // version 4
   uuid.bytes[8] = static_cast<std::uint8_t>((uuid.bytes[8] & 0x3F) | 0x80);  // RFC 4122 variant

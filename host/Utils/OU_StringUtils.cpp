@@ -86,8 +86,7 @@ std::string_view utf8SubStr(std::string_view text, std::size_t start, std::size_
   for (std::size_t skipped = 0; skipped < start && begin < text.size(); ++skipped)
     nextCodePoint(text, begin);
   std::size_t end = begin;
-  for (std::size_t taken = 0; taken < count && end < text.size(); ++taken)
-    nextCodePoint(text, end);
+  for (std::size_t taken = 0; taken < count && end < text.size(); ++taken) nextCodePoint(text, end);
   return text.substr(begin, end - begin);
 }
 

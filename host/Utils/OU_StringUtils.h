@@ -13,10 +13,10 @@
 namespace Vesk {
 
 // Full case mapping under `locale` ("straße" -> "STRASSE"; "i" -> "İ" under Turkish).
-[[nodiscard]] std::string utf8StringToUpperCase(std::string_view text,
-                                                const icu::Locale& locale = icu::Locale::getDefault());
-[[nodiscard]] std::string utf8StringToLowerCase(std::string_view text,
-                                                const icu::Locale& locale = icu::Locale::getDefault());
+[[nodiscard]] std::string utf8StringToUpperCase(
+    std::string_view text, const icu::Locale& locale = icu::Locale::getDefault());
+[[nodiscard]] std::string utf8StringToLowerCase(
+    std::string_view text, const icu::Locale& locale = icu::Locale::getDefault());
 
 // Three-way comparison by code point (byte order, for valid UTF-8); with `caseInsensitive`
 // each code point is simply case folded first ("Sum" == "SUM" == "sum"). Result <0, 0 or >0.
@@ -41,8 +41,8 @@ struct CaseInsensitiveLess {
 // Parses an integer as std::stoi does (leading white space, optional sign, digits of `base`;
 // base 0 detects "0x" and "0"), but answers none instead of throwing on no digits or on
 // overflow. `position`, when given, receives the number of bytes consumed.
-[[nodiscard]] boost::optional<int> strToInt(const std::string& text, std::size_t* position = nullptr,
-                                            int base = 10);
+[[nodiscard]] boost::optional<int> strToInt(const std::string& text,
+                                            std::size_t* position = nullptr, int base = 10);
 
 // 1 -> "I", 1994 -> "MCMXCIV", 4000 -> "MMMM"; 0 -> "". `form` 0 is the classic subtractive
 // form, the only one supported; other forms give the same text.

@@ -24,7 +24,8 @@ TEST(NumCast, ConvertsValuesThatFitTruncatingTowardZero) {
   EXPECT_EQ(numCast<int>(FloatNumber(7.99)), 7);
   EXPECT_EQ(numCast<std::uint8_t>(255), 255);
   EXPECT_EQ(numCast<std::int32_t>(2147483647.9), 2147483647);
-  EXPECT_EQ(numCast<std::int64_t>(-9223372036854775808.0), std::numeric_limits<std::int64_t>::min());
+  EXPECT_EQ(numCast<std::int64_t>(-9223372036854775808.0),
+            std::numeric_limits<std::int64_t>::min());
   EXPECT_EQ(numCast<std::uint32_t>(-0.5), 0u);
   EXPECT_EQ(numCast<FloatNumber>(3).getValue(), 3.0);
 }

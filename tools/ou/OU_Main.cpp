@@ -16,7 +16,8 @@ std::vector<Command>& mutableCommands() {
 }
 
 int printUsage(std::FILE* out) {
-  std::fprintf(out, "usage: ou [COMMAND ARGUMENTS...]\n\nWithout a command, ou tours examples.\n\n");
+  std::fprintf(out,
+               "usage: ou [COMMAND ARGUMENTS...]\n\nWithout a command, ou tours examples.\n\n");
   for (const auto& command : registeredCommands())
     std::fprintf(out, "  ou %s %s\n      %s\n", command.name, command.arguments, command.summary);
   return out == stdout ? 0 : 1;
@@ -31,7 +32,9 @@ CommandRegistrar::CommandRegistrar(const Command& command) {
                    [](const Command& a, const Command& b) { return a.order < b.order; });
 }
 
-const std::vector<Command>& registeredCommands() { return mutableCommands(); }
+const std::vector<Command>& registeredCommands() {
+  return mutableCommands();
+}
 
 void printTourHeading(const Command& command) {
   std::printf("\n== ou %s %s: %s ==\n", command.name, command.arguments, command.summary);
@@ -43,7 +46,8 @@ int main(int argc, char** argv) {
   using namespace Vesk::OfficeUtils::Tool;
   try {
     if (argc < 2) {
-      std::printf("libOfficeUtils tour: each section runs one ou subcommand on built-in examples.\n");
+      std::printf(
+          "libOfficeUtils tour: each section runs one ou subcommand on built-in examples.\n");
       for (const auto& command : registeredCommands()) {
         if (!command.tour) continue;
         printTourHeading(command);

@@ -1,0 +1,171 @@
+#include "host/Utils/OU_StringUtils.h"
+
+#include <algorithm>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <boost/optional/optional_io.hpp>
+#include <gtest/gtest.h>
+#include <unicode/uchar.h>
+
+namespace Vesk {
+namespace {
+
+TEST(StringUtils, CaseMappingFollowsTheLocale) {
+  EXPECT_EQ(utf8StringToUpperCase("Straße"), "STRASSE");
+  EXPECT_EQ(utf8StringToUpperCase("norm.s.dist"), "NORM.S.DIST");
+  EXPECT_EQ(utf8StringToLowerCase("ÄÖÜ ΣΑΣ"), "äöü σας");  // final sigma
+  EXPECT_EQ(utf8StringToUpperCase("i", icu::Locale("tr")), "İ");
+  EXPECT_EQ(utf8StringToLowerCase("I", icu::Locale("tr")), "ı");
+  EXPECT_EQ(utf8StringToUpperCase(""), "");
+  EXPECT_EQ(utf8StringToUpperCase("a\xFF"), "A\xEF\xBF\xBD");  // a bad byte becomes U+FFFD
+}
+
+TEST(StringUtils, CompareOrdersByCodePointAndFoldsCaseOnRequest) {
+  const struct {
+    std::string a;
+    std::string b;
+    int sensitive;
+    int insensitive;
+  } cases[] = {
+      {"SUM", "sum", -1, 0}, {"Sum", "SUMIF", 1, -1}, {"abc", "abd", -1, -1}, {"", "", 0, 0},
+      {"", "a", -1, -1},     {"ÄBC", "äbc", -1, 0},   {"z", "ä", -1, -1},  // U+007A before U+00E4
+      {"Ω", "ω", -1, 0},     {"[", "a", -1, -1},  // folding maps to lower case, so '[' (0x5B) sorts
+                                                  // before 'a'
+      {"_", "A", 1, -1},  // '_' (0x5F) after 'A' (0x41) but before 'a' (0x61)
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.a + " vs " + c.b);
+    EXPECT_EQ(utf8StringCompare(c.a, c.b, false), c.sensitive);
+    EXPECT_EQ(utf8StringCompare(c.a, c.b, true), c.insensitive);
+    EXPECT_EQ(utf8StringCompare(c.b, c.a, true), -c.insensitive);
+  }
+}
+
+// Independent check: compare the simple-case-folded code point sequences built with ICU's
+// UnicodeString, over random strings drawn from a mixed alphabet.
+TEST(StringUtils, CaseInsensitiveCompareAgreesWithFoldedCodePoints) {
+  const std::vector<std::string> alphabet = {"a", "A", "z", "Z", "_", "[", "0", "é", "É", "ß",
+                                             "ẞ", "σ", "Σ", "ς", "ж", "Ж", "€", "😀", "."};
+  std::mt19937 random(42);
+  auto makeString = [&] {
+    std::string text;
+    for (int n = std::uniform_int_distribution<int>(0, 5)(random); n > 0; --n)
+      text += alphabet[random() % alphabet.size()];
+    return text;
+  };
+  auto folded = [](const std::string& text) {
+    std::vector<UChar32> codePoints;
+    const icu::UnicodeString unicode = icu::UnicodeString::fromUTF8(text);
+    for (int32_t i = 0; i < unicode.length(); i = unicode.moveIndex32(i, 1))
+      codePoints.push_back(u_foldCase(unicode.char32At(i), U_FOLD_CASE_DEFAULT));
+    return codePoints;
+  };
+  for (int i = 0; i < 20000; ++i) {
+    const std::string a = makeString();
+    const std::string b = makeString();
+    const auto fa = folded(a);
+    const auto fb = folded(b);
+    const int expected = fa < fb ? -1 : (fb < fa ? 1 : 0);
+    ASSERT_EQ(utf8StringCompare(a, b, true), expected) << a << " vs " << b;
+    ASSERT_EQ(CaseInsensitiveLess()(a, b), expected < 0);
+  }
+}
+
+TEST(StringUtils, CodePointCountingAndSlicing) {
+  EXPECT_EQ(getUnicodeCharsCount(""), 0u);
+  EXPECT_EQ(getUnicodeCharsCount("abc"), 3u);
+  EXPECT_EQ(getUnicodeCharsCount("€1😀"), 3u);
+  EXPECT_EQ(getUnicodeCharsCount("a\xC3"), 2u);  // truncated sequence counts as one
+  EXPECT_EQ(utf8SubStr("€1😀x", 1, 2), "1😀");
+  EXPECT_EQ(utf8SubStr("€1😀x", 0, 1), "€");
+  EXPECT_EQ(utf8SubStr("abc", 2), "c");
+  EXPECT_EQ(utf8SubStr("abc", 5, 2), "");
+  EXPECT_EQ(utf8SubStr("abc", 0, 0), "");
+}
+
+TEST(StringUtils, StrToIntAnswersNoneInsteadOfThrowing) {
+  const struct {
+    std::string text;
+    int base;
+    boost::optional<int> value;
+    std::size_t position;
+  } cases[] = {
+      {"42", 10, 42, 2},
+      {"  -17xyz", 10, -17, 5},
+      {"+8", 10, 8, 2},
+      {"ff", 16, 255, 2},
+      {"0x1F", 0, 31, 4},
+      {"2147483647", 10, 2147483647, 10},
+      {"2147483648", 10, boost::none, 0},
+      {"-2147483649", 10, boost::none, 0},
+      {"", 10, boost::none, 0},
+      {"abc", 10, boost::none, 0},
+      {"12", 1, boost::none, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    std::size_t position = 0;
+    EXPECT_EQ(strToInt(c.text, &position, c.base), c.value);
+    if (c.value) {
+      EXPECT_EQ(position, c.position);
+    }
+  }
+}
+
+TEST(StringUtils, RomanNumerals) {
+  const std::pair<unsigned long, const char*> cases[] = {
+      {0, ""},           {1, "I"},         {4, "IV"},           {9, "IX"},
+      {14, "XIV"},       {40, "XL"},       {90, "XC"},          {400, "CD"},
+      {1994, "MCMXCIV"}, {2024, "MMXXIV"}, {3999, "MMMCMXCIX"}, {4000, "MMMM"},
+  };
+  for (const auto& [number, text] : cases) EXPECT_EQ(convertArabicToUpperRomanNumber(number), text);
+}
+
+// Reading the numerals back by the additive/subtractive rule gives the number again.
+TEST(StringUtils, RomanNumeralsReadBack) {
+  auto value = [](char c) {
+    switch (c) {
+      case 'I':
+        return 1;
+      case 'V':
+        return 5;
+      case 'X':
+        return 10;
+      case 'L':
+        return 50;
+      case 'C':
+        return 100;
+      case 'D':
+        return 500;
+      case 'M':
+        return 1000;
+    }
+    return 0;
+  };
+  for (unsigned long n = 1; n < 5000; ++n) {
+    const std::string text = convertArabicToUpperRomanNumber(n);
+    unsigned long total = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      const int v = value(text[i]);
+      if (i + 1 < text.size() && v < value(text[i + 1])) {
+        total -= v;
+      } else {
+        total += v;
+      }
+    }
+    ASSERT_EQ(total, n) << text;
+  }
+}
+
+TEST(StringUtils, AsciiSpaceIsLocaleFree) {
+  std::string spaces;
+  for (int c = 0; c < 256; ++c)
+    if (ASCII::isSpace(static_cast<char>(c))) spaces += static_cast<char>(c);
+  EXPECT_EQ(spaces, "\t\n\v\f\r ");
+}
+
+}  // namespace
+}  // namespace Vesk
