@@ -1,0 +1,118 @@
+#include "host/ResourceManager/OU_ResourceProvider.h"
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include <boost/optional/optional_io.hpp>
+#include <gtest/gtest.h>
+
+#include "host/ResourceManager/OU_MapResourceProvider.h"
+
+namespace Vesk::ResourceManager {
+namespace {
+
+const std::vector<std::string> AllKeys = {
+    Keys::LongDatePatternPath,
+    Keys::MediumDatePatternPath,
+    Keys::ShortDatePatternPath,
+    Keys::TimePatternPath,
+    Keys::AMPMNamesPath,
+    Keys::ShortDaysOfWeekNamesPath,
+    Keys::LongDaysOfWeekNamesPath,
+    Keys::ShortMonthNamesPath,
+    Keys::LongMonthNamesPath,
+    Keys::FirstLetterMonthNamesPath,
+    Keys::ShortQuarterNamesPath,
+    Keys::LongQuarterNamesPath,
+    Keys::ShortEraNamesPath,
+    Keys::LongEraNamesPath,
+    Keys::CurrencySymbolsListPath,
+    Keys::CurrencyCodesListPath,
+    Keys::DefaultCurrencySymbolBeforeAmountPath,
+    Keys::LanguageNamePath,
+    Keys::RegionNamePath,
+    std::string(Keys::DateTimeTokensSubpath) + Keys::MonthNumberRulesSubpath,
+    std::string(Keys::DateTimeTokensSubpath) + Keys::MonthNumberSeparatorRulesSubpath,
+    std::string(Keys::DateTimeTokensSubpath) + Keys::MonthStringRulesSubpath,
+    std::string(Keys::DateTimeTokensSubpath) + Keys::MonthStringSeparatorRulesSubpath,
+    std::string(Keys::DateTimeTokensSubpath) + Keys::TimeSeparatorRulesSubpath,
+};
+
+TEST(ResourceProvider, EmptyProviderHoldsNothingAndIsOneObject) {
+  const ResourceProvider& empty = ResourceProviderImpl::getEmptyResourceProvider();
+  EXPECT_EQ(&empty, &ResourceProviderImpl::getEmptyResourceProvider());
+  for (const std::string& key : AllKeys) {
+    SCOPED_TRACE(key);
+    EXPECT_EQ(empty.getResourceString(key), boost::none);
+    EXPECT_FALSE(empty.getResourceStringArray(key).has_value());
+    EXPECT_EQ(empty.getResourceBoolean(key), boost::none);
+    EXPECT_EQ(empty.safeGetResourceString(key), "");
+    EXPECT_TRUE(empty.safeGetResourceStringArray(key).empty());
+    EXPECT_FALSE(empty.safeGetResourceBoolean(key));
+  }
+}
+
+TEST(ResourceProvider, SafeGettersGiveTheValueOrTheEmptyOneOfTheirKind) {
+  const MapResourceProvider provider = {
+      {"text", "abc"}, {"list", {"a", "b"}}, {"yes", true}, {"no", false}, {"blank", ""}};
+  const ResourceProvider& base = provider;
+  EXPECT_EQ(base.safeGetResourceString("text"), "abc");
+  EXPECT_EQ(base.safeGetResourceStringArray("list"), (std::vector<std::string>{"a", "b"}));
+  EXPECT_TRUE(base.safeGetResourceBoolean("yes"));
+  EXPECT_FALSE(base.safeGetResourceBoolean("no"));
+  EXPECT_EQ(base.safeGetResourceString("blank"), "");
+  // Missing keys, and keys that hold a value of another kind.
+  for (const std::string key : {"missing", "text", "list", "yes"}) {
+    SCOPED_TRACE(key);
+    if (key != "text") {
+      EXPECT_EQ(base.safeGetResourceString(key), "");
+    }
+    if (key != "list") {
+      EXPECT_TRUE(base.safeGetResourceStringArray(key).empty());
+    }
+    if (key != "yes") {
+      EXPECT_FALSE(base.safeGetResourceBoolean(key));
+    }
+  }
+}
+
+TEST(ResourceProviderKeys, AreDistinctAndShareTheLocaleFile) {
+  EXPECT_EQ(std::set<std::string>(AllKeys.begin(), AllKeys.end()).size(), AllKeys.size());
+  for (std::size_t i = 0; i < 19; ++i) {  // every key but the grammar's
+    SCOPED_TRACE(AllKeys[i]);
+    EXPECT_EQ(AllKeys[i].rfind("LocaleResources/LocaleResources:", 0), 0u);
+    EXPECT_EQ(AllKeys[i].find(' '), std::string::npos);
+  }
+  EXPECT_EQ(std::string(Keys::LongMonthNamesPath),
+            "LocaleResources/LocaleResources:Names/LongMonthNames");
+}
+
+// The grammar reader asks for a token N of the "DateTimeTokens" group under the key
+// "AutodetectRules/AutodetectRules:" + "AutodetectRules/" + "DateTimeTokens" + "/" + N +
+// "/Rules"; each date-time rule key must be exactly such a key.
+TEST(ResourceProviderKeys, DateTimeRuleKeysAreRuleKeysOfDateTimeTokens) {
+  const std::string groupPath =
+      std::string("AutodetectRules/AutodetectRules:") + "AutodetectRules/" + "DateTimeTokens";
+  const struct {
+    const char* subpath;
+    std::string token;
+  } cases[] = {
+      {Keys::MonthNumberRulesSubpath, "MonthNumber"},
+      {Keys::MonthNumberSeparatorRulesSubpath, "MonthNumberSeparator"},
+      {Keys::MonthStringRulesSubpath, "MonthString"},
+      {Keys::MonthStringSeparatorRulesSubpath, "MonthStringSeparator"},
+      {Keys::TimeSeparatorRulesSubpath, "TimeSeparator"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.token);
+    EXPECT_EQ(std::string(Keys::DateTimeTokensSubpath) + c.subpath,
+              groupPath + "/" + c.token + "/" + "Rules");
+  }
+  // The time separators are also read from the provider under the token's own rule key.
+  EXPECT_EQ(std::string(Keys::DateTimeTokensSubpath) + "TimeSeparator/Rules",
+            std::string(Keys::DateTimeTokensSubpath) + Keys::TimeSeparatorRulesSubpath);
+}
+
+}  // namespace
+}  // namespace Vesk::ResourceManager
