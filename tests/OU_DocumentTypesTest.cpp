@@ -1,0 +1,102 @@
+#include "OfficeUtils/OU_DocumentTypes.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace Vesk::OfficeUtils {
+namespace {
+
+std::string dump(const boost::optional<DocumentTypeFormat>& typeFormat) {
+  if (!typeFormat) return "none";
+  return std::to_string(static_cast<int>(typeFormat->type)) + "," +
+         std::to_string(static_cast<int>(typeFormat->format));
+}
+
+TEST(DocumentTypes, ExtensionGivesTypeAndFormat) {
+  const struct {
+    std::string path;
+    std::string expected;
+  } cases[] = {
+      {"report.docx", "0,3"},
+      {"C:/data/sheet.xods", "1,4"},
+      {"page.xhtml", "0,2"},
+      {"slides.pptx", "2,3"},
+      {"/home/user/book.xlsx", "1,3"},
+      {"a.odt", "0,4"},
+      {"a.xodt", "0,4"},
+      {"a.ods", "1,4"},
+      {"a.odp", "2,4"},
+      {"a.xodp", "2,4"},
+      {"a.html", "0,2"},
+      {"a.csv", "1,1"},
+      {"notes.txt", "0,0"},
+      {"dir.docx/notes.txt", "0,0"},
+      {"archive.docx.txt", "0,0"},
+      {"REPORT.DOCX", "none"},
+      {"report.Docx", "none"},
+      {"archive.tar.gz", "none"},
+      {"noextension", "none"},
+      {"", "none"},
+      {".docx", "none"},  // a name that starts with its only dot has no extension
+      {"report.", "none"},
+      {"report.docx ", "none"},
+      {"report.htm", "none"},
+      {"report.doc", "none"},
+      {"dir.docx/", "none"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    EXPECT_EQ(dump(getDocumentTypeAndFormat(c.path)), c.expected);
+  }
+}
+
+TEST(DocumentTypes, TypeAndFormatGiveTheExtensionToWrite) {
+  auto extension = [](int type, int format) {
+    return getDocumentFileExtension(
+               {static_cast<DocumentType>(type), static_cast<DocumentFormat>(format)})
+        .value_or("none");
+  };
+  EXPECT_EQ(extension(1, 4), ".ods");
+  EXPECT_EQ(extension(0, 2), ".html");
+  EXPECT_EQ(extension(0, 4), ".odt");
+  EXPECT_EQ(extension(2, 4), ".odp");
+  EXPECT_EQ(extension(0, 0), ".txt");
+  EXPECT_EQ(extension(1, 0), "none");
+  EXPECT_EQ(extension(2, 1), "none");
+  EXPECT_EQ(extension(3, 3), "none");
+  EXPECT_EQ(extension(0, 5), "none");
+  // Exactly nine pairs have an extension, and each reads back as itself.
+  int written = 0;
+  for (int type = 0; type < 256; ++type) {
+    for (int format = 0; format < 256; ++format) {
+      const DocumentTypeFormat pair{static_cast<DocumentType>(type),
+                                    static_cast<DocumentFormat>(format)};
+      const auto ext = getDocumentFileExtension(pair);
+      if (!ext) continue;
+      ++written;
+      SCOPED_TRACE(*ext);
+      EXPECT_EQ(dump(getDocumentTypeAndFormat("file" + *ext)), dump(pair));
+    }
+  }
+  EXPECT_EQ(written, 9);
+}
+
+TEST(DocumentTypes, OrderIsTypeThenFormat) {
+  const DocumentTypeFormat ordered[] = {
+      {DocumentType::Text, DocumentFormat::PlainText},
+      {DocumentType::Text, DocumentFormat::OpenDocument},
+      {DocumentType::Spreadsheet, DocumentFormat::PlainText},
+      {DocumentType::Spreadsheet, DocumentFormat::CSV},
+      {DocumentType::Presentation, DocumentFormat::OOXML},
+  };
+  for (std::size_t i = 0; i < std::size(ordered); ++i) {
+    for (std::size_t j = 0; j < std::size(ordered); ++j) {
+      EXPECT_EQ(ordered[i] < ordered[j], i < j) << i << " " << j;
+      EXPECT_EQ(ordered[i] == ordered[j], i == j) << i << " " << j;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace Vesk::OfficeUtils

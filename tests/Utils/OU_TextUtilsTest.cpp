@@ -1,0 +1,121 @@
+#include "OfficeUtils/Utils/OU_TextUtils.h"
+
+#include <string>
+#include <string_view>
+
+#include <gtest/gtest.h>
+
+#include "host/Utils/OU_Assert.h"
+
+namespace Vesk::OfficeUtils {
+namespace {
+
+using Vesk::DOM::NumberFormatType;
+
+NumberFormatType typeOf(int value) {
+  return static_cast<NumberFormatType>(value);
+}
+
+TEST(TextUtils, IndexToStringPerFormat) {
+  const struct {
+    std::size_t index;
+    int type;
+    std::string expected;
+  } cases[] = {
+      {12, 0, "12"},
+      {0, 0, "0"},
+      {18446744073709551615u, 0, "18446744073709551615"},
+      {12, 7, "12"},
+      {12, 9, "12"},
+      {12, 255, "12"},
+      {4, 1, "IV"},
+      {1994, 1, "MCMXCIV"},
+      {0, 1, ""},
+      {4, 2, "iv"},
+      {3999, 2, "mmmcmxcix"},
+      {0, 3, ""},
+      {1, 3, "A"},
+      {26, 3, "Z"},
+      {27, 3, "AA"},
+      {28, 3, "BB"},
+      {52, 3, "ZZ"},
+      {53, 3, "AAA"},
+      {0, 4, ""},
+      {27, 4, "aa"},
+      {78, 4, "zzz"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.index) + " as type " + std::to_string(c.type));
+    EXPECT_EQ(indexToString(c.index, typeOf(c.type)), c.expected);
+  }
+}
+
+TEST(TextUtils, UnsupportedTypesFailTheAssertion) {
+  for (int type : {5, 6}) {
+    SCOPED_TRACE(type);
+    try {
+      (void)indexToString(1, typeOf(type));
+      ADD_FAILURE() << "no assertion";
+    } catch (const AssertionFailure& failure) {
+      EXPECT_EQ(failure.file(), "OfficeUtils/Utils/OU_TextUtils");
+      EXPECT_EQ(failure.condition(), "Unsupported type");
+    }
+  }
+}
+
+TEST(TextUtils, LettersBackToTheOrdinal) {
+  const struct {
+    std::string text;
+    std::size_t lower, upper;
+  } cases[] = {
+      {"c", 3, 0},   {"ccc", 55, 0},     {"ab", 0, 0},
+      {"C", 0, 3},   {"", 0, 0},         {"{", 0, 0},
+      {"`", 0, 0},   {"@", 0, 0},        {"[", 0, 0},
+      {"ZZ", 0, 52}, {"z", 26, 0},       {"aA", 0, 0},
+      {"a1", 0, 0},  {"\xc3\xa1", 0, 0}, {std::string(1000, 'b'), 2 + 26 * 999, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(convertLowerLatinLetterToDecimal(c.text), c.lower);
+    EXPECT_EQ(convertUpperLatinLetterToDecimal(c.text), c.upper);
+  }
+}
+
+// Roman numerals read back by a parser written here: each symbol adds its value, or subtracts it
+// when a larger one follows.
+std::size_t romanToIndex(const std::string& text, bool lowerCase) {
+  auto value = [lowerCase](char c) -> std::size_t {
+    const std::string_view symbols = lowerCase ? "ivxlcdm" : "IVXLCDM";
+    constexpr std::size_t values[] = {1, 5, 10, 50, 100, 500, 1000};
+    const auto at = symbols.find(c);
+    return at == std::string_view::npos ? 0 : values[at];
+  };
+  std::size_t total = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const std::size_t current = value(text[i]);
+    if (current == 0) return 0;
+    if (i + 1 < text.size() && current < value(text[i + 1]))
+      total -= current;
+    else
+      total += current;
+  }
+  return total;
+}
+
+TEST(TextUtils, EveryOrdinalRoundTripsThroughItsText) {
+  for (std::size_t n = 1; n <= 100000; ++n) {
+    const std::string upperLetters = indexToString(n, NumberFormatType::UpperLetter);
+    const std::string lowerLetters = indexToString(n, NumberFormatType::LowerLetter);
+    if (convertUpperLatinLetterToDecimal(upperLetters) != n) FAIL() << n << " " << upperLetters;
+    if (convertLowerLatinLetterToDecimal(lowerLetters) != n) FAIL() << n << " " << lowerLetters;
+    if (upperLetters.size() != (n - 1) / 26 + 1) FAIL() << n << " " << upperLetters;
+    const std::string upperRoman = indexToString(n, NumberFormatType::UpperRoman);
+    const std::string lowerRoman = indexToString(n, NumberFormatType::LowerRoman);
+    if (romanToIndex(upperRoman, false) != n) FAIL() << n << " " << upperRoman;
+    if (romanToIndex(lowerRoman, true) != n) FAIL() << n << " " << lowerRoman;
+    if (indexToString(n, NumberFormatType::Decimal) != std::to_string(n)) FAIL() << n;
+  }
+}
+
+}  // namespace
+}  // namespace Vesk::OfficeUtils
