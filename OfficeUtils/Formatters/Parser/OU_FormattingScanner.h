@@ -1,0 +1,53 @@
+// The format-code scanner: splits one section of a number-format code into FormattingTokens,
+// longest match first. It reads a borrowed stream, which must outlive it; one thread at a time.
+// The input must be valid UTF-8: a byte that is not part of a UTF-8 character is a fatal scanner
+// error ("flex scanner jammed" on stderr, exit status 2), so callers validate untrusted text.
+//
+// The scanner derives from the class that flex generates from Lexer.l, so this header needs
+// <FlexLexer.h> from flex (Debian package libfl-dev) on the include path.
+#pragma once
+
+#include <istream>
+#include <string>
+#include <string_view>
+
+#include <boost/optional.hpp>
+
+// Declares the generated base class FormattingFlexLexer. The generated scanner source declares
+// it itself before including this header and defines OU_FORMATTING_FLEX_LEXER_DECLARED first.
+#ifndef OU_FORMATTING_FLEX_LEXER_DECLARED
+#  define OU_FORMATTING_FLEX_LEXER_DECLARED
+#  pragma push_macro("yyFlexLexer")
+#  pragma push_macro("yyFlexLexerOnce")
+#  undef yyFlexLexer
+#  define yyFlexLexer FormattingFlexLexer
+#  include <FlexLexer.h>
+#  pragma pop_macro("yyFlexLexerOnce")
+#  pragma pop_macro("yyFlexLexer")
+#endif
+
+#include "OfficeUtils/Formatters/Parser/OU_FormattingToken.h"
+
+namespace Vesk::OfficeUtils::Parser {
+
+class FormattingScanner : public FormattingFlexLexer {
+ public:
+  explicit FormattingScanner(std::istream& input);
+
+  // The next token, or none once the input is exhausted. "#,##0" gives Number "#", Comma ",",
+  // Number "#", Number "#", Number "0", then none.
+  [[nodiscard]] boost::optional<FormattingToken> getNextToken();
+
+  // Replaces the value of the current token; rule actions call it before returning their type.
+  void setValue(std::string_view value);
+
+ protected:
+  // Runs the rules once and returns the integer value of a FormattingToken::Type (End when the
+  // input is exhausted). Generated from Lexer.l.
+  int yylex() override;
+
+ private:
+  std::string _value;
+};
+
+}  // namespace Vesk::OfficeUtils::Parser

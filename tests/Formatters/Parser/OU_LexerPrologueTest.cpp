@@ -1,0 +1,95 @@
+#include "OfficeUtils/Formatters/Parser/OU_LexerPrologue.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include <gtest/gtest.h>
+
+#include "host/Utils/OU_Assert.h"
+
+namespace Vesk::OfficeUtils::LexerPrologue {
+namespace {
+
+using Trim = std::function<std::string_view(std::string_view)>;
+
+struct TrimCase {
+  const char* function;
+  Trim trim;
+  std::string input;
+  std::string expected;
+};
+
+TEST(LexerPrologue, CutsTheValueOutOfTheLexeme) {
+  const TrimCase cases[] = {
+      {"trimFirstChar", trimFirstChar, "*-", "-"},
+      {"trimFirstChar", trimFirstChar, "\\€", "€"},
+      {"trimFirstChar", trimFirstChar, "_", ""},
+      {"trimQuoteMarks", trimQuoteMarks, "\"abc\"", "abc"},
+      {"trimQuoteMarks", trimQuoteMarks, "\"\"", ""},
+      {"trimQuoteMarks", trimQuoteMarks, "\"a\"b\"", "a\"b"},
+      {"trimSquareBrackets", trimSquareBrackets, "[<=100]", "<=100"},
+      {"trimSquareBrackets", trimSquareBrackets, "[]", ""},
+      {"trimCurrency", trimCurrency, "[$€-407]", "€-407"},
+      {"trimCurrency", trimCurrency, "[$]", ""},
+      {"trimCurrency", trimCurrency, "[$-g]", "-g"},
+      {"trimLanguage", trimLanguage, "[$-409]", "409"},
+      {"trimLanguage", trimLanguage, "[$-F800]", "F800"},
+      {"trimLanguage", trimLanguage, "[$-]", ""},
+      {"trimColorNumber", trimColorNumber, "[Color 12]", "12"},
+      {"trimColorNumber", trimColorNumber, "[color  7  ]", "7"},
+      {"trimColorNumber", trimColorNumber, "[Color056]", "056"},
+      {"trimColorNumber", trimColorNumber, "1 a 2", "1 a 2"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.function) + "(" + c.input + ")");
+    const std::string_view input = c.input;
+    const auto result = c.trim(input);
+    EXPECT_EQ(result, c.expected);
+    // A view into the argument, not a copy.
+    EXPECT_GE(result.data(), input.data());
+    EXPECT_LE(result.data() + result.size(), input.data() + input.size());
+  }
+}
+
+TEST(LexerPrologue, WrongShapesFailTheFirstBrokenPrecondition) {
+  const struct {
+    const char* function;
+    Trim trim;
+    std::string input;
+    const char* condition;
+  } cases[] = {
+      {"trimFirstChar", trimFirstChar, "", "!str.empty()"},
+      {"trimQuoteMarks", trimQuoteMarks, "\"", "str.size() >= 2"},
+      {"trimQuoteMarks", trimQuoteMarks, "a\"", "str[0] == '\"'"},
+      {"trimQuoteMarks", trimQuoteMarks, "\"a", "str[str.size() - 1] == '\"'"},
+      {"trimSquareBrackets", trimSquareBrackets, "]", "str.size() >= 2"},
+      {"trimSquareBrackets", trimSquareBrackets, "(a]", "str[0] == '['"},
+      {"trimSquareBrackets", trimSquareBrackets, "[a)", "str[str.size() - 1] == ']'"},
+      {"trimCurrency", trimCurrency, "[$", "str.size() >= 3"},
+      {"trimCurrency", trimCurrency, "$$]", "str[0] == '['"},
+      {"trimCurrency", trimCurrency, "[-]", "str[1] == '$'"},
+      {"trimCurrency", trimCurrency, "[$€", "str[str.size() - 1] == ']'"},
+      {"trimLanguage", trimLanguage, "[$]", "str.size() >= 4"},
+      {"trimLanguage", trimLanguage, "$$-1]", "str[0] == '['"},
+      {"trimLanguage", trimLanguage, "[-$1]", "str[1] == '$'"},
+      {"trimLanguage", trimLanguage, "[$+1]", "str[2] == '-'"},
+      {"trimLanguage", trimLanguage, "[$-1)", "str[str.size() - 1] == ']'"},
+      {"trimColorNumber", trimColorNumber, "[Color]", "start != std::string::npos"},
+      {"trimColorNumber", trimColorNumber, "", "start != std::string::npos"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.function) + "(" + c.input + ")");
+    try {
+      (void)c.trim(c.input);
+      ADD_FAILURE() << "no assertion";
+    } catch (const AssertionFailure& failure) {
+      EXPECT_EQ(failure.file(), "OfficeUtils/Formatters/Parser/OU_LexerPrologue");
+      EXPECT_EQ(failure.condition(), c.condition);
+      EXPECT_GT(failure.line(), 0);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace Vesk::OfficeUtils::LexerPrologue
