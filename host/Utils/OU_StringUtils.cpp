@@ -75,6 +75,25 @@ int utf8StringCompare(std::string_view a, std::string_view b, bool caseInsensiti
   return 0;
 }
 
+std::string utf8StringFoldCase(std::string_view text) {
+  std::string folded;
+  folded.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte < 0x80) {
+      folded += static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte);
+      ++i;
+      continue;
+    }
+    const UChar32 c = u_foldCase(nextCodePoint(text, i), U_FOLD_CASE_DEFAULT);
+    char buffer[U8_MAX_LENGTH];
+    int32_t length = 0;
+    U8_APPEND_UNSAFE(buffer, length, c);
+    folded.append(buffer, static_cast<std::size_t>(length));
+  }
+  return folded;
+}
+
 std::size_t getUnicodeCharsCount(std::string_view text) {
   std::size_t count = 0;
   for (std::size_t i = 0; i < text.size(); ++count) nextCodePoint(text, i);

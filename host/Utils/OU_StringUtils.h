@@ -22,6 +22,11 @@ namespace Vesk {
 // each code point is simply case folded first ("Sum" == "SUM" == "sum"). Result <0, 0 or >0.
 [[nodiscard]] int utf8StringCompare(std::string_view a, std::string_view b, bool caseInsensitive);
 
+// Each code point simply case folded, re-encoded ("Sum" -> "sum", "ÄB" -> "äb"; an ill-formed
+// sequence becomes U+FFFD as in the comparison). Plain byte order of folded texts is the order of
+// utf8StringCompare(a, b, true), so keys folded once can be compared without decoding.
+[[nodiscard]] std::string utf8StringFoldCase(std::string_view text);
+
 // The strict weak ordering that utf8StringCompare(a, b, true) defines; transparent, so ordered
 // containers of std::string can be searched with a string_view.
 struct CaseInsensitiveLess {
