@@ -74,6 +74,37 @@ TEST(StringUtils, CaseInsensitiveCompareAgreesWithFoldedCodePoints) {
   }
 }
 
+TEST(StringUtils, FoldCaseFoldsEachCodePoint) {
+  EXPECT_EQ(utf8StringFoldCase("Sum"), "sum");
+  EXPECT_EQ(utf8StringFoldCase("ÄB_ẞ"), "äb_ß");
+  EXPECT_EQ(utf8StringFoldCase("ΣΑΣ"), "σασ");
+  EXPECT_EQ(utf8StringFoldCase("\u212A"), "k");             // Kelvin sign, three bytes to one
+  EXPECT_EQ(utf8StringFoldCase("a\xFF"), "a\xEF\xBF\xBD");  // a bad byte becomes U+FFFD
+  EXPECT_EQ(utf8StringFoldCase(""), "");
+}
+
+// Byte order of folded texts is the case-insensitive comparison, ill-formed bytes included.
+TEST(StringUtils, FoldedBytesCompareAsCaseInsensitiveCompare) {
+  // clang-format off
+  const std::vector<std::string> alphabet = {"a", "A", "z", "_", "[", "é", "É", "ß", "ẞ", "σ", "Σ",
+                                             "ς", "\u212A", "k", "€", "😀", "\xFF", "\xC3",
+                                             "\xEF\xBF\xBD"};
+  // clang-format on
+  std::mt19937 random(17);
+  auto makeString = [&] {
+    std::string text;
+    for (int n = std::uniform_int_distribution<int>(0, 5)(random); n > 0; --n)
+      text += alphabet[random() % alphabet.size()];
+    return text;
+  };
+  for (int i = 0; i < 20000; ++i) {
+    const std::string a = makeString();
+    const std::string b = makeString();
+    const int bytes = utf8StringFoldCase(a).compare(utf8StringFoldCase(b));
+    ASSERT_EQ((bytes > 0) - (bytes < 0), utf8StringCompare(a, b, true)) << a << " vs " << b;
+  }
+}
+
 TEST(StringUtils, CodePointCountingAndSlicing) {
   EXPECT_EQ(getUnicodeCharsCount(""), 0u);
   EXPECT_EQ(getUnicodeCharsCount("abc"), 3u);
