@@ -1,6 +1,5 @@
 #include "host/ResourceManager/OU_JsonResourceProvider.h"
 
-#include <random>
 #include <string>
 #include <vector>
 
@@ -149,23 +148,6 @@ TEST(JsonResourceProvider, ReportedPositionIsTheCorruptedByte) {
     EXPECT_THAT(errorOf([&] { JsonResourceProvider p(corrupted, "doc"); }),
                 StartsWith("doc:" + std::to_string(line) + ":" + std::to_string(column) +
                            ": invalid JSON: "));
-  }
-}
-
-// Property: any bytes either give a provider or ResourceFileError, never anything else.
-TEST(JsonResourceProvider, RandomBytesGiveAProviderOrTheDocumentedError) {
-  std::mt19937 random(20240611);
-  const std::string alphabet = "{}[]\",:\\ \n\tabtrueflsn0123456789.-\x01\xc3\xa9\xff";
-  for (int round = 0; round < 2000; ++round) {
-    std::string text;
-    const int length = static_cast<int>(random() % 24);
-    for (int i = 0; i < length; ++i) text += alphabet[random() % alphabet.size()];
-    SCOPED_TRACE(text);
-    try {
-      JsonResourceProvider provider(text, "random");
-    } catch (const ResourceFileError& error) {
-      EXPECT_THAT(std::string(error.what()), StartsWith("random"));
-    }
   }
 }
 

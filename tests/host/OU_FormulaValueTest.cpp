@@ -1,0 +1,124 @@
+#include "host/FormulaModel/OU_FormulaValue.h"
+
+#include <limits>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace Vesk::FormulaModel {
+namespace {
+
+using DOM::FormulaErrorType;
+using namespace DOM::CellFormatModel;
+
+std::shared_ptr<const DOM::CellFormat> percentFormat() {
+  Rule rule(Items{NumberItem(NumberItem::Role::Integer, "0", false, 0),
+                  TextItem(TextItem::Type::Percent, "%")});
+  return std::make_shared<const DOM::CellFormat>(Expression(rule));
+}
+
+TEST(FormulaValue, AlternativesKeepTheirOrder) {
+  const std::vector<FormulaValue> values = {FormulaEmpty(), FormulaNumber(1.5), FormulaString("x"),
+                                            FormulaBoolean(true),
+                                            FormulaError(FormulaErrorType::NA)};
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(values[i].which(), static_cast<int>(i));
+  }
+}
+
+TEST(FormulaValue, HelpersMakeAndRecogniseValues) {
+  const std::shared_ptr<const DOM::CellFormat> format = percentFormat();
+  FormulaValueProps props;
+  props.setFormatProps(format);
+  const struct {
+    const char* what;
+    FormulaValue value;
+    bool empty;
+    boost::optional<double> number;
+    std::string dump;
+  } cases[] = {
+      {"empty", getFormulaEmpty(), true, boost::none, "Empty{}"},
+      {"true", getFormulaTrue(), false, boost::none, "Boolean{true}"},
+      {"false", getFormulaFalse(), false, boost::none, "Boolean{false}"},
+      {"div0", getFormulaDiv0Error(), false, boost::none, "Error{#DIV/0!}"},
+      {"string", FormulaString("12"), false, boost::none, "String{\"12\"}"},
+      {"number", FormulaNumber(0.125), false, 0.125, "Number{0.125 text none format none}"},
+      {"number with text", FormulaNumber(2.0, std::string("2.00")), false, 2.0,
+       "Number{2 text \"2.00\" format none}"},
+      {"number with format", FormulaNumber(0.5, props), false, 0.5,
+       "Number{0.5 text none format CellFormat{Expression{rules [] number Rule{[Number{0 \"0\" "
+       "no-grouping factor 0 []}, Text{4 \"%\"}] color none condition none language none "
+       "calendar none transliteration none} text none}}}"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(isFormulaEmpty(c.value), c.empty);
+    const auto number = asFormulaNumberOpt(c.value);
+    ASSERT_EQ(number.has_value(), c.number.has_value());
+    if (number) {
+      EXPECT_EQ(number->getValue().getValue(), *c.number);
+      EXPECT_EQ(FormulaValue(*number), c.value);
+    }
+    EXPECT_EQ(testing::PrintToString(c.value), c.dump);
+  }
+  EXPECT_EQ(boost::get<FormulaBoolean>(getFormulaTrue()).getValue(), true);
+  EXPECT_EQ(boost::get<FormulaError>(getFormulaDiv0Error()).getType(), FormulaErrorType::Div0);
+}
+
+TEST(FormulaValue, FormatPropsCarryASharedFormatComparedByValue) {
+  FormulaValueProps none;
+  EXPECT_FALSE(none.hasFormatProps());
+  EXPECT_EQ(none.getCellFormat(), nullptr);
+
+  FormulaValueProps first;
+  first.setFormatProps(percentFormat());
+  FormulaValueProps second;
+  second.setFormatProps(percentFormat());  // another object holding an equal format
+  EXPECT_TRUE(first.hasFormatProps());
+  EXPECT_NE(first.getCellFormat(), second.getCellFormat());
+  EXPECT_EQ(first, second);
+  EXPECT_NE(first, none);
+
+  FormulaValueProps other;
+  other.setFormatProps(std::make_shared<const DOM::CellFormat>(Expression()));
+  EXPECT_NE(first, other);
+
+  first.setFormatProps(nullptr);  // a null format clears the properties
+  EXPECT_FALSE(first.hasFormatProps());
+  EXPECT_EQ(first, none);
+
+  FormulaNumber number(3.0);
+  number.getProps().setFormatProps(percentFormat());
+  EXPECT_EQ(number, FormulaNumber(3.0, second));
+  EXPECT_NE(number, FormulaNumber(3.0));
+}
+
+TEST(FormulaValue, NumbersCompareWithTheirToleranceAndText) {
+  EXPECT_EQ(FormulaNumber(0.1 + 0.2), FormulaNumber(0.3));
+  EXPECT_NE(FormulaNumber(1.0), FormulaNumber(1.0, std::string("1")));
+  EXPECT_NE(FormulaNumber(std::numeric_limits<double>::quiet_NaN()),
+            FormulaNumber(std::numeric_limits<double>::quiet_NaN()));
+  EXPECT_NE(FormulaValue(FormulaNumber(1.0)), FormulaValue(FormulaBoolean(true)));
+  EXPECT_EQ(FormulaValue(FormulaString("a")), FormulaValue(FormulaString("a")));
+}
+
+TEST(FormulaException, CarriesTheErrorTypeAndItsWord) {
+  const std::vector<std::string> words = {"#NULL!", "#DIV/0!", "#VALUE!", "#N/A"};
+  const FormulaErrorType types[] = {FormulaErrorType::Null, FormulaErrorType::Div0,
+                                    FormulaErrorType::Value, FormulaErrorType::NA};
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    SCOPED_TRACE(words[i]);
+    const FormulaException error(types[i]);
+    EXPECT_EQ(error.getErrorType(), types[i]);
+    EXPECT_EQ(std::string(error.what()), words[i]);
+  }
+  EXPECT_EQ(std::string(FormulaException(static_cast<FormulaErrorType>(9)).what()),
+            "formula error 9");
+  EXPECT_THROW(throw FormulaException(FormulaErrorType::Num), BaseRuntimeError);
+}
+
+}  // namespace
+}  // namespace Vesk::FormulaModel
