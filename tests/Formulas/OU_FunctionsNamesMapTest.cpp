@@ -15,6 +15,7 @@
 #include "OfficeUtils/Formulas/OU_DefaultEnResourceLoader.h"
 #include "OfficeUtils/Formulas/OU_FilterFunctionsNamesMap.h"
 #include "host/Utils/OU_Assert.h"
+#include "host/Utils/OU_StringUtils.h"
 
 namespace Vesk::OfficeUtils {
 namespace {
@@ -333,8 +334,10 @@ TEST(FunctionsNamesMap, PrefixSearchAgreesWithFilteringBeyondAscii) {
     }
     all = names(map.getInfosWithNamePrefix(""));
     ASSERT_EQ(all.size(), added.size());
-    for (std::size_t i = 1; i < all.size(); ++i)
+    for (std::size_t i = 1; i < all.size(); ++i) {
       ASSERT_LT(foldedCodePoints(all[i - 1]), foldedCodePoints(all[i]));
+      ASSERT_TRUE(CaseInsensitiveLess()(all[i - 1], all[i]));
+    }
     for (int i = 0; i < 200; ++i) {
       const std::string prefix = makeText(3);
       std::string upper;
