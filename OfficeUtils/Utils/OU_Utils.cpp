@@ -1,0 +1,207 @@
+#include "OfficeUtils/Utils/OU_Utils.h"
+
+#include <locale>
+#include <memory>
+#include <sstream>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+#include <unicode/dcfmtsym.h>
+#include <unicode/decimfmt.h>
+#include <unicode/fmtable.h>
+#include <unicode/locid.h>
+#include <unicode/parsepos.h>
+#include <unicode/unistr.h>
+
+#include "OfficeUtils/RegEx/OU_NumberRegex.h"
+#include "OfficeUtils/Utils/OU_Assert.h"
+#include "host/Utils/OU_NumCast.h"
+#include "host/Utils/OU_StringUtils.h"
+
+namespace Vesk::OfficeUtils {
+namespace {
+
+constexpr const char* SourceFile = "OfficeUtils/Utils/OU_Utils";
+
+// A format for the grammar parseNumber accepts: ASCII digits and signs, "e" or "E", and the
+// document locale's decimal separator. Its other symbols come from ICU's root locale rather than
+// the default one, whose exponent, minus or digits may differ ("-1.5e1" would read as -1.5
+// under an Arabic default locale), so that a text reads the same in every process.
+std::unique_ptr<icu::DecimalFormat> makeDecimalFormat(const std::string& decimalSeparator) {
+  UErrorCode status = U_ZERO_ERROR;
+  auto symbols = std::make_unique<icu::DecimalFormatSymbols>(icu::Locale::getRoot(), status);
+  OU_ASSERT(U_SUCCESS(status));
+  symbols->setSymbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol,
+                     icu::UnicodeString::fromUTF8(decimalSeparator));
+  // The format adopts the symbols whatever the status.
+  auto format =
+      std::make_unique<icu::DecimalFormat>(icu::UnicodeString(), symbols.release(), status);
+  OU_ASSERT(U_SUCCESS(status));
+  return format;
+}
+
+// Formats kept per thread, since an ICU format must not be used by two threads at once, keyed
+// by the decimal separator. A process meets few separators; past MaxEntries the oldest goes.
+class DecimalFormatCache {
+ public:
+  const icu::DecimalFormat& get(const std::string& decimalSeparator) {
+    for (const auto& entry : _entries) {
+      if (entry.decimalSeparator == decimalSeparator) return *entry.format;
+    }
+    if (_entries.size() == MaxEntries) _entries.erase(_entries.begin());
+    auto format = makeDecimalFormat(decimalSeparator);
+    warm(*format, decimalSeparator);
+    _entries.push_back({decimalSeparator, std::move(format)});
+    return *_entries.back().format;
+  }
+
+ private:
+  static constexpr std::size_t MaxEntries = 8;
+
+  struct Entry {
+    std::string decimalSeparator;
+    std::unique_ptr<icu::DecimalFormat> format;
+  };
+
+  // ICU builds a format's parser on the first parse and its first few parses run slowly; pay
+  // for that here rather than in a caller's first conversions.
+  static void warm(const icu::DecimalFormat& format, const std::string& decimalSeparator) {
+    const icu::UnicodeString samples[] = {
+        icu::UnicodeString::fromUTF8("-12" + decimalSeparator + "5e+3"),
+        icu::UnicodeString::fromUTF8("7"),
+        icu::UnicodeString::fromUTF8("0" + decimalSeparator + "25")};
+    for (int round = 0; round < 2; ++round) {
+      for (const auto& sample : samples) {
+        icu::Formattable result;
+        icu::ParsePosition position(0);
+        format.parse(sample, result, position);
+      }
+    }
+  }
+
+  std::vector<Entry> _entries;
+};
+
+const icu::DecimalFormat& getCachedDecimalFormat(const std::string& decimalSeparator) {
+  thread_local DecimalFormatCache cache;
+  return cache.get(decimalSeparator);
+}
+
+enum class FormatSource : bool { Cached, Fresh };
+
+template <typename Result>
+boost::optional<Result> convert(const std::string& text, const LocaleContext& context,
+                                FormatSource source) {
+  const auto parts = parseNumber(text, context);
+  if (!parts) return boost::none;
+
+  const std::string& decimalSeparator =
+      context.getResources().getSymbol(LocalizableSymbolType::DecimalSeparator);
+  icu::UnicodeString unicodeText = icu::UnicodeString::fromUTF8(text);
+  // ICU reads no leading plus: "+12" is read as "012".
+  if (parts->sign == "+") unicodeText.setCharAt(0, u'0');
+
+  icu::Formattable result;
+  icu::ParsePosition position(0);
+  if (source == FormatSource::Cached) {
+    getCachedDecimalFormat(decimalSeparator).parse(unicodeText, result, position);
+  } else {
+    makeDecimalFormat(decimalSeparator)->parse(unicodeText, result, position);
+  }
+
+  switch (result.getType()) {
+    case icu::Formattable::kLong:
+      return static_cast<Result>(result.getLong());
+    case icu::Formattable::kInt64:
+      return Vesk::numCast<Result>(result.getInt64());
+    case icu::Formattable::kDouble:
+      if constexpr (std::is_floating_point_v<Result>) {
+        return result.getDouble();
+      } else {
+        return Vesk::numCast<Result>(result.getDouble());
+      }
+    default:
+      break;
+  }
+  OU_FAIL("Unexpected type of conversion from string to number.");
+}
+
+template <typename Result>
+boost::optional<Result> readClassic(const std::string& text) {
+  std::istringstream in(text);
+  in.imbue(std::locale::classic());
+  Result value{};
+  in >> value;
+  if (in.fail() || in.bad()) return boost::none;
+  return value;
+}
+
+}  // namespace
+
+DecimalSeparatorType getDecimalSeparatorType(const LocaleContext& context) {
+  return context.getResources().getSymbol(LocalizableSymbolType::DecimalSeparator) == ","
+             ? DecimalSeparatorType::Comma
+             : DecimalSeparatorType::Point;
+}
+
+boost::optional<std::int32_t> stringToInt(const std::string& text, const LocaleContext& context) {
+  return convert<std::int32_t>(text, context, FormatSource::Cached);
+}
+
+boost::optional<std::int64_t> stringToLong(const std::string& text, const LocaleContext& context) {
+  return convert<std::int64_t>(text, context, FormatSource::Cached);
+}
+
+boost::optional<double> stringToDouble(const std::string& text, const LocaleContext& context) {
+  return convert<double>(text, context, FormatSource::Cached);
+}
+
+boost::optional<Vesk::FloatNumber> stringToFloatNumber(const std::string& text,
+                                                       const LocaleContext& context) {
+  const auto value = stringToDouble(text, context);
+  if (!value) return boost::none;
+  // Negative zero compares equal to zero but prints as "-0".
+  return Vesk::FloatNumber(*value == 0.0 ? 0.0 : *value);
+}
+
+boost::optional<std::int32_t> stringToInt(const std::string& text) {
+  return readClassic<std::int32_t>(text);
+}
+
+boost::optional<double> stringToDouble(const std::string& text) {
+  return readClassic<double>(text);
+}
+
+boost::optional<std::size_t> stringToSizeT(const std::string& text) {
+  return readClassic<std::size_t>(text);
+}
+
+std::string getCurrencySeparationSymbol(const boost::optional<std::string>& currency,
+                                        const LocaleContext& context) {
+  if (!currency || currency->empty()) return "";
+  const auto& provider = context.getResourceProvider();
+  // Only the symbols list decides: a currency code and an unknown currency both get a space.
+  const auto symbols =
+      provider.safeGetResourceStringArray(Vesk::ResourceManager::Keys::CurrencySymbolsListPath);
+
+  std::string lowered = Vesk::utf8StringToLowerCase(*currency);
+  // "[$€]" as a format code writes the currency "€".
+  if (lowered.size() >= 3 && lowered.compare(0, 2, "[$") == 0 && lowered.back() == ']')
+    lowered = lowered.substr(2, lowered.size() - 3);
+  for (const auto& symbol : symbols) {
+    if (Vesk::utf8StringToLowerCase(symbol) == lowered) return "";
+  }
+  return " ";
+}
+
+namespace Detail {
+
+boost::optional<double> stringToDoubleUncached(const std::string& text,
+                                               const LocaleContext& context) {
+  return convert<double>(text, context, FormatSource::Fresh);
+}
+
+}  // namespace Detail
+
+}  // namespace Vesk::OfficeUtils

@@ -1,0 +1,290 @@
+#include "OfficeUtils/Formatting/OU_FormattingResources.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "host/ResourceManager/OU_MapResourceProvider.h"
+#include "host/Utils/OU_Assert.h"
+
+namespace Vesk::OfficeUtils {
+
+// Failures read "{1 \", \" \"/\" \"/\"}".
+void PrintTo(const DateProps& props, std::ostream* out) {
+  *out << "{" << static_cast<int>(props.order) << " \"" << props.weekdaySeparator << "\" \""
+       << props.dayMonthSeparator << "\" \"" << props.yearSeparator << "\"}";
+}
+void PrintTo(const TimeProps& props, std::ostream* out) {
+  *out << "{" << (props.is12Hour ? "12h" : "24h") << " \"" << props.timeSeparator << "\"}";
+}
+
+namespace {
+
+namespace Keys = Vesk::ResourceManager::Keys;
+namespace Model = Vesk::DOM::CellFormatModel;
+using Component = Model::DateTimePatternToken;
+using Vesk::ResourceManager::MapResourceProvider;
+
+constexpr DateOrder MonthFirst = DateOrder::MonthFirst;
+constexpr DateOrder DayFirst = DateOrder::DayFirst;
+constexpr DateOrder YearFirst = DateOrder::YearFirst;
+
+TEST(FormattingResources, Defaults) {
+  EXPECT_EQ(getDefaultDateProps(), (DateProps{MonthFirst, ", ", "/", "/"}));
+  EXPECT_EQ(TimeProps(), (TimeProps{false, ":"}));
+  EXPECT_EQ(getDateTimePatternEscapeSymbols(), "@#*_?\\[]");
+  const auto& resources = FormattingResources::getDefaultFormattingResources();
+  EXPECT_EQ(&resources, &FormattingResources::getDefaultFormattingResources());
+  for (int type = 0; type <= 2; ++type) {
+    SCOPED_TRACE(type);
+    EXPECT_EQ(resources.getDateProps(DateType(type)), getDefaultDateProps());
+    const DateTimeSeparatorsMap expected{{{Component::Weekday, Component::Month}, ", "},
+                                         {{Component::Weekday, Component::Day}, ", "},
+                                         {{Component::Weekday, Component::Year}, ", "},
+                                         {{Component::Month, Component::Day}, "/"},
+                                         {{Component::Month, Component::Year}, "/"},
+                                         {{Component::Day, Component::Year}, "/"},
+                                         {{Component::Hour, Component::Minute}, ":"},
+                                         {{Component::Hour, Component::Second}, ":"},
+                                         {{Component::Minute, Component::Second}, ":"}};
+    EXPECT_EQ(resources.getSeparatorsMap(DateType(type)), expected);
+  }
+  EXPECT_EQ(resources.getTimeProps(), TimeProps());
+}
+
+TEST(FormattingResources, UnknownDateTypeFailsTheAssertion) {
+  const auto& resources = FormattingResources::getDefaultFormattingResources();
+  for (int type : {3, 255}) {
+    for (bool map : {false, true}) {
+      SCOPED_TRACE(std::to_string(type) + (map ? " map" : " props"));
+      try {
+        if (map) {
+          (void)resources.getSeparatorsMap(DateType(type));
+        } else {
+          (void)resources.getDateProps(DateType(type));
+        }
+        ADD_FAILURE() << "no assertion";
+      } catch (const AssertionFailure& failure) {
+        EXPECT_EQ(failure.file(), "OfficeUtils/Formatting/OU_FormattingResources");
+        EXPECT_EQ(failure.condition(), "Unknown date type");
+      }
+    }
+  }
+}
+
+TEST(FormattingResources, PatternsBecomeFormatCodes) {
+  const struct {
+    std::string pattern;
+    std::string code;
+  } cases[] = {
+      {"EEEE, mmmm d, yyyy", "dddd, mmmm d, yyyy"},
+      {"d 'de' mmmm 'de' yyyy", "d \"de\" mmmm \"de\" yyyy"},
+      {"h:mm:ss AP", "h:mm:ss AM/PM"},
+      {"EEEEE", "ddddE"},
+      {"dd@mm#yy", "dd\"@\"mm\"#\"yy"},
+      {"a*b_c?d", "a\"*\"b\"_\"c\"?\"d"},
+      {"[h]\\", "\"[\"h\"]\"\"\\\""},
+      {"'[x]'", "\"\"[\"x\"]\"\""},
+      {"JAPAN", "JAM/PMAN"},
+      {"", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.pattern);
+    EXPECT_EQ(convertDateTimePatternToFormatCode(c.pattern), c.code);
+  }
+}
+
+// Long, medium and short date patterns of real locales, in the host pattern syntax, each read
+// with the props of the pattern before it as defaults, as a provider's patterns are.
+TEST(FormattingResources, DatePropsOfLocalePatterns) {
+  const struct {
+    const char* locale;
+    std::string pattern;
+    DateProps expected;
+  } cases[] = {
+      {"en_US long", "EEEE, mmmm d, yyyy", {MonthFirst, ", ", " ", ", "}},
+      {"en_US medium", "mmm d, yyyy", {MonthFirst, ", ", " ", ", "}},
+      {"en_US short", "m/d/yy", {MonthFirst, ", ", "/", "/"}},
+      {"de_DE long", "EEEE, d. mmmm yyyy", {DayFirst, ", ", ". ", " "}},
+      {"de_DE medium", "dd.mm.yyyy", {DayFirst, ", ", ".", "."}},
+      {"de_DE short", "dd.mm.yy", {DayFirst, ", ", ".", "."}},
+      {"fr_FR long", "EEEE d mmmm yyyy", {DayFirst, " ", " ", " "}},
+      {"fr_FR medium", "d mmm yyyy", {DayFirst, " ", " ", " "}},
+      {"fr_FR short", "dd/mm/yyyy", {DayFirst, " ", "/", "/"}},
+      {"ru_RU long", "EEEE, d mmmm yyyy 'г'.", {DayFirst, ", ", " ", " "}},
+      {"ru_RU medium", "d mmm yyyy 'г'.", {DayFirst, ", ", " ", " "}},
+      {"ru_RU short", "dd.mm.yyyy", {DayFirst, ", ", ".", "."}},
+      // The weekday follows the day, so it separates nothing and its separator stays ", ".
+      {"ja_JP long", "yyyy'年'm'月'd'日'EEEE", {YearFirst, ", ", "月", "年"}},
+      {"ja_JP medium", "yyyy/mm/dd", {YearFirst, ", ", "/", "/"}},
+      {"ja_JP short", "yy/mm/dd", {YearFirst, ", ", "/", "/"}},
+      {"es_ES long", "EEEE, d 'de' mmmm 'de' yyyy", {DayFirst, ", ", " de ", " de "}},
+      {"hu_HU long", "yyyy. mmmm d., EEEE", {YearFirst, ", ", " ", ". "}},
+      {"sv_SE short", "yyyy-mm-dd", {YearFirst, ", ", "-", "-"}},
+  };
+  DateProps defaults = getDefaultDateProps();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.locale) + " " + c.pattern);
+    if (std::string(c.locale).find("long") != std::string::npos) defaults = getDefaultDateProps();
+    const DateProps props = parseDateProps(c.pattern, defaults);
+    EXPECT_EQ(props, c.expected);
+    defaults = props;
+  }
+}
+
+TEST(FormattingResources, DatePropsEdgeCases) {
+  const DateProps defaults{DayFirst, "; ", "~", "="};
+  const struct {
+    std::string pattern;
+    DateProps expected;
+  } cases[] = {
+      // Nothing to read: month first, the defaults' separators.
+      {"", {MonthFirst, "; ", "~", "="}},
+      {"0.00", {MonthFirst, "; ", "~", "="}},
+      {"h:mm", {MonthFirst, "; ", "~", "="}},
+      {"d 'x", {MonthFirst, "; ", "~", "="}},   // unclosed quote: not a code
+      {"dd;mm", {MonthFirst, "; ", "~", "="}},  // two sections
+      // The first day, month or year decides the order; a weekday does not.
+      {"d", {DayFirst, "; ", "~", "="}},
+      {"yyyy", {YearFirst, "; ", "~", "="}},
+      {"mmmmm", {MonthFirst, "; ", "~", "="}},
+      {"EEEE", {MonthFirst, "; ", "~", "="}},
+      {"EEEE yy", {YearFirst, " ", "~", "="}},
+      {"ddd, d/m", {DayFirst, ", ", "/", "/"}},
+      // One separator shown: the other copies it.
+      {"mmmm yyyy", {MonthFirst, "; ", " ", " "}},
+      {"d/m", {DayFirst, "; ", "/", "/"}},
+      {"yyyy-mm", {YearFirst, "; ", "-", "-"}},
+      // A later separator of the same kind wins.
+      {"d/m-d", {DayFirst, "; ", "-", "-"}},
+      {"d.m.yyyy yy", {DayFirst, "; ", ".", " "}},
+      // Items other than date components leave the collected text alone.
+      {"d/q/m", {DayFirst, "; ", "//", "//"}},
+      // "m" after hours is minutes, so no month follows the day here.
+      {"d/hh/m", {DayFirst, "; ", "~", "="}},
+      {"d, q m", {DayFirst, "; ", ",  ", ",  "}},
+      // Escape symbols are text.
+      {"dd#mm#yyyy", {DayFirst, "; ", "#", "#"}},
+      {"[>1]dd/mm", {DayFirst, "; ", "/", "/"}},
+      // A weekday after a date component sets nothing.
+      {"d mmmm yyyy, EEEE", {DayFirst, "; ", " ", " "}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.pattern);
+    EXPECT_EQ(parseDateProps(c.pattern, defaults), c.expected);
+  }
+}
+
+TEST(FormattingResources, TimePropsOfPatterns) {
+  const struct {
+    std::string pattern;
+    TimeProps expected;
+  } cases[] = {
+      {"", {false, ":"}},
+      {"h:mm:ss AP", {true, ":"}},
+      {"hh:mm:ss", {false, ":"}},
+      {"AP h:mm:ss", {true, ":"}},
+      {"h.mm.ss", {false, "."}},
+      {"hh' h 'mm", {false, " h "}},
+      {"h:mm A/P", {true, ":"}},
+      // Brackets of a pattern are text: "[h]" is "[", hours, "]".
+      {"[h]:mm:ss", {false, "]:"}},
+      {"mm:ss.00", {false, ":"}},
+      // The text after the only time component.
+      {"h AP", {true, " "}},
+      {"hh", {false, ":"}},
+      {"'at' h", {false, ":"}},
+      {"0.00", {false, ":"}},
+      {"h 'x", {false, ":"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.pattern);
+    EXPECT_EQ(parseTimeProps(c.pattern), c.expected);
+  }
+}
+
+TEST(FormattingResources, SeparatorsAreMadeSafeForCodes) {
+  const struct {
+    std::string separator;
+    std::string expected;
+  } cases[] = {
+      {".", "."},         {"/", "/"},     {", ", ", "},     {" ", " "},         {"-", "-"},
+      {":", ":"},         {"%", "%"},     {"年", "年"},     {"", ""},           {"\"", "\""},
+      {"#", "\"#\""},     {"@", "\"@\""}, {"[", "\"[\""},   {"a_b", "\"a_b\""}, {"h", "\"h\""},
+      {" h ", "\" h \""}, {"d", "\"d\""}, {"yy", "\"yy\""}, {"0", "\"0\""},     {". ", ". "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.separator);
+    EXPECT_EQ(makeSeparatorSafe(c.separator), c.expected);
+  }
+}
+
+TEST(FormattingResources, SeparatorMapsOfEachDateType) {
+  const FormattingResources resources({YearFirst, ", ", "月", "年"}, {DayFirst, " ", ".", "."},
+                                      {MonthFirst, "#", "/", "-"}, {true, " h "});
+  EXPECT_EQ(resources.getDateProps(DateType::Long), (DateProps{YearFirst, ", ", "月", "年"}));
+  EXPECT_EQ(resources.getDateProps(DateType::Medium), (DateProps{DayFirst, " ", ".", "."}));
+  EXPECT_EQ(resources.getTimeProps(), (TimeProps{true, " h "}));
+  const DateTimeSeparatorsMap shortMap{{{Component::Weekday, Component::Month}, "\"#\""},
+                                       {{Component::Weekday, Component::Day}, "\"#\""},
+                                       {{Component::Weekday, Component::Year}, "\"#\""},
+                                       {{Component::Month, Component::Day}, "/"},
+                                       {{Component::Month, Component::Year}, "-"},
+                                       {{Component::Day, Component::Year}, "-"},
+                                       {{Component::Hour, Component::Minute}, "\" h \""},
+                                       {{Component::Hour, Component::Second}, "\" h \""},
+                                       {{Component::Minute, Component::Second}, "\" h \""}};
+  EXPECT_EQ(resources.getSeparatorsMap(DateType::Short), shortMap);
+  const auto& longMap = resources.getSeparatorsMap(DateType::Long);
+  EXPECT_EQ(longMap.size(), 9u);
+  EXPECT_EQ(longMap.at({Component::Month, Component::Day}), "月");
+  EXPECT_EQ(longMap.at({Component::Day, Component::Year}), "年");
+  EXPECT_EQ(longMap.at({Component::Weekday, Component::Year}), ", ");
+  EXPECT_EQ(resources.getSeparatorsMap(DateType::Medium).at({Component::Month, Component::Year}),
+            ".");
+  // Keys are ordered by the first component, then the second.
+  EXPECT_EQ(longMap.begin()->first, std::make_pair(Component::Weekday, Component::Month));
+  EXPECT_EQ(longMap.rbegin()->first, std::make_pair(Component::Minute, Component::Second));
+}
+
+TEST(FormattingResources, FromAProviderEachPatternFallsBackOnThePreviousProps) {
+  const MapResourceProvider german{
+      {Keys::LongDatePatternPath, "EEEE, d. mmmm yyyy"},
+      {Keys::MediumDatePatternPath, "dd.mm.yyyy"},
+      {Keys::ShortDatePatternPath, "dd.mm.yy"},
+      {Keys::TimePatternPath, "hh:mm:ss"},
+  };
+  const FormattingResources resources(german);
+  EXPECT_EQ(resources.getDateProps(DateType::Long), (DateProps{DayFirst, ", ", ". ", " "}));
+  EXPECT_EQ(resources.getDateProps(DateType::Medium), (DateProps{DayFirst, ", ", ".", "."}));
+  EXPECT_EQ(resources.getDateProps(DateType::Short), (DateProps{DayFirst, ", ", ".", "."}));
+  EXPECT_EQ(resources.getTimeProps(), (TimeProps{false, ":"}));
+  EXPECT_EQ(resources.getSeparatorsMap(DateType::Long).at({Component::Month, Component::Day}),
+            ". ");
+
+  // Only a long pattern: the others take its separators but never its order.
+  const MapResourceProvider longOnly{{Keys::LongDatePatternPath, "EEEE d mmmm yyyy"}};
+  const FormattingResources partial(longOnly);
+  EXPECT_EQ(partial.getDateProps(DateType::Long), (DateProps{DayFirst, " ", " ", " "}));
+  EXPECT_EQ(partial.getDateProps(DateType::Medium), (DateProps{MonthFirst, " ", " ", " "}));
+  EXPECT_EQ(partial.getDateProps(DateType::Short), (DateProps{MonthFirst, " ", " ", " "}));
+  EXPECT_EQ(partial.getTimeProps(), TimeProps());
+}
+
+TEST(FormattingResources, ExclusiveDefaultNumberRule) {
+  const auto rule = getExclusiveDefaultNumberRuleFromPattern("0.00");
+  ASSERT_TRUE(rule);
+  EXPECT_EQ(*rule,
+            Model::Rule({Model::NumberItem(Model::NumberItem::Role::Integer, "0.00", false, 0)}));
+  const auto empty = getExclusiveDefaultNumberRuleFromPattern("");
+  ASSERT_TRUE(empty);
+  EXPECT_TRUE(empty->getItems().empty());
+  EXPECT_TRUE(getExclusiveDefaultNumberRuleFromPattern("dd.mm.yyyy"));
+  for (const char* code : {"0;-0", "0;@", "@", "[>1]0", "0;-0;0", "]", "\"", "[Red][Blue]0"}) {
+    SCOPED_TRACE(code);
+    EXPECT_FALSE(getExclusiveDefaultNumberRuleFromPattern(code));
+  }
+}
+
+}  // namespace
+}  // namespace Vesk::OfficeUtils

@@ -1,0 +1,115 @@
+#include "OfficeUtils/Locale/OU_LocaleContext.h"
+
+#include <cstdlib>
+#include <set>
+
+#include <gtest/gtest.h>
+
+#include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
+#include "OfficeUtils/Formulas/OU_DefaultEnResourceLoader.h"
+#include "OfficeUtils/Locale/OU_SystemSettingsResourceProvider.h"
+#include "host/ResourceManager/OU_MapResourceProvider.h"
+#include "host/Utils/OU_Assert.h"
+
+namespace Vesk::OfficeUtils {
+namespace {
+
+using Vesk::DOM::FormulaType;
+using Vesk::DOM::TimeZone;
+
+TEST(LocaleContext, HoldsWhatItIsGivenAndOwnsItsTimeZone) {
+  const Vesk::ResourceManager::MapResourceProvider provider{{"k", "v"}};
+  const LocaleResources resources;
+  const FormattingResources formatting(DateProps{DateOrder::DayFirst, " ", ".", "."},
+                                       getDefaultDateProps(), getDefaultDateProps(), TimeProps{});
+  LocaleContext context(provider, resources, formatting, TimeZone(7200));
+  EXPECT_EQ(&context.getResourceProvider(), &provider);
+  EXPECT_EQ(&context.getResources(), &resources);
+  EXPECT_EQ(&context.getFormattingResources(), &formatting);
+  EXPECT_EQ(context.getTimeZoneManager().getApplicationTimeZone().getOffset(), 7200);
+
+  const LocaleContext copy = context;
+  context.setApplicationTimeZone(TimeZone(-3600));
+  EXPECT_EQ(context.getTimeZoneManager().getApplicationTimeZone().getOffset(), -3600);
+  EXPECT_EQ(copy.getTimeZoneManager().getApplicationTimeZone().getOffset(), 7200);
+  EXPECT_EQ(&copy.getResources(), &resources);
+}
+
+TEST(LocaleContext, BuiltInContextsPerDialect) {
+  std::set<const LocaleContext*> contexts;
+  for (int value = 0; value <= 3; ++value) {
+    SCOPED_TRACE(value);
+    const auto type = FormulaType(value);
+    const auto& context = LocaleContext::getDefaultLocaleContext(type);
+    contexts.insert(&context);
+    EXPECT_EQ(&context, &LocaleContext::getDefaultLocaleContext(type));
+    EXPECT_EQ(&context.getResources(), &LocaleResources::getDefaultLocaleResources(type));
+    EXPECT_EQ(&context.getFormattingResources(),
+              &FormattingResources::getDefaultFormattingResources());
+    EXPECT_EQ(&context.getResourceProvider(),
+              &SystemSettingsResourceProvider::getEmptyResourceProvider());
+    EXPECT_EQ(context.getTimeZoneManager().getApplicationTimeZone(), TimeZone::getUTCTimeZone());
+    EXPECT_EQ(context.getResources().getLocaleName(), "en_US");
+  }
+  EXPECT_EQ(contexts.size(), 4u);
+  // Dialects 1 and 3: two contexts, one resources object.
+  EXPECT_EQ(&LocaleContext::getDefaultLocaleContext(FormulaType::OOXML).getResources(),
+            &LocaleContext::getDefaultLocaleContext(FormulaType::OOXMLTransitional).getResources());
+}
+
+TEST(LocaleContext, EnglishContext) {
+  const auto& context = LocaleContext::getEnLocaleContext();
+  EXPECT_EQ(&context, &LocaleContext::getEnLocaleContext());
+  EXPECT_EQ(&context.getResources().getFunctionsNamesMap(),
+            &DefaultEnResourceLoader::getDefaultFunctionsNamesMap());
+  for (int value = 0; value <= 3; ++value)
+    EXPECT_NE(&context, &LocaleContext::getDefaultLocaleContext(FormulaType(value)));
+  EXPECT_EQ(context.getResources().getLocaleName(), "en_US");
+  EXPECT_EQ(context.getResources().getSymbol(LocalizableSymbolType::DecimalSeparator), ".");
+  EXPECT_EQ(&context.getFormattingResources(),
+            &FormattingResources::getDefaultFormattingResources());
+  EXPECT_EQ(&context.getResourceProvider(),
+            &SystemSettingsResourceProvider::getEmptyResourceProvider());
+  EXPECT_EQ(context.getTimeZoneManager().getApplicationTimeZone(), TimeZone::getUTCTimeZone());
+}
+
+TEST(LocaleContext, UnknownDialectFailsTheAssertion) {
+  try {
+    (void)LocaleContext::getDefaultLocaleContext(FormulaType(4));
+    ADD_FAILURE() << "no assertion";
+  } catch (const AssertionFailure& failure) {
+    EXPECT_EQ(failure.file(), "OfficeUtils/Locale/OU_LocaleContext");
+    EXPECT_EQ(failure.condition(), "Unknown FormulaType");
+  }
+}
+
+// The built-in contexts and the format-code parser need each other: the parser reads conditions
+// under the dialect-2 context, whose formatting resources are derived with the parser. Either
+// may be the first thing a process touches; these run in a fresh process (the "threadsafe"
+// style re-runs the test binary for the single test) so no earlier test has built anything.
+TEST(LocaleContextDeathTest, DefaultContextCanBeTheFirstCallOfAProcess) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        const auto& context = LocaleContext::getDefaultLocaleContext(FormulaType::OOXMLStrict);
+        const auto& props = context.getFormattingResources().getDateProps(DateType::Short);
+        std::exit(props == getDefaultDateProps() ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
+TEST(LocaleContextDeathTest, ParsingAConditionCanBeTheFirstCallOfAProcess) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        const auto expression = Parser::parse("[>=1.5]0.0;0", Parser::ParserType::Default);
+        const bool ok = expression && expression->getRules().size() == 1 &&
+                        expression->getRules()[0].getCondition() &&
+                        expression->getRules()[0].getCondition()->getValue() == 1.5;
+        std::exit(ok ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
+}  // namespace
+}  // namespace Vesk::OfficeUtils

@@ -1,0 +1,106 @@
+#include "OfficeUtils/Locale/OU_SystemSettingsResourceProvider.h"
+
+#include <string>
+#include <vector>
+
+#include <boost/optional/optional_io.hpp>
+#include <gtest/gtest.h>
+
+#include "host/ResourceManager/OU_MapResourceProvider.h"
+
+namespace Vesk::OfficeUtils {
+namespace {
+
+using Vesk::ResourceManager::MapResourceProvider;
+using Symbol = LocalizableSymbolType;
+using Strings = std::vector<std::string>;
+
+const LocaleResources& commaLocale() {
+  static const LocaleResources resources(
+      LocaleResources::SymbolStrings{{Symbol::DecimalSeparator, ","},
+                                     {Symbol::ThousandSeparator, "\xC2\xA0"}},
+      "fr_FR");
+  return resources;
+}
+
+const MapResourceProvider& wrapped() {
+  static const MapResourceProvider provider{
+      {"k/decimal", "@sys:decimal-separator"},
+      {"k/thousand", "@sys:thousand-separator"},
+      {"k/inside", "x@sys:decimal-separator"},
+      {"k/upper", "@SYS:decimal-separator"},
+      {"k/trailing", "@sys:decimal-separator "},
+      {"k/plain", "dd.mm.yyyy"},
+      {"k/list", {"@sys:decimal-separator", "a", "@sys:thousand-separator", "@sys:other"}},
+      {"k/bool", true},
+  };
+  return provider;
+}
+
+TEST(SystemSettingsResourceProvider, WholeReferencesBecomeTheLocaleSymbols) {
+  const SystemSettingsResourceProvider provider(wrapped(), commaLocale());
+  const struct {
+    std::string key;
+    std::string expected;
+  } cases[] = {
+      {"k/decimal", ","},
+      {"k/thousand", "\xC2\xA0"},
+      {"k/inside", "x@sys:decimal-separator"},
+      {"k/upper", "@SYS:decimal-separator"},
+      {"k/trailing", "@sys:decimal-separator "},
+      {"k/plain", "dd.mm.yyyy"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.key);
+    EXPECT_EQ(provider.getResourceString(c.key).value_or("none"), c.expected);
+    EXPECT_EQ(provider.safeGetResourceString(c.key), c.expected);
+  }
+  const Strings list{",", "a", "\xC2\xA0", "@sys:other"};
+  EXPECT_EQ(provider.getResourceStringArray("k/list").value_or(Strings{"none"}), list);
+  EXPECT_EQ(provider.safeGetResourceStringArray("k/list"), list);
+}
+
+TEST(SystemSettingsResourceProvider, AbsentValuesAndBooleansPassUnchanged) {
+  const SystemSettingsResourceProvider provider(wrapped(), commaLocale());
+  EXPECT_FALSE(provider.getResourceString("k/missing"));
+  EXPECT_FALSE(provider.getResourceString("k/list"));  // a list is not a string
+  EXPECT_EQ(provider.safeGetResourceString("k/missing"), "");
+  EXPECT_FALSE(provider.getResourceStringArray("k/decimal"));
+  EXPECT_EQ(provider.safeGetResourceStringArray("k/missing"), Strings());
+  EXPECT_EQ(provider.getResourceBoolean("k/bool"), boost::optional<bool>(true));
+  EXPECT_TRUE(provider.safeGetResourceBoolean("k/bool"));
+  EXPECT_FALSE(provider.getResourceBoolean("k/decimal"));
+  EXPECT_FALSE(provider.safeGetResourceBoolean("k/missing"));
+}
+
+TEST(SystemSettingsResourceProvider, SymbolsAreCopiedAtConstruction) {
+  auto resources = std::make_unique<LocaleResources>(
+      LocaleResources::SymbolStrings{{Symbol::DecimalSeparator, "'"},
+                                     {Symbol::ThousandSeparator, "_"}},
+      "xx_XX");
+  const SystemSettingsResourceProvider provider(wrapped(), *resources);
+  resources.reset();
+  std::string value = "@sys:decimal-separator";
+  provider.resolveSystemSettings(value);
+  EXPECT_EQ(value, "'");
+  Strings values{"@sys:thousand-separator", "@sys:decimal-separator", ""};
+  provider.resolveSystemSettings(values);
+  EXPECT_EQ(values, (Strings{"_", "'", ""}));
+}
+
+TEST(SystemSettingsResourceProvider, EmptyProviderFindsNothingAndUsesEnglishSymbols) {
+  const auto& provider = SystemSettingsResourceProvider::getEmptyResourceProvider();
+  EXPECT_EQ(&provider, &SystemSettingsResourceProvider::getEmptyResourceProvider());
+  EXPECT_FALSE(provider.getResourceString(Vesk::ResourceManager::Keys::LongDatePatternPath));
+  EXPECT_FALSE(provider.getResourceStringArray(Vesk::ResourceManager::Keys::AMPMNamesPath));
+  EXPECT_FALSE(provider.getResourceBoolean("k/bool"));
+  EXPECT_EQ(provider.safeGetResourceString("k/decimal"), "");
+  EXPECT_EQ(provider.safeGetResourceStringArray("k/list"), Strings());
+  EXPECT_FALSE(provider.safeGetResourceBoolean("k/bool"));
+  Strings values{"@sys:decimal-separator", "@sys:thousand-separator"};
+  provider.resolveSystemSettings(values);
+  EXPECT_EQ(values, (Strings{".", ","}));
+}
+
+}  // namespace
+}  // namespace Vesk::OfficeUtils

@@ -1,0 +1,419 @@
+#include "OfficeUtils/Utils/OU_Utils.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <functional>
+#include <limits>
+#include <locale>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <boost/optional/optional_io.hpp>
+#include <gtest/gtest.h>
+#include <unicode/locid.h>
+
+#include "host/ResourceManager/OU_MapResourceProvider.h"
+#include "host/Utils/OU_Errors.h"
+
+namespace Vesk::OfficeUtils {
+namespace {
+
+using Symbol = LocalizableSymbolType;
+using Vesk::ResourceManager::MapResourceProvider;
+
+// A context whose decimal separator is `separator`, reading `provider`.
+class TestContext {
+ public:
+  explicit TestContext(std::string separator,
+                       const Vesk::ResourceManager::ResourceProvider& provider =
+                           Vesk::ResourceManager::ResourceProviderImpl::getEmptyResourceProvider())
+      : _resources(LocaleResources::SymbolStrings{{Symbol::DecimalSeparator, std::move(separator)},
+                                                  {Symbol::ThousandSeparator, " "}},
+                   "xx_XX"),
+        _context(provider, _resources, FormattingResources::getDefaultFormattingResources(),
+                 Vesk::DOM::TimeZone::getUTCTimeZone()) {}
+
+  operator const LocaleContext&() const { return _context; }  // NOLINT: used as a context
+
+ private:
+  LocaleResources _resources;
+  LocaleContext _context;
+};
+
+const LocaleContext& point() {
+  static const TestContext context(".");
+  return context;
+}
+const LocaleContext& comma() {
+  static const TestContext context(",");
+  return context;
+}
+
+// Sets ICU's default locale for a scope; the test main pins "en_US".
+class DefaultLocaleScope {
+ public:
+  explicit DefaultLocaleScope(const char* name) : _saved(icu::Locale::getDefault()) {
+    UErrorCode status = U_ZERO_ERROR;
+    icu::Locale::setDefault(icu::Locale(name), status);
+  }
+  ~DefaultLocaleScope() {
+    UErrorCode status = U_ZERO_ERROR;
+    icu::Locale::setDefault(_saved, status);
+  }
+
+ private:
+  icu::Locale _saved;
+};
+
+std::string rangeError(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const Vesk::BadNumCastError& error) {
+    return error.what();
+  }
+  return "no error";
+}
+
+TEST(Utils, DecimalSeparatorType) {
+  const struct {
+    std::string separator;
+    DecimalSeparatorType expected;
+  } cases[] = {
+      {".", DecimalSeparatorType::Point},
+      {",", DecimalSeparatorType::Comma},
+      {",,", DecimalSeparatorType::Point},
+      {"\xD9\xAB", DecimalSeparatorType::Point},
+      {" ", DecimalSeparatorType::Point},
+      {"", DecimalSeparatorType::Point},
+      {"\xEF\xBC\x8C", DecimalSeparatorType::Point},  // FULLWIDTH COMMA
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.separator);
+    EXPECT_EQ(getDecimalSeparatorType(TestContext(c.separator)), c.expected);
+  }
+}
+
+TEST(Utils, LocaleAwareIntegers) {
+  const struct {
+    std::string text;
+    const LocaleContext& context;
+    boost::optional<std::int32_t> expected;
+  } cases[] = {
+      {"+7", point(), 7},
+      {"2.9", point(), 2},
+      {"-2.9", point(), -2},
+      {"-2,9", comma(), -2},
+      {"2,9", point(), boost::none},
+      {"2.9", comma(), boost::none},
+      {"0012", point(), 12},
+      {"1e3", point(), 1000},
+      {"1E-1", point(), 0},
+      {"-0", point(), 0},
+      {"2147483647", point(), 2147483647},
+      {"2147483647.9", point(), 2147483647},
+      {"-2147483648", point(), std::numeric_limits<std::int32_t>::min()},
+      {"-2147483648.9", point(), std::numeric_limits<std::int32_t>::min()},
+      {"12abc", point(), boost::none},
+      {" 12", point(), boost::none},
+      {"", point(), boost::none},
+      {"1 000", point(), boost::none},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(stringToInt(c.text, c.context), c.expected);
+    if (c.expected) {
+      EXPECT_EQ(stringToLong(c.text, c.context), std::int64_t{*c.expected});
+    }
+  }
+}
+
+TEST(Utils, LocaleAwareIntegersOutOfRangeThrow) {
+  const struct {
+    std::string text;
+    bool asLong;
+    std::string expected;
+  } cases[] = {
+      {"3e9", false, "bad numeric conversion: positive overflow"},
+      {"-3e9", false, "bad numeric conversion: negative overflow"},
+      {"2147483648", false, "bad numeric conversion: positive overflow"},
+      {"-2147483649", false, "bad numeric conversion: negative overflow"},
+      {"2147483648.0", false, "bad numeric conversion: positive overflow"},
+      {"-2147483649.0", false, "bad numeric conversion: negative overflow"},
+      {"1e400", false, "bad numeric conversion: positive overflow"},
+      {"9223372036854775808", true, "bad numeric conversion: positive overflow"},
+      {"-1e19", true, "bad numeric conversion: negative overflow"},
+      {"1e400", true, "bad numeric conversion: positive overflow"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(rangeError([&] {
+                if (c.asLong) {
+                  (void)stringToLong(c.text, point());
+                } else {
+                  (void)stringToInt(c.text, point());
+                }
+              }),
+              c.expected);
+  }
+  EXPECT_EQ(stringToLong("3e9", point()), std::int64_t{3000000000});
+  EXPECT_EQ(stringToLong("9223372036854775807", point()), std::numeric_limits<std::int64_t>::max());
+  EXPECT_EQ(stringToLong("-9223372036854775808", point()),
+            std::numeric_limits<std::int64_t>::min());
+}
+
+TEST(Utils, LocaleAwareDoubles) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const struct {
+    std::string text;
+    const LocaleContext& context;
+    boost::optional<double> expected;
+  } cases[] = {
+      {"1.5", point(), 1.5},
+      {"1,5", comma(), 1.5},
+      {"+12", point(), 12.0},
+      {"+,5", comma(), 0.5},
+      {".5", point(), 0.5},
+      {"5.", point(), 5.0},
+      {"-.5e+3", point(), -500.0},
+      {"1,25e-3", comma(), 0.00125},
+      {"3e9", point(), 3e9},
+      {"123456789012345678901234567890", point(), 1.2345678901234568e+29},
+      {"1e400", point(), inf},
+      {"-1e400", point(), -inf},
+      {"1e-400", point(), 0.0},
+      {"4.9406564584124654e-324", point(), 4.9406564584124654e-324},
+      {"1.5 ", point(), boost::none},
+      {"1.5e", point(), boost::none},
+      {"inf", point(), boost::none},
+      {"nan", point(), boost::none},
+      {"0x10", point(), boost::none},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const auto value = stringToDouble(c.text, c.context);
+    ASSERT_EQ(value.has_value(), c.expected.has_value());
+    if (value) {
+      EXPECT_EQ(*value, *c.expected);
+    }
+  }
+}
+
+TEST(Utils, NegativeZero) {
+  const auto value = stringToDouble("-0", point());
+  ASSERT_TRUE(value);
+  EXPECT_TRUE(std::signbit(*value));
+  for (const char* text : {"-0", "-0.0e5", "-,0"}) {
+    SCOPED_TRACE(text);
+    const auto number = stringToFloatNumber(text, text[1] == ',' ? comma() : point());
+    ASSERT_TRUE(number);
+    EXPECT_EQ(number->getValue(), 0.0);
+    EXPECT_FALSE(std::signbit(number->getValue()));
+  }
+  EXPECT_EQ(stringToFloatNumber("-2.5", point()), Vesk::FloatNumber(-2.5));
+  EXPECT_FALSE(stringToFloatNumber("x", point()));
+}
+
+// The shortest text that reads back as the same double (std::to_chars), with its point swapped
+// for a comma, must give the same double under either separator.
+TEST(Utils, ShortestRoundTripTextsReadBackExactly) {
+  std::mt19937_64 random(42);
+  std::uniform_real_distribution<double> uniform(-1e6, 1e6);
+  int checked = 0;
+  for (int round = 0; round < 20000; ++round) {
+    double value;
+    switch (round % 3) {
+      case 0: {  // any bit pattern that is a finite double
+        std::uint64_t bits = random();
+        std::memcpy(&value, &bits, sizeof value);
+        if (!std::isfinite(value)) continue;
+        break;
+      }
+      case 1:
+        value = uniform(random);
+        break;
+      default:  // short decimals such as users type
+        value = static_cast<double>(static_cast<std::int64_t>(random() % 2000001) - 1000000) /
+                std::pow(10.0, static_cast<int>(random() % 7));
+    }
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    std::string text(buffer, result.ptr);
+    if (text.find("inf") != std::string::npos || text.find("nan") != std::string::npos) continue;
+    SCOPED_TRACE(text);
+    const auto read = stringToDouble(text, point());
+    ASSERT_TRUE(read);
+    EXPECT_EQ(*read, value);
+    std::string commaText = text;
+    for (auto& c : commaText)
+      if (c == '.') c = ',';
+    const auto readComma = stringToDouble(commaText, comma());
+    ASSERT_TRUE(readComma);
+    EXPECT_EQ(*readComma, value);
+    if (text.find('.') != std::string::npos) {
+      EXPECT_FALSE(stringToDouble(text, comma()));
+    }
+    ++checked;
+  }
+  EXPECT_GT(checked, 19000);
+}
+
+// Random texts, numbers or not: the cached formats answer as formats built for the call do.
+std::vector<std::string> mixedTexts(unsigned seed, int count) {
+  std::mt19937 random(seed);
+  const std::string alphabet = "0123456789012345678.,+-eE";
+  std::vector<std::string> texts;
+  for (int i = 0; i < count; ++i) {
+    std::string text;
+    const int length = 1 + static_cast<int>(random() % 24);
+    for (int j = 0; j < length; ++j) text += alphabet[random() % alphabet.size()];
+    texts.push_back(std::move(text));
+  }
+  return texts;
+}
+
+TEST(Utils, CachedFormatsAnswerAsFreshOnes) {
+  for (const auto& text : mixedTexts(5, 3000)) {
+    for (const auto* context : {&point(), &comma()}) {
+      SCOPED_TRACE(text);
+      const auto cached = stringToDouble(text, *context);
+      const auto fresh = Detail::stringToDoubleUncached(text, *context);
+      ASSERT_EQ(cached.has_value(), fresh.has_value());
+      if (cached) {
+        EXPECT_EQ(std::memcmp(&*cached, &*fresh, sizeof(double)), 0);
+      }
+    }
+  }
+}
+
+TEST(Utils, ResultsDoNotDependOnIcuDefaultLocale) {
+  const auto texts = mixedTexts(11, 300);
+  std::vector<boost::optional<double>> pointValues, commaValues;
+  for (const auto& text : texts) {
+    pointValues.push_back(stringToDouble(text, point()));
+    commaValues.push_back(stringToDouble(text, comma()));
+  }
+  // Locales whose group separator is the other context's decimal separator, whose exponent is
+  // not "E", whose minus is not "-", or whose digits are not ASCII.
+  for (const char* locale : {"de_DE", "fr_FR", "ar_EG", "fa_IR", "sv_SE", "th_TH@numbers=thai"}) {
+    SCOPED_TRACE(locale);
+    const DefaultLocaleScope scope(locale);
+    EXPECT_EQ(stringToDouble("1.25", point()), 1.25);
+    EXPECT_EQ(stringToDouble("1,25", comma()), 1.25);
+    EXPECT_EQ(stringToDouble("-1234.5e1", point()), -12345.0);
+    EXPECT_EQ(stringToDouble("-1234,5E-1", comma()), -123.45);
+    EXPECT_EQ(stringToInt("+42", point()), 42);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      SCOPED_TRACE(texts[i]);
+      EXPECT_EQ(stringToDouble(texts[i], point()), pointValues[i]);
+      EXPECT_EQ(stringToDouble(texts[i], comma()), commaValues[i]);
+    }
+  }
+}
+
+TEST(Utils, ConcurrentConversionsAgree) {
+  const auto texts = mixedTexts(9, 2000);
+  std::vector<boost::optional<double>> expected;
+  for (const auto& text : texts) expected.push_back(Detail::stringToDoubleUncached(text, comma()));
+  std::vector<int> mismatches(4, 0);
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([&, t] {
+      for (int round = 0; round < 3; ++round) {
+        for (std::size_t i = 0; i < texts.size(); ++i)
+          if (stringToDouble(texts[i], comma()) != expected[i]) ++mismatches[t];
+      }
+    });
+  }
+  for (auto& thread : threads) thread.join();
+  EXPECT_EQ(mismatches, std::vector<int>(4, 0));
+}
+
+TEST(Utils, LocaleFreeConversions) {
+  const struct {
+    std::string text;
+    boost::optional<std::int32_t> asInt;
+    boost::optional<double> asDouble;
+    boost::optional<std::size_t> asSize;
+  } cases[] = {
+      {"  42xyz", 42, 42.0, 42},
+      {"12abc", 12, 12.0, 12},
+      {"abc", boost::none, boost::none, boost::none},
+      {"", boost::none, boost::none, boost::none},
+      {"   ", boost::none, boost::none, boost::none},
+      {"-2.5e1", -2, -25.0, boost::none},
+      {"1,5", 1, 1.0, 1},
+      {"+3", 3, 3.0, 3},
+      {"\t\n7", 7, 7.0, 7},
+      {"2147483647", 2147483647, 2147483647.0, 2147483647},
+      {"2147483648", boost::none, 2147483648.0, 2147483648u},
+      {"-2147483648", std::numeric_limits<std::int32_t>::min(), -2147483648.0, boost::none},
+      {"18446744073709551615", boost::none, 18446744073709551615.0,
+       std::numeric_limits<std::size_t>::max()},
+      {"18446744073709551616", boost::none, 18446744073709551616.0, boost::none},
+      {"1e400", 1, boost::none, 1},
+      {".5", boost::none, 0.5, boost::none},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(stringToInt(c.text), c.asInt);
+    EXPECT_EQ(stringToDouble(c.text), c.asDouble);
+    if (c.text.find('-') == std::string::npos) {
+      EXPECT_EQ(stringToSizeT(c.text), c.asSize);
+    }
+  }
+  // The standard streams read "-1" as an unsigned value by negating it.
+  EXPECT_EQ(stringToSizeT("-1"), std::numeric_limits<std::size_t>::max());
+}
+
+TEST(Utils, LocaleFreeConversionsIgnoreTheGlobalLocale) {
+  std::locale comma;
+  try {
+    comma = std::locale("de_DE.UTF-8");
+  } catch (const std::runtime_error&) {
+    GTEST_SKIP() << "de_DE.UTF-8 is not installed";
+  }
+  const std::locale saved = std::locale::global(comma);
+  EXPECT_EQ(stringToDouble("1.5"), 1.5);
+  EXPECT_EQ(stringToDouble("1,5"), 1.0);
+  EXPECT_EQ(stringToSizeT("1.000"), std::size_t{1});
+  std::locale::global(saved);
+}
+
+TEST(Utils, CurrencySeparationSymbol) {
+  const MapResourceProvider provider{
+      {Vesk::ResourceManager::Keys::CurrencySymbolsListPath, {"$", "\xE2\x82\xAC", "K\xC4\x8D"}},
+      {Vesk::ResourceManager::Keys::CurrencyCodesListPath, {"USD", "EUR", "CZK"}},
+  };
+  const TestContext context(",", provider);
+  const struct {
+    boost::optional<std::string> currency;
+    std::string expected;
+  } cases[] = {
+      {boost::none, ""},
+      {std::string(), ""},
+      {std::string("$"), ""},
+      {std::string("\xE2\x82\xAC"), ""},          // €
+      {std::string("[$\xE2\x82\xAC]"), ""},       // [$€]
+      {std::string("K\xC4\x8C"), ""},             // KČ matches Kč
+      {std::string("[$\xE2\x82\xAC-407]"), " "},  // the language part stays
+      {std::string("USD"), " "},
+      {std::string("[$USD]"), " "},
+      {std::string("usd"), " "},
+      {std::string("XYZ"), " "},
+      {std::string("[$]"), " "},
+      {std::string("[$"), " "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.currency.value_or("none"));
+    EXPECT_EQ(getCurrencySeparationSymbol(c.currency, context), c.expected);
+  }
+  // Without lists every currency gets a space.
+  EXPECT_EQ(getCurrencySeparationSymbol(std::string("$"), point()), " ");
+}
+
+}  // namespace
+}  // namespace Vesk::OfficeUtils
