@@ -1,0 +1,676 @@
+#include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
+
+#include <array>
+#include <sstream>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include <utf8.h>
+
+#include "OfficeUtils/Formatters/Parser/OU_FormattingParserUtils.h"
+#include "OfficeUtils/Formatters/Parser/OU_FormattingScanner.h"
+#include "OfficeUtils/Formatters/Parser/OU_FormattingToken.h"
+#include "OfficeUtils/Utils/OU_Assert.h"
+#include "host/Utils/OU_StringUtils.h"
+
+namespace Vesk::OfficeUtils::Parser {
+namespace {
+
+constexpr const char* SourceFile = "OfficeUtils/Formatters/Parser/OU_FormattingParser";
+
+namespace Model = Vesk::DOM::CellFormatModel;
+using Type = FormattingToken::Type;
+using Tokens = std::vector<FormattingToken>;
+using ItemType = Model::DateTimeItem::Type;
+
+// What a section shows, decided from its tokens before any item is built.
+enum class SectionKind : std::uint8_t {
+  DateTime = 0,
+  Text = 1,
+  Fraction = 2,
+  Scientific = 3,
+  General = 4,
+  Number = 5,
+  Literal = 6,
+};
+
+// DateTimeItem type of each date-time token, indexed from AmPmLong (the first date-time token).
+constexpr Type FirstDateTimeToken = Type::AmPmLong;
+constexpr Type LastDateTimeToken = Type::WeekOfYear;
+// clang-format off
+constexpr std::array<ItemType, 32> DateTimeItemTypes{{
+    ItemType::AmPmLong,               ItemType::AmPmShort,
+    ItemType::DayLong,                ItemType::DayShort,
+    ItemType::DayOfWeekLong,          ItemType::DayOfWeekShort,
+    ItemType::HoursLong,              ItemType::HoursShort,
+    ItemType::HoursLongNoTruncate,    ItemType::HoursShortNoTruncate,
+    ItemType::MinutesLong,            ItemType::MinutesShort,
+    ItemType::MinutesLongNoTruncate,  ItemType::MinutesShortNoTruncate,
+    ItemType::SecondsLong,            ItemType::SecondsShort,
+    ItemType::SecondsLongNoTruncate,  ItemType::SecondsShortNoTruncate,
+    ItemType::MonthFirstLetter,       ItemType::MonthLongText,
+    ItemType::MonthShortText,         ItemType::MonthLongDecimal,
+    ItemType::MonthShortDecimal,      ItemType::YearLong,
+    ItemType::YearShort,              ItemType::BuddhistYearShort,
+    ItemType::BuddhistYearLong,       ItemType::QuarterLong,
+    ItemType::QuarterShort,           ItemType::EraLong,
+    ItemType::EraShort,               ItemType::WeekOfYear,
+}};
+// clang-format on
+static_assert(DateTimeItemTypes.size() == static_cast<std::size_t>(LastDateTimeToken) -
+                                              static_cast<std::size_t>(FirstDateTimeToken) + 1);
+
+bool isDateTime(Type type) {
+  return type >= FirstDateTimeToken && type <= LastDateTimeToken;
+}
+
+bool isElapsedTime(Type type) {
+  return type == Type::HoursLongNoTruncate || type == Type::HoursShortNoTruncate ||
+         type == Type::MinutesLongNoTruncate || type == Type::MinutesShortNoTruncate ||
+         type == Type::SecondsLongNoTruncate || type == Type::SecondsShortNoTruncate;
+}
+
+bool isHours(Type type) {
+  return type == Type::HoursLong || type == Type::HoursShort || type == Type::HoursLongNoTruncate ||
+         type == Type::HoursShortNoTruncate;
+}
+
+bool isSeconds(Type type) {
+  return type == Type::SecondsLong || type == Type::SecondsShort ||
+         type == Type::SecondsLongNoTruncate || type == Type::SecondsShortNoTruncate;
+}
+
+bool isMonthDecimal(Type type) {
+  return type == Type::MonthLongDecimal || type == Type::MonthShortDecimal;
+}
+
+bool isExponent(Type type) {
+  return type == Type::ExponentPlus || type == Type::ExponentMinus;
+}
+
+bool isPlaceholder(const FormattingToken& token) {
+  const auto& value = token.getValue();
+  return token.getType() == Type::Number && (value == "0" || value == "#" || value == "?");
+}
+
+bool isNumberOrPoint(const FormattingToken& token) {
+  return token.getType() == Type::Number || token.getType() == Type::Point;
+}
+
+// The sections of a code, as views into it: ";" outside double quotes, square brackets and
+// after a backslash ends one. None when a quote, bracket or escape is left open at the end or
+// a "]" stands outside brackets.
+boost::optional<std::vector<std::string_view>> splitSections(std::string_view code) {
+  enum class State { Plain, Quoted, Bracketed, Escaped };
+  std::vector<std::string_view> sections;
+  auto state = State::Plain;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < code.size(); ++i) {
+    const char c = code[i];
+    switch (state) {
+      case State::Plain:
+        if (c == '"') {
+          state = State::Quoted;
+        } else if (c == '[') {
+          state = State::Bracketed;
+        } else if (c == '\\') {
+          state = State::Escaped;
+        } else if (c == ']') {
+          return boost::none;
+        } else if (c == ';') {
+          sections.push_back(code.substr(start, i - start));
+          start = i + 1;
+        }
+        break;
+      case State::Quoted:
+        if (c == '"') state = State::Plain;
+        break;
+      case State::Bracketed:
+        if (c == ']') state = State::Plain;
+        break;
+      case State::Escaped:
+        state = State::Plain;
+        break;
+    }
+  }
+  if (state != State::Plain) return boost::none;
+  sections.push_back(code.substr(start));
+  return sections;
+}
+
+// One scanned section: the rule with its directives set, the kept tokens and what is counted
+// over them. Positions index the kept tokens.
+struct Section {
+  Model::Rule rule;
+  Tokens tokens;
+  SectionKind kind = SectionKind::Literal;
+
+  std::size_t generalCount = 0;
+  bool hasPlaceholder = false;
+  boost::optional<std::size_t> firstPoint;
+  std::size_t exponentCount = 0;
+  boost::optional<std::size_t> firstExponent;
+  bool hasPercent = false;
+  std::size_t fractionCount = 0;
+  boost::optional<std::size_t> firstFraction;
+  bool hasTextContent = false;
+  std::size_t elapsedTimeCount = 0;
+  boost::optional<std::size_t> firstDateTime;
+  bool hasCalendar = false;
+  bool hasLanguage = false;
+  std::size_t currencyCount = 0;
+};
+
+void setFirst(boost::optional<std::size_t>& first, std::size_t position) {
+  if (!first) first = position;
+}
+
+// Sets a directive on the section's rule or counts a kept token; false when the token makes
+// the section invalid.
+bool takeToken(FormattingToken token, ParserType parserType, Section& section) {
+  auto& rule = section.rule;
+  const auto type = token.getType();
+  const auto& value = token.getValue();
+  switch (type) {
+    case Type::Condition:
+      if (rule.getCondition()) return false;
+      // A condition whose number does not read is dropped, as if it were not there.
+      rule.setCondition(stringToCondition(value));
+      return true;
+    case Type::Color: {
+      if (rule.getColor()) return false;
+      const auto color = stringToColor(value);
+      if (!color) return false;
+      rule.setColor(color);
+      return true;
+    }
+    case Type::Calendar:
+      if (rule.getCalendar()) return false;
+      rule.setCalendar(stringToCalendar(value));
+      section.hasCalendar = true;
+      return true;
+    case Type::Transliteration:
+      if (rule.getTransliteration()) return false;
+      rule.setTransliteration(stringToTransliteration(value));
+      return true;
+    case Type::Language: {
+      if (rule.getLanguage()) return false;
+      const auto language = stringToLanguage(value);
+      if (!language) return false;
+      rule.setLanguage(language);
+      section.hasLanguage = true;
+      break;  // kept
+    }
+    case Type::BadSymbol:
+      return false;
+    case Type::QuarterLong:
+    case Type::QuarterShort:
+    case Type::EraLong:
+    case Type::EraShort:
+    case Type::WeekOfYear:
+      if (parserType == ParserType::Restricted) token.setType(Type::String);
+      break;
+    default:
+      break;
+  }
+
+  const auto position = section.tokens.size();
+  const auto keptType = token.getType();
+  if (keptType == Type::General) ++section.generalCount;
+  if (isPlaceholder(token)) section.hasPlaceholder = true;
+  if (keptType == Type::Point) setFirst(section.firstPoint, position);
+  if (isExponent(keptType)) {
+    ++section.exponentCount;
+    setFirst(section.firstExponent, position);
+  }
+  if (keptType == Type::Percent) section.hasPercent = true;
+  if (keptType == Type::Fraction) {
+    ++section.fractionCount;
+    setFirst(section.firstFraction, position);
+  }
+  if (keptType == Type::TextContent) section.hasTextContent = true;
+  if (isElapsedTime(keptType)) ++section.elapsedTimeCount;
+  if (isDateTime(keptType)) setFirst(section.firstDateTime, position);
+  if (keptType == Type::Currency) ++section.currencyCount;
+  section.tokens.push_back(std::move(token));
+  return true;
+}
+
+bool before(const boost::optional<std::size_t>& position, std::size_t limit) {
+  return position && *position < limit;
+}
+
+// The kind of a scanned section, or none when its tokens do not go together.
+boost::optional<SectionKind> decideKind(const Section& s) {
+  if (s.generalCount > 1 || s.elapsedTimeCount > 1 || s.exponentCount > 1 || s.currencyCount > 1 ||
+      (s.currencyCount == 1 && s.hasLanguage))
+    return boost::none;
+  const bool hasGeneral = s.generalCount > 0;
+  const bool hasPoint = s.firstPoint.has_value();
+  const bool hasExponent = s.exponentCount > 0;
+  const bool hasFraction = s.fractionCount > 0;
+  if (s.firstDateTime || s.hasCalendar) {
+    // A calendar without date-time tokens: every point and slash comes before the first one.
+    const std::size_t firstDateTime = s.firstDateTime.value_or(s.tokens.size());
+    if (before(s.firstFraction, firstDateTime) || before(s.firstPoint, firstDateTime) ||
+        s.hasPlaceholder || hasExponent || s.hasPercent || s.hasTextContent)
+      return boost::none;
+    return SectionKind::DateTime;
+  }
+  if (s.hasTextContent) {
+    if (hasGeneral || s.hasPlaceholder || hasPoint || hasExponent || s.hasPercent || hasFraction)
+      return boost::none;
+    return SectionKind::Text;
+  }
+  if (hasFraction) {
+    if (hasExponent || hasGeneral || s.fractionCount > 1) return boost::none;
+    return SectionKind::Fraction;
+  }
+  if (hasExponent) {
+    if (hasGeneral) return boost::none;
+    return SectionKind::Scientific;
+  }
+  if (hasGeneral) {
+    if (s.hasPlaceholder || hasPoint) return boost::none;
+    return SectionKind::General;
+  }
+  if (s.hasPlaceholder || hasPoint) return SectionKind::Number;
+  return SectionKind::Literal;
+}
+
+// "m" and "mm" come out of the scanner as months; next to hours or seconds they are minutes.
+void retypeMinutes(Tokens& tokens) {
+  const auto toMinutes = [](FormattingToken& token) {
+    token.setType(token.getType() == Type::MonthLongDecimal ? Type::MinutesLong
+                                                            : Type::MinutesShort);
+  };
+  // "mm:ss": a month decimal followed by seconds, with only literals between.
+  bool secondsFollow = false;
+  for (auto it = tokens.rbegin(); it != tokens.rend(); ++it) {
+    const auto type = it->getType();
+    if (type == Type::SecondsLong || type == Type::SecondsShort) {
+      secondsFollow = true;
+    } else if (isMonthDecimal(type) && secondsFollow) {
+      toMinutes(*it);
+    } else if (isDateTime(type)) {
+      secondsFollow = false;
+    }
+  }
+  // "h:mm": the first month decimal after hours, or after seconds when no minutes came yet.
+  bool minutesExpected = false;
+  bool minutesSeen = false;
+  for (auto& token : tokens) {
+    const auto type = token.getType();
+    if (isHours(type)) {
+      minutesExpected = true;
+    } else if (type == Type::MinutesLong || type == Type::MinutesShort) {
+      minutesExpected = false;
+      minutesSeen = true;
+    } else if (type == Type::MinutesLongNoTruncate || type == Type::MinutesShortNoTruncate) {
+      minutesSeen = true;
+    } else if (isSeconds(type)) {
+      if (!minutesSeen) minutesExpected = true;
+    } else if (isMonthDecimal(type) && minutesExpected) {
+      toMinutes(token);
+      minutesExpected = false;
+      minutesSeen = true;
+    }
+  }
+}
+
+Model::DateTimeItem makeDateTimeItem(const FormattingToken& token) {
+  const auto index =
+      static_cast<std::size_t>(token.getType()) - static_cast<std::size_t>(FirstDateTimeToken);
+  const auto& value = token.getValue();
+  boost::optional<std::uint8_t> decimalPlaces;
+  const auto point = value.find('.');
+  if (point != std::string::npos) {
+    const std::size_t zeroCount = value.size() - point - 1;
+    OU_ASSERT(zeroCount <= MaxZeroCount);
+    decimalPlaces = static_cast<std::uint8_t>(zeroCount);
+  }
+  return Model::DateTimeItem(DateTimeItemTypes[index], decimalPlaces);
+}
+
+// Builds the items of one section from its kept tokens.
+class ItemsBuilder {
+ public:
+  explicit ItemsBuilder(SectionKind kind) : _kind(kind) {}
+
+  // Literal items of tokens [begin, end) appended to `items`; false when a currency does not
+  // read.
+  bool addLiteralItems(const Tokens& tokens, std::size_t begin, std::size_t end,
+                       Model::Items& items) const {
+    for (std::size_t i = begin; i < end; ++i) {
+      const auto& token = tokens[i];
+      const auto& value = token.getValue();
+      switch (token.getType()) {
+        case Type::General:
+          items.emplace_back(Model::ExtraItem(Model::ExtraItem::Type::General));
+          break;
+        case Type::TextContent:
+          items.emplace_back(Model::ExtraItem(Model::ExtraItem::Type::Text));
+          break;
+        case Type::FillText:
+        case Type::TransparentText:
+        case Type::String:
+        case Type::Percent:
+          items.emplace_back(makeTextItem(token));
+          break;
+        case Type::Number:
+          // A placeholder outside any number shows as what it would show for a missing digit.
+          items.emplace_back(Model::TextItem(Model::TextItem::Type::Literal, value == "?" ? " "
+                                                                             : value == "#"
+                                                                                 ? "0"
+                                                                                 : value));
+          break;
+        case Type::Point:
+        case Type::Fraction:
+          items.emplace_back(Model::TextItem(Model::TextItem::Type::Raw, value));
+          break;
+        case Type::Comma:
+          items.emplace_back(Model::TextItem(Model::TextItem::Type::Literal, value));
+          break;
+        case Type::Currency: {
+          auto currency = stringToCurrency(value);
+          if (!currency) return false;
+          items.emplace_back(std::move(*currency));
+          break;
+        }
+        case Type::Language:
+          break;
+        default:
+          if (!isDateTime(token.getType())) OU_FAIL("Unexpected FormattingToken::Type");
+          items.emplace_back(makeDateTimeItem(token));
+          break;
+      }
+    }
+    return true;
+  }
+
+  // The number item of tokens [begin, end); none when the part is not valid.
+  boost::optional<Model::NumberItem> buildNumberPart(Model::NumberItem::Role role,
+                                                     const Tokens& tokens, std::size_t begin,
+                                                     std::size_t end) const {
+    const bool denominator = role == Model::NumberItem::Role::Denominator;
+    std::string pattern;
+    bool grouping = false;
+    std::uint32_t displayFactor = 0;
+    bool pointSeen = false;
+    bool digitSeen = false;
+    // Each embedded item with the pattern length when it was met; turned into a count from the
+    // right once the pattern is complete.
+    std::vector<std::pair<std::size_t, Model::NumberItem::EmbeddedItem>> embedded;
+    const auto embed = [&](Model::NumberItem::EmbeddedItem item) {
+      embedded.emplace_back(pattern.size(), std::move(item));
+    };
+
+    for (std::size_t i = begin; i < end; ++i) {
+      const auto& token = tokens[i];
+      const auto& value = token.getValue();
+      switch (token.getType()) {
+        case Type::Number:
+          if (isPlaceholder(token) || denominator) {
+            pattern += value;
+          } else {
+            digitSeen = true;
+            embed(Model::TextItem(Model::TextItem::Type::Raw, value));
+          }
+          break;
+        case Type::Point:
+          if (denominator) return boost::none;
+          if (!pointSeen) {
+            pointSeen = true;
+            pattern += value;
+          } else {
+            embed(Model::TextItem(Model::TextItem::Type::Literal, value));
+          }
+          break;
+        case Type::Comma: {
+          const bool afterNumber = i > begin && isNumberOrPoint(tokens[i - 1]);
+          const bool beforeNumber = i + 1 < end && tokens[i + 1].getType() == Type::Number;
+          if (afterNumber && beforeNumber) {
+            // "#,##0" groups thousands; a comma between decimals means nothing.
+            if (!pointSeen) grouping = true;
+          } else if (afterNumber) {
+            // "0,," divides by 1000 twice.
+            displayFactor += static_cast<std::uint32_t>(value.size());
+          } else {
+            embed(Model::TextItem(Model::TextItem::Type::Literal, value));
+          }
+          break;
+        }
+        case Type::FillText:
+        case Type::TransparentText:
+        case Type::String:
+        case Type::Percent:
+          embed(makeTextItem(token));
+          break;
+        case Type::Currency: {
+          auto currency = stringToCurrency(value);
+          if (!currency) return boost::none;
+          embed(std::move(*currency));
+          break;
+        }
+        case Type::Language:
+          break;
+        default:
+          OU_FAIL("Unexpected FormattingToken::Type");
+      }
+    }
+
+    if (pattern.empty() && !digitSeen) return boost::none;
+    if (_kind == SectionKind::Fraction || _kind == SectionKind::Scientific) displayFactor = 0;
+    if (role == Model::NumberItem::Role::Numerator || role == Model::NumberItem::Role::Exponent)
+      grouping = false;
+    // "?/16" has the fixed denominator 16; "?/??" none; "?/?6" is no denominator.
+    if (denominator && pattern.find_first_of("123456789") != std::string::npos &&
+        !calcDenominatorValue(pattern))
+      return boost::none;
+
+    Model::NumberItem item(role, pattern, grouping, displayFactor);
+    Model::NumberItem::EmbeddedItems items;
+    items.reserve(embedded.size());
+    for (auto& [length, embeddedItem] : embedded)
+      items.emplace_back(pattern.size() - length, std::move(embeddedItem));
+    item.setEmbeddedItems(std::move(items));
+    return item;
+  }
+
+ private:
+  // Text of fill, transparent, string and percent tokens.
+  Model::TextItem makeTextItem(const FormattingToken& token) const {
+    const auto& value = token.getValue();
+    switch (token.getType()) {
+      case Type::FillText:
+        return Model::TextItem(Model::TextItem::Type::Fill, value);
+      case Type::TransparentText:
+        return Model::TextItem(Model::TextItem::Type::Transparent, value);
+      case Type::Percent:
+        // "%" multiplies only where a number is shown.
+        return Model::TextItem(_kind == SectionKind::Fraction || _kind == SectionKind::Number
+                                   ? Model::TextItem::Type::Percent
+                                   : Model::TextItem::Type::Literal,
+                               value);
+      default:
+        // The time separator of "h:mm" stays unquoted when written back.
+        return Model::TextItem(_kind == SectionKind::DateTime && value == ":"
+                                   ? Model::TextItem::Type::Raw
+                                   : Model::TextItem::Type::Literal,
+                               value);
+    }
+  }
+
+  SectionKind _kind;
+};
+
+// The items of a section of known kind; none when a part of it is not valid.
+boost::optional<Model::Items> buildItems(const Section& section) {
+  using Role = Model::NumberItem::Role;
+  const auto& tokens = section.tokens;
+  const ItemsBuilder builder(section.kind);
+  Model::Items items;
+  const auto addNumberPart = [&](Role role, std::size_t begin, std::size_t end) {
+    auto part = builder.buildNumberPart(role, tokens, begin, end);
+    if (!part) return false;
+    items.emplace_back(std::move(*part));
+    return true;
+  };
+
+  switch (section.kind) {
+    case SectionKind::Number:
+      if (!addNumberPart(Role::Integer, 0, tokens.size())) return boost::none;
+      break;
+    case SectionKind::Scientific: {
+      const auto exponent = *section.firstExponent;
+      if (!addNumberPart(Role::Integer, 0, exponent)) return boost::none;
+      items.emplace_back(Model::ExtraItem(tokens[exponent].getType() == Type::ExponentPlus
+                                              ? Model::ExtraItem::Type::ExponentPlus
+                                              : Model::ExtraItem::Type::ExponentMinus));
+      if (!addNumberPart(Role::Exponent, exponent + 1, tokens.size())) return boost::none;
+      break;
+    }
+    case SectionKind::Fraction: {
+      const auto slash = *section.firstFraction;
+      std::size_t numeratorBegin = slash;
+      while (numeratorBegin > 0 && isNumberOrPoint(tokens[numeratorBegin - 1])) --numeratorBegin;
+      std::size_t denominatorEnd = slash + 1;
+      while (denominatorEnd < tokens.size() && isNumberOrPoint(tokens[denominatorEnd]))
+        ++denominatorEnd;
+
+      bool integerPart = false;
+      for (std::size_t i = 0; i < numeratorBegin; ++i)
+        integerPart = integerPart || tokens[i].getType() == Type::Point || isPlaceholder(tokens[i]);
+      if (integerPart) {
+        if (!addNumberPart(Role::Integer, 0, numeratorBegin)) return boost::none;
+      } else if (!builder.addLiteralItems(tokens, 0, numeratorBegin, items)) {
+        return boost::none;
+      }
+      if (!addNumberPart(Role::Numerator, numeratorBegin, slash)) return boost::none;
+      items.emplace_back(Model::ExtraItem(Model::ExtraItem::Type::FractionSlash));
+      if (!addNumberPart(Role::Denominator, slash + 1, denominatorEnd)) return boost::none;
+      if (!builder.addLiteralItems(tokens, denominatorEnd, tokens.size(), items))
+        return boost::none;
+      break;
+    }
+    default:
+      if (!builder.addLiteralItems(tokens, 0, tokens.size(), items)) return boost::none;
+      break;
+  }
+  return items;
+}
+
+// Scans one section into its rule; none when the section is not valid.
+boost::optional<Section> readSection(std::string_view text, ParserType parserType) {
+  Section section;
+  std::istringstream in{std::string(text)};
+  FormattingScanner scanner(in);
+  while (auto token = scanner.getNextToken()) {
+    if (!takeToken(std::move(*token), parserType, section)) return boost::none;
+  }
+  const auto kind = decideKind(section);
+  if (!kind) return boost::none;
+  section.kind = *kind;
+  if (section.kind == SectionKind::DateTime) retypeMinutes(section.tokens);
+  auto items = buildItems(section);
+  if (!items) return boost::none;
+  section.rule.setItems(std::move(*items));
+  return section;
+}
+
+// Only literal text, "@" and "General": what a section that can only show text may hold.
+bool holdsOnlyText(const Model::Rule& rule) {
+  for (const auto& item : rule.getItems()) {
+    if (boost::get<Model::TextItem>(&item)) continue;
+    const auto* extra = boost::get<Model::ExtraItem>(&item);
+    if (extra && (extra->getType() == Model::ExtraItem::Type::General ||
+                  extra->getType() == Model::ExtraItem::Type::Text))
+      continue;
+    return false;
+  }
+  return true;
+}
+
+// Sorts the section rules into conditional rules, the default number rule and the text rule.
+boost::optional<Model::Expression> assemble(std::vector<Section> sections, ParserType parserType) {
+  const std::size_t count = sections.size();
+  boost::optional<std::size_t> textIndex;
+  for (std::size_t i = 0; i < count; ++i) {
+    if (sections[i].kind != SectionKind::Text) continue;
+    if (i + 1 != count || sections[i].rule.getCondition()) return boost::none;
+    textIndex = i;
+  }
+  // From the third section on: conditional sections (full dialect only) until the first one
+  // without a condition, which may be followed only by a last, text-only section.
+  bool unconditionedSeen = false;
+  for (std::size_t i = MaxConditionRulesCount; i < count; ++i) {
+    if (sections[i].rule.getCondition()) {
+      if (parserType == ParserType::Restricted || unconditionedSeen) return boost::none;
+    } else if (!unconditionedSeen) {
+      unconditionedSeen = true;
+      if (i + 1 < count) {
+        if (i + 2 != count || !holdsOnlyText(sections[count - 1].rule)) return boost::none;
+        textIndex = count - 1;
+      }
+    }
+  }
+
+  boost::optional<std::size_t> numberIndex;
+  if (textIndex) {
+    if (*textIndex > 0 && !sections[*textIndex - 1].rule.getCondition())
+      numberIndex = *textIndex - 1;
+  } else if (!sections.back().rule.getCondition()) {
+    numberIndex = count - 1;
+  }
+
+  Model::Expression expression;
+  if (textIndex) {
+    expression.setDefaultTextRule(std::move(sections.back().rule));
+    sections.pop_back();
+  }
+  if (numberIndex) {
+    expression.setDefaultNumberRule(std::move(sections.back().rule));
+    sections.pop_back();
+  }
+  std::vector<Model::Rule> rules;
+  rules.reserve(sections.size());
+  for (auto& section : sections) rules.push_back(std::move(section.rule));
+  expression.setRules(std::move(rules));
+  return expression;
+}
+
+}  // namespace
+
+boost::optional<Model::Expression> parse(const std::string& code, ParserType type) {
+  // The scanner ends the process on a byte outside UTF-8, so such text never reaches it.
+  if (!utf8::is_valid(code.begin(), code.end())) return boost::none;
+  const auto texts = splitSections(code);
+  if (!texts) return boost::none;
+  std::vector<Section> sections;
+  sections.reserve(texts->size());
+  for (const auto text : *texts) {
+    auto section = readSection(text, type);
+    if (!section) return boost::none;
+    sections.push_back(std::move(*section));
+  }
+  return assemble(std::move(sections), type);
+}
+
+Model::Condition resolveCondition(const Model::Expression& expression, std::size_t ruleIndex) {
+  const auto& rules = expression.getRules();
+  OU_ASSERT(ruleIndex < rules.size());
+  if (const auto& condition = rules[ruleIndex].getCondition()) return *condition;
+  if (rules.size() == 1) return Model::Condition(Model::Condition::Type::GreaterOrEqual, 0.0);
+  OU_ASSERT(ruleIndex < MaxConditionRulesCount);
+  return Model::Condition(
+      ruleIndex == 0 ? Model::Condition::Type::Greater : Model::Condition::Type::Less, 0.0);
+}
+
+boost::optional<std::uint32_t> calcDenominatorValue(const std::string& pattern) {
+  const auto value = strToInt(pattern, nullptr, 10);
+  if (!value || *value <= 0) return boost::none;
+  return static_cast<std::uint32_t>(*value);
+}
+
+}  // namespace Vesk::OfficeUtils::Parser
