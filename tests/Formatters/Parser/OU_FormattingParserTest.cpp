@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -493,6 +494,184 @@ TEST(FormattingParser, CalcDenominatorValue) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.pattern);
     EXPECT_EQ(calcDenominatorValue(c.pattern), c.expected);
+  }
+}
+
+// Sections counted independently of the parser: ";" outside quotes, brackets and escapes.
+std::size_t countSections(const std::string& code) {
+  std::size_t count = 1;
+  bool quoted = false, bracketed = false, escaped = false;
+  for (const char c : code) {
+    if (escaped) {
+      escaped = false;
+    } else if (quoted) {
+      quoted = c != '"';
+    } else if (bracketed) {
+      bracketed = c != ']';
+    } else if (c == '"') {
+      quoted = true;
+    } else if (c == '[') {
+      bracketed = true;
+    } else if (c == '\\') {
+      escaped = true;
+    } else if (c == ';') {
+      ++count;
+    }
+  }
+  return count;
+}
+
+// What the items of one rule must have in common, whatever the code.
+void checkRuleItems(const Model::Rule& rule, bool isTextRule, ParserType type) {
+  using DType = Model::DateTimeItem::Type;
+  using XType = Model::ExtraItem::Type;
+  using Role = Model::NumberItem::Role;
+  int dates = 0, numbers = 0, slashes = 0, exponents = 0, texts = 0, generals = 0,
+      hoursOrSeconds = 0, minutes = 0;
+  std::set<Role> roles;
+  for (const auto& item : rule.getItems()) {
+    if (const auto* date = boost::get<Model::DateTimeItem>(&item)) {
+      ++dates;
+      const auto t = date->getType();
+      if ((t >= DType::HoursShort && t <= DType::HoursLongNoTruncate) ||
+          (t >= DType::SecondsShort && t <= DType::SecondsLongNoTruncate))
+        ++hoursOrSeconds;
+      if (t == DType::MinutesShort || t == DType::MinutesLong) ++minutes;
+      if (type == ParserType::Restricted) {
+        EXPECT_LT(t, DType::QuarterShort);
+      }
+      if (date->getDecimalPlaces()) {
+        EXPECT_LE(*date->getDecimalPlaces(), MaxZeroCount);
+      }
+    } else if (const auto* extra = boost::get<Model::ExtraItem>(&item)) {
+      switch (extra->getType()) {
+        case XType::General:
+          ++generals;
+          break;
+        case XType::FractionSlash:
+          ++slashes;
+          break;
+        case XType::Text:
+          ++texts;
+          break;
+        default:
+          ++exponents;
+          break;
+      }
+    } else if (const auto* number = boost::get<Model::NumberItem>(&item)) {
+      ++numbers;
+      roles.insert(number->getRole());
+      const auto& pattern = number->getPattern();
+      const bool denominator = number->getRole() == Role::Denominator;
+      EXPECT_EQ(pattern.find_first_not_of(denominator ? "0123456789#?" : "0#?."), std::string::npos)
+          << pattern;
+      EXPECT_LE(std::count(pattern.begin(), pattern.end(), '.'), 1);
+      std::size_t previous = pattern.size();
+      for (const auto& embedded : number->getEmbeddedItems()) {
+        EXPECT_LE(embedded.first, previous) << "positions run from left to right";
+        previous = embedded.first;
+      }
+      if (number->getRole() == Role::Numerator || number->getRole() == Role::Exponent) {
+        EXPECT_FALSE(number->hasGrouping());
+      }
+    }
+  }
+  if (dates) {
+    EXPECT_EQ(numbers + slashes + exponents + texts, 0);
+  }
+  if (texts) {
+    EXPECT_TRUE(isTextRule);
+    EXPECT_EQ(numbers + slashes + exponents + generals + dates, 0);
+  }
+  if (numbers) {
+    EXPECT_EQ(generals, 0);
+  }
+  EXPECT_LE(generals, 1);
+  EXPECT_EQ(slashes, roles.count(Role::Numerator));
+  EXPECT_EQ(slashes, roles.count(Role::Denominator));
+  EXPECT_EQ(exponents, roles.count(Role::Exponent));
+  EXPECT_LE(slashes + exponents, 1);
+  if (minutes) {
+    EXPECT_GT(hoursOrSeconds, 0);
+  }
+}
+
+TEST(FormattingParser, GeneratedCodesGiveConsistentModels) {
+  const char* const fragments[] = {
+      "0",       "#",        "?",         "1",          "9",    ".",        ",",     ",,",
+      "%",       "/",        "E+",        "E-",         "@",    "General",  "d",     "dd",
+      "ddd",     "mmmm",     "m",         "mm",         "h",    "hh",       "[h]",   "[mm]",
+      "s",       "ss",       "ss.00",     "[ss]",       "yy",   "yyyy",     "AM/PM", "A/P",
+      "b",       "q",        "qq",        "r",          "w",    "e",        "B1",    "B2",
+      "[Red]",   "[Blue]",   "[Color 5]", "[Color 99]", "[>0]", "[<=-1.5]", "[=2]",  "[DBNum1]",
+      "[$-409]", "[$€-407]", "[$USD]",    "\"txt\"",    "\"\"", "\\-",      "_)",    "*x",
+      " ",       "-",        ":",         "(",          ";",    ";",        "[",     "]",
+      "\"",      "\\",       "€",         "[Blau]",     "USD",  "[$a-b-c]",
+  };
+  std::mt19937 random(20240611);
+  std::uniform_int_distribution<std::size_t> pick(0, std::size(fragments) - 1);
+  std::uniform_int_distribution<int> length(0, 12);
+  int valid[2] = {0, 0};
+  for (int round = 0; round < 20000; ++round) {
+    std::string code;
+    for (int n = length(random); n > 0; --n) code += fragments[pick(random)];
+    SCOPED_TRACE("code: " + code);
+    for (const auto type : {ParserType::Default, ParserType::Restricted}) {
+      boost::optional<Model::Expression> expression;
+      try {
+        expression = parse(code, type);
+      } catch (const AssertionFailure& failure) {
+        ADD_FAILURE() << failure.what();
+        continue;
+      }
+      if (!expression) continue;
+      ++valid[static_cast<int>(type)];
+      // Every section ends up as exactly one rule.
+      const auto& rules = expression->getRules();
+      EXPECT_EQ(rules.size() + (expression->getDefaultNumberRule() ? 1 : 0) +
+                    (expression->getDefaultTextRule() ? 1 : 0),
+                countSections(code));
+      if (type == ParserType::Restricted) {
+        EXPECT_LE(rules.size(), MaxConditionRulesCount);
+      }
+      for (const auto& rule : rules) checkRuleItems(rule, false, type);
+      if (const auto& rule = expression->getDefaultNumberRule()) {
+        EXPECT_FALSE(rule->getCondition());
+        checkRuleItems(*rule, false, type);
+      }
+      if (const auto& rule = expression->getDefaultTextRule()) {
+        EXPECT_FALSE(rule->getCondition());
+        checkRuleItems(*rule, true, type);
+      }
+      if (HasFailure()) return;
+    }
+  }
+  // The generator must reach valid codes often enough for the checks to mean something.
+  EXPECT_GT(valid[0], 2000);
+  EXPECT_GT(valid[1], 2000);
+}
+
+TEST(FormattingParser, ArbitraryBytesNeverFail) {
+  std::mt19937 random(7);
+  std::uniform_int_distribution<int> byte(0, 255);
+  std::uniform_int_distribution<int> length(0, 24);
+  const std::string alphabet = "0#?.,;%/E+-@[]\"\\*_ dmhsyG:$>=<";
+  for (int round = 0; round < 20000; ++round) {
+    std::string code;
+    for (int n = length(random); n > 0; --n) {
+      const int b = byte(random);
+      code +=
+          b < 200 ? alphabet[static_cast<std::size_t>(b) % alphabet.size()] : static_cast<char>(b);
+    }
+    SCOPED_TRACE(testing::PrintToString(code));
+    for (const auto type : {ParserType::Default, ParserType::Restricted}) {
+      try {
+        (void)parse(code, type);
+      } catch (const AssertionFailure& failure) {
+        ADD_FAILURE() << failure.what();
+        return;
+      }
+    }
   }
 }
 
