@@ -43,19 +43,25 @@ const boost::regex& numberRegex(DecimalSeparatorType type) {
 }  // namespace
 
 boost::optional<NumberParts> parseNumber(std::string_view text, const LocaleContext& context) {
-  const boost::regex& regex = numberRegex(getDecimalSeparatorType(context));
-  boost::match_results<std::string_view::const_iterator> match;
-  if (!boost::regex_match(text.begin(), text.end(), match, regex)) return boost::none;
+  return parseNumber(text, getDecimalSeparatorType(context));
+}
+
+boost::optional<NumberParts> parseNumber(std::string_view text,
+                                         DecimalSeparatorType separatorType) {
+  // One set of results per thread, reused so that a match allocates nothing.
+  thread_local boost::match_results<const char*> match;
+  const char* const begin = text.data();
+  if (!boost::regex_match(begin, begin + text.size(), match, numberRegex(separatorType)))
+    return boost::none;
 
   const auto view = [&](int group) -> std::string_view {
     if (!match[group].matched) return {};
-    return text.substr(static_cast<std::size_t>(match.position(group)),
-                       static_cast<std::size_t>(match.length(group)));
+    return {match[group].first, static_cast<std::size_t>(match[group].second - match[group].first)};
   };
   NumberParts parts;
   parts.sign = view(1);
   parts.number = view(2);
-  if (match[2].matched) parts.numberPosition = static_cast<std::size_t>(match.position(2));
+  if (match[2].matched) parts.numberPosition = static_cast<std::size_t>(match[2].first - begin);
   parts.exponent = view(3);
   parts.exponentLiteral = view(4);
   return parts;

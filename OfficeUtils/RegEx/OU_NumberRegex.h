@@ -8,6 +8,7 @@
 #include <boost/optional.hpp>
 
 #include "OfficeUtils/Locale/OU_LocaleContext.h"
+#include "OfficeUtils/Utils/OU_Utils.h"
 
 namespace Vesk::OfficeUtils {
 
@@ -24,5 +25,8 @@ struct NumberParts {
 // or percent are allowed.
 [[nodiscard]] boost::optional<NumberParts> parseNumber(std::string_view text,
                                                        const LocaleContext& context);
+// The same with the separator kind given, as getDecimalSeparatorType gives it for a locale.
+[[nodiscard]] boost::optional<NumberParts> parseNumber(std::string_view text,
+                                                       DecimalSeparatorType separatorType);
 
 }  // namespace Vesk::OfficeUtils

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 #include <unicode/locid.h>
 
+#include "OfficeUtils/RegEx/OU_NumberRegex.h"
 #include "host/ResourceManager/OU_MapResourceProvider.h"
 #include "host/Utils/OU_Errors.h"
 
@@ -284,6 +285,28 @@ TEST(Utils, CachedFormatsAnswerAsFreshOnes) {
       ASSERT_EQ(cached.has_value(), fresh.has_value());
       if (cached) {
         EXPECT_EQ(std::memcmp(&*cached, &*fresh, sizeof(double)), 0);
+      }
+    }
+  }
+}
+
+// The conversions check the grammar without the compiled pattern; they must accept exactly
+// what parseNumber splits.
+TEST(Utils, ConvertsExactlyWhatParseNumberSplits) {
+  std::mt19937 random(3);
+  const std::string alphabet = "0123456789.,+-eE x";
+  for (int round = 0; round < 30000; ++round) {
+    std::string text;
+    const int length = static_cast<int>(random() % 10);
+    for (int i = 0; i < length; ++i) text += alphabet[random() % alphabet.size()];
+    for (const auto* context : {&point(), &comma()}) {
+      SCOPED_TRACE(text);
+      const bool splits = parseNumber(text, *context).has_value();
+      ASSERT_EQ(stringToDouble(text, *context).has_value(), splits);
+      try {
+        ASSERT_EQ(stringToLong(text, *context).has_value(), splits);
+      } catch (const Vesk::BadNumCastError&) {
+        ASSERT_TRUE(splits);
       }
     }
   }
