@@ -1,0 +1,182 @@
+#include "OfficeUtils/Formatters/OU_GeneralNumberFormatter.h"
+
+#include <cmath>
+#include <cstddef>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "OfficeUtils/Utils/OU_Utils.h"
+#include "host/Utils/OU_Errors.h"
+#include "tests/Formatters/OU_FormattersTestLocales.h"
+
+namespace Vesk::OfficeUtils {
+namespace {
+
+using Testing::commaContext;
+using Testing::enContext;
+
+struct Case {
+  double value;
+  std::string expected;
+};
+
+void expectTexts(const GeneralNumberFormatter& formatter, const std::vector<Case>& cases) {
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.expected);
+    EXPECT_EQ(formatter(c.value), c.expected);
+  }
+}
+
+TEST(GeneralNumberFormatter, DefaultMagnitudeWindow) {
+  expectTexts(GeneralNumberFormatter(enContext()), {
+                                                       {0.0, "0"},
+                                                       {1.0, "1"},
+                                                       {-17.25, "-17.25"},
+                                                       {99999999999.0, "99999999999"},
+                                                       {-99999999999.0, "-99999999999"},
+                                                       {100000000000.0, "1E+11"},
+                                                       {-100000000000.0, "-1E+11"},
+                                                       {123456789012.0, "1.23E+11"},
+                                                       {125555555555.0, "1.26E+11"},
+                                                       {1e15, "1E+15"},
+                                                       {1.5e300, "1.5E+300"},
+                                                       {0.00000001, "0.00000001"},
+                                                       {-0.00000001, "-0.00000001"},
+                                                       {0.000000009, "9E-09"},
+                                                       {-0.000000009, "-9E-09"},
+                                                       {1.2345e-9, "1.23E-09"},
+                                                       {1e-300, "1E-300"},
+                                                       {0.1, "0.1"},
+                                                       {1.0 / 3.0, "0.3333333333333333"},
+                                                       {0.1 + 0.2, "0.30000000000000004"},
+                                                       {1234567.5, "1234567.5"},
+                                                   });
+}
+
+TEST(GeneralNumberFormatter, CreateGeneralFormatterWindowAndPrecision) {
+  expectTexts(createGeneralFormatter(enContext()), {
+                                                       {0.0001, "0.0001"},
+                                                       {0.00009, "9E-05"},
+                                                       {1.0 / 3.0 * 1e-5, "3.33333333333333E-06"},
+                                                       {99999999999.0, "99999999999"},
+                                                       {123456789012345.0, "1.23456789012345E+14"},
+                                                       {1234567890123456.0, "1.23456789012346E+15"},
+                                                       {-2e20, "-2E+20"},
+                                                   });
+}
+
+TEST(GeneralNumberFormatter, DecimalComma) {
+  expectTexts(
+      GeneralNumberFormatter(commaContext()),
+      {{1234567.5, "1234567,5"}, {1.5e20, "1,5E+20"}, {-0.25, "-0,25"}, {2.5e-10, "2,5E-10"}});
+}
+
+TEST(GeneralNumberFormatter, Settings) {
+  GeneralNumberFormatter formatter(enContext());
+  formatter.setDefaultThresholdOfMax(1000.0);
+  formatter.setDefaultThresholdOfMin(0.5);
+  formatter.setPrecisionForScientificMode(3);
+  formatter.setPrecisionForFixedMode(2);
+  expectTexts(formatter, {{1000.0, "1000"},
+                          {1001.0, "1.001E+03"},
+                          {1234.5678, "1.235E+03"},
+                          {0.5, "0.5"},
+                          {0.49, "4.9E-01"},
+                          {2.675, "2.68"},
+                          {1.0 / 3.0, "3.333E-01"},
+                          {500.125, "500.13"}});
+  formatter.setPrecisionForScientificMode(0);
+  expectTexts(formatter, {{1501.0, "2E+03"}, {0.0, "0"}});
+}
+
+TEST(GeneralNumberFormatter, WrapperSettingsCarryOver) {
+  ICUDecimalFormatWrapper wrapper(enContext());
+  wrapper.setGrouping(true);
+  const GeneralNumberFormatter formatter(wrapper);
+  expectTexts(formatter, {{1234567.5, "1,234,567.5"}, {1e12, "1E+12"}});
+}
+
+TEST(GeneralNumberFormatter, PrecisionBeyondIntThrows) {
+  GeneralNumberFormatter formatter(enContext());
+  try {
+    formatter.setPrecisionForScientificMode(std::numeric_limits<std::size_t>::max());
+    ADD_FAILURE() << "no exception";
+  } catch (const Vesk::BadNumCastError& error) {
+    EXPECT_STREQ(error.what(), "bad numeric conversion: positive overflow");
+  }
+  EXPECT_THROW(formatter.setPrecisionForFixedMode(std::size_t{1} << 40), Vesk::BadNumCastError);
+}
+
+TEST(GeneralNumberFormatter, DoubleToString) {
+  EXPECT_EQ(doubleToString(1e20, enContext(), 3), "1E+20");
+  EXPECT_EQ(doubleToString(1.23456e20, enContext(), 3), "1.235E+20");
+  EXPECT_EQ(doubleToString(1.23456e20, enContext(), 0), "1E+20");
+  EXPECT_EQ(doubleToString(0.5, commaContext(), 2), "0,5");
+  EXPECT_EQ(doubleToString(12.0, enContext(), 15), "12");
+}
+
+// Random magnitudes across the whole double range, both signs, and the window's edges.
+std::vector<double> mixedValues(std::size_t count) {
+  std::mt19937_64 random(20261205);
+  std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+  std::uniform_int_distribution<int> exponent(-307, 307);
+  std::uniform_int_distribution<int> smallExponent(-12, 14);
+  std::vector<double> values;
+  for (std::size_t i = 0; i < count; ++i) {
+    const int e = i % 2 == 0 ? exponent(random) : smallExponent(random);
+    double value = mantissa(random) * std::pow(10.0, e);
+    if (i % 3 == 0) value = -value;
+    if (i % 7 == 0) value = std::round(value);
+    values.push_back(value);
+  }
+  return values;
+}
+
+// Fixed texts read back exactly (ICU writes the shortest round-trip digits); scientific texts
+// carry `precision` mantissa fraction digits, half a unit of the last one off at most.
+void checkRoundTrip(const GeneralNumberFormatter& formatter, const LocaleContext& context,
+                    double thresholdOfMin, double thresholdOfMax, int precision) {
+  for (const double value : mixedValues(4000)) {
+    const std::string text = formatter(value);
+    SCOPED_TRACE(std::to_string(value) + " -> " + text);
+    const double magnitude = std::fabs(value);
+    const bool scientific =
+        magnitude != 0.0 && (magnitude < thresholdOfMin || magnitude > thresholdOfMax);
+    EXPECT_EQ(text.find('E') != std::string::npos, scientific);
+    const auto parsed = stringToDouble(text, context);
+    ASSERT_TRUE(parsed);
+    if (!scientific) {
+      EXPECT_EQ(*parsed, value);
+      continue;
+    }
+    const double unit = std::pow(10.0, std::floor(std::log10(magnitude)) - precision);
+    EXPECT_LE(std::fabs(*parsed - value), unit * 0.5 * (1 + 1e-9) + magnitude * 1e-15);
+  }
+}
+
+TEST(GeneralNumberFormatter, OutputReadsBackWithinItsPrecision) {
+  checkRoundTrip(GeneralNumberFormatter(enContext()), enContext(), 1e-8, 99999999999.0, 2);
+  checkRoundTrip(GeneralNumberFormatter(commaContext()), commaContext(), 1e-8, 99999999999.0, 2);
+  checkRoundTrip(createGeneralFormatter(enContext()), enContext(), 1e-4, 99999999999.0, 14);
+}
+
+TEST(GeneralNumberFormatter, OneFormatterAgreesWithFreshOnesOnAMixedColumn) {
+  // The formatter keeps its ICU formats between values; switching modes must not leak settings.
+  const GeneralNumberFormatter shared(enContext());
+  for (const double value : mixedValues(300)) {
+    SCOPED_TRACE(value);
+    EXPECT_EQ(shared(value), GeneralNumberFormatter(enContext())(value));
+  }
+}
+
+TEST(GeneralNumberFormatter, DecimalPlaceConstants) {
+  EXPECT_EQ(DefaultIntegerDecimalPlaces, 0u);
+  EXPECT_EQ(DefaultNonIntegerDecimalPlaces, 2u);
+}
+
+}  // namespace
+}  // namespace Vesk::OfficeUtils
