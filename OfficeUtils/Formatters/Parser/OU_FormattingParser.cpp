@@ -673,4 +673,152 @@ boost::optional<std::uint32_t> calcDenominatorValue(const std::string& pattern) 
   return static_cast<std::uint32_t>(*value);
 }
 
+namespace {
+
+// What the items of a rule show, collected before the kind is decided.
+struct RuleMarks {
+  bool date = false;
+  bool time = false;
+  bool fraction = false;
+  bool general = false;
+  bool exponent = false;
+  bool number = false;
+  bool currency = false;
+  bool fill = false;
+  bool percent = false;
+};
+
+class RuleMarker : public boost::static_visitor<void> {
+ public:
+  explicit RuleMarker(RuleMarks& marks) : _marks(&marks) {}
+
+  void operator()(const Model::CurrencyItem&) const { _marks->currency = true; }
+  void operator()(const Model::DateTimeItem& item) const {
+    (item.isTime() ? _marks->time : _marks->date) = true;
+  }
+  void operator()(const Model::ExtraItem& item) const {
+    switch (item.getType()) {
+      case Model::ExtraItem::Type::FractionSlash:
+        _marks->fraction = true;
+        break;
+      case Model::ExtraItem::Type::General:
+        _marks->general = true;
+        break;
+      case Model::ExtraItem::Type::ExponentPlus:
+      case Model::ExtraItem::Type::ExponentMinus:
+        _marks->exponent = true;
+        break;
+      case Model::ExtraItem::Type::Text:
+        break;
+    }
+  }
+  void operator()(const Model::NumberItem& item) const {
+    _marks->number = true;
+    for (const auto& embedded : item.getEmbeddedItems())
+      boost::apply_visitor(*this, embedded.second);
+  }
+  void operator()(const Model::TextItem& item) const {
+    if (item.getType() == Model::TextItem::Type::Fill) _marks->fill = true;
+    if (item.getType() == Model::TextItem::Type::Percent) _marks->percent = true;
+  }
+
+ private:
+  RuleMarks* _marks;
+};
+
+}  // namespace
+
+FormatType calcFormatType(const Model::Rule& rule) {
+  const auto& items = rule.getItems();
+  if (items.size() == 1) {
+    if (const auto* extra = boost::get<Model::ExtraItem>(&items.front())) {
+      if (extra->getType() == Model::ExtraItem::Type::General) return FormatType::General;
+      if (extra->getType() == Model::ExtraItem::Type::Text) return FormatType::Text;
+    }
+  }
+  RuleMarks marks;
+  const RuleMarker marker(marks);
+  for (const auto& item : items) boost::apply_visitor(marker, item);
+  if (marks.date) return marks.time ? FormatType::DateTime : FormatType::Date;
+  if (marks.time) return FormatType::Time;
+  if (marks.fraction) return FormatType::Fraction;
+  if (marks.exponent) return FormatType::Scientific;
+  if (marks.currency) return marks.fill ? FormatType::Accounting : FormatType::Currency;
+  if (marks.number) return marks.percent ? FormatType::Percentage : FormatType::Number;
+  if (marks.general) return FormatType::Number;
+  return FormatType::Other;
+}
+
+FormatType calcFormatType(const Model::Expression& expression) {
+  // The first kind other than Other sets the kind; any later differing kind (Other included)
+  // makes the whole Other.
+  FormatType merged = FormatType::Other;
+  std::vector<const Model::Rule*> rules;
+  for (const auto& rule : expression.getRules()) rules.push_back(&rule);
+  if (const auto& numberRule = expression.getDefaultNumberRule()) rules.push_back(&*numberRule);
+  for (const Model::Rule* rule : rules) {
+    const FormatType kind = calcFormatType(*rule);
+    if (merged != FormatType::Other && kind != merged) return FormatType::Other;
+    merged = kind;
+  }
+  if (merged == FormatType::Other) {
+    if (const auto& textRule = expression.getDefaultTextRule()) return calcFormatType(*textRule);
+  }
+  return merged;
+}
+
+FormatType calcFormatType(const Vesk::DOM::CellFormat& format) {
+  if (const auto* expression = boost::get<Model::Expression>(&format.getData()))
+    return calcFormatType(*expression);
+  return static_cast<FormatType>(
+      boost::get<Model::DateTimeLocalizedExpression>(format.getData()).getFormatType());
+}
+
+FormatType calcFormatType(const std::shared_ptr<const Vesk::DOM::CellFormat>& format) {
+  if (!format) return FormatType::General;
+  return calcFormatType(*format);
+}
+
+FormatType calcFormatType(const std::string& code) {
+  const auto expression = parse(code, ParserType::Default);
+  if (!expression) return FormatType::Other;
+  return calcFormatType(*expression);
+}
+
+std::size_t calcDecimalPlaces(const std::string& pattern) {
+  const std::size_t pointPos = pattern.find('.');
+  return pointPos == std::string::npos ? 0 : pattern.size() - pointPos - 1;
+}
+
+boost::optional<char> calcFirstDecimalPlaceHolder(const std::string& pattern) {
+  const std::size_t pointPos = pattern.find('.');
+  if (pointPos == std::string::npos || pointPos + 1 >= pattern.size()) return boost::none;
+  return pattern[pointPos + 1];
+}
+
+std::size_t calcMinIntegerDigits(const std::string& pattern) {
+  if (pattern.empty() || pattern.front() == '?' || pattern.front() == '.') return 0;
+  std::size_t count = 0;
+  for (const char c : pattern) {
+    if (c == '.' || c == '?') break;
+    if (c == '#') {
+      if (count > 0) break;
+      continue;
+    }
+    if (c != '0') OU_FAIL("Unexpected cell formatting pattern");
+    ++count;
+  }
+  return count;
+}
+
+std::size_t calcMinExponentDigits(const std::string& pattern) {
+  return pattern.size();
+}
+std::size_t calcMinNumeratorDigits(const std::string& pattern) {
+  return pattern.size();
+}
+std::size_t calcMinDenominatorDigits(const std::string& pattern) {
+  return pattern.size();
+}
+
 }  // namespace Vesk::OfficeUtils::Parser

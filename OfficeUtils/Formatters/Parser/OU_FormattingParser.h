@@ -5,10 +5,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include <boost/optional.hpp>
 
+#include "host/DOM/OU_CellFormat.h"
 #include "host/DOM/OU_CellFormatModel.h"
 
 namespace Vesk::OfficeUtils::Parser {
@@ -42,5 +44,48 @@ inline constexpr std::size_t MaxZeroCount = 3;
 // The fixed denominator of a denominator pattern: "16" gives 16; "0", "??" and "?6" give none.
 // The pattern is read as a decimal number from its start ("16?" gives 16).
 [[nodiscard]] boost::optional<std::uint32_t> calcDenominatorValue(const std::string& pattern);
+
+// What kind of value a cell format shows. The numbers are those of
+// DateTimeLocalizedExpression::getFormatType in the host model (4, 5, 6 and 12).
+enum class FormatType : std::uint8_t {
+  General = 0,     // the single item "General"
+  Number = 1,      // digits without percent, or "General" among other items
+  Currency = 2,    // a currency without a fill
+  Accounting = 3,  // a currency and a fill ("* ")
+  Date = 4,        // date items, no time items
+  Time = 5,        // time items only
+  DateTime = 6,    // date and time items
+  Percentage = 7,  // digits and "%"
+  Fraction = 8,    // a fraction slash
+  Scientific = 9,  // an exponent
+  Text = 10,       // the single item "@"
+  Other = 12,  // nothing recognisable, sections of different kinds, or a code that does not parse
+};
+
+// "0.00" is Number, "0%" Percentage, "[$€-407]#,##0.00" Currency, "dd.mm.yyyy hh:mm" DateTime.
+[[nodiscard]] FormatType calcFormatType(const Vesk::DOM::CellFormatModel::Rule& rule);
+// The common kind of the sections: "0;-0;@" is Number, "0;dd.mm.yyyy" Other. A section of kind
+// Other takes the kind of the sections after it, but not of those before it; the text section
+// counts only when the others give Other.
+[[nodiscard]] FormatType calcFormatType(const Vesk::DOM::CellFormatModel::Expression& expression);
+[[nodiscard]] FormatType calcFormatType(const Vesk::DOM::CellFormat& format);
+// A null format is General.
+[[nodiscard]] FormatType calcFormatType(const std::shared_ptr<const Vesk::DOM::CellFormat>& format);
+// Parsed with ParserType::Default; a code that does not parse is Other.
+[[nodiscard]] FormatType calcFormatType(const std::string& code);
+
+// Facts about a NumberItem pattern ("0", "#", "?" and at most one "."):
+// the characters after the first "." ("0.000" -> 3, "0" -> 0).
+[[nodiscard]] std::size_t calcDecimalPlaces(const std::string& pattern);
+// The character right after the first "." ("0.#0" -> '#'; "0." and "0" -> none).
+[[nodiscard]] boost::optional<char> calcFirstDecimalPlaceHolder(const std::string& pattern);
+// The "0"s of the integer part, from the first "0" to the first "#", "." or "?": "##0.00" -> 1,
+// "#00" -> 2, "0#0" -> 1, "00?" -> 2, "?0" -> 0. Any other character is a programming error
+// (assertion "Unexpected cell formatting pattern").
+[[nodiscard]] std::size_t calcMinIntegerDigits(const std::string& pattern);
+// The pattern length.
+[[nodiscard]] std::size_t calcMinExponentDigits(const std::string& pattern);
+[[nodiscard]] std::size_t calcMinNumeratorDigits(const std::string& pattern);
+[[nodiscard]] std::size_t calcMinDenominatorDigits(const std::string& pattern);
 
 }  // namespace Vesk::OfficeUtils::Parser

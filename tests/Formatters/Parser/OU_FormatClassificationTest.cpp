@@ -1,0 +1,277 @@
+// Format classification: calcFormatType over parsed codes, models and cell formats, and the
+// pattern measures of number items.
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <boost/optional/optional_io.hpp>
+#include <gtest/gtest.h>
+
+#include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
+#include "host/Utils/OU_Assert.h"
+
+namespace Vesk::OfficeUtils::Parser {
+
+// Kind names in test messages.
+inline const char* name(FormatType type) {
+  switch (type) {
+    case FormatType::General:
+      return "General";
+    case FormatType::Number:
+      return "Number";
+    case FormatType::Currency:
+      return "Currency";
+    case FormatType::Accounting:
+      return "Accounting";
+    case FormatType::Date:
+      return "Date";
+    case FormatType::Time:
+      return "Time";
+    case FormatType::DateTime:
+      return "DateTime";
+    case FormatType::Percentage:
+      return "Percentage";
+    case FormatType::Fraction:
+      return "Fraction";
+    case FormatType::Scientific:
+      return "Scientific";
+    case FormatType::Text:
+      return "Text";
+    case FormatType::Other:
+      return "Other";
+  }
+  return "?";
+}
+
+inline void PrintTo(FormatType type, std::ostream* out) {
+  *out << name(type);
+}
+
+namespace {
+
+namespace Model = Vesk::DOM::CellFormatModel;
+
+TEST(FormatClassification, RealCodes) {
+  struct Case {
+    std::string code;
+    FormatType expected;
+  };
+  using T = FormatType;
+  const std::vector<Case> cases = {
+      {"General", T::General},
+      {"General\" pcs\"", T::Number},
+      {"@", T::Text},
+      {"\"abc\"", T::Other},
+      {"", T::Other},
+      {"0", T::Number},
+      {"0.00", T::Number},
+      {"#,##0", T::Number},
+      {"#,##0.00;[Red]-#,##0.00", T::Number},
+      {"#,##0.00_);(#,##0.00)", T::Number},
+      {"#,##0;\\-#,##0;\"-\"", T::Other},
+      {"\"-\";#,##0", T::Number},
+      {"0;-0;@", T::Number},
+      {"0;-0;0;@", T::Number},
+      {"0%", T::Percentage},
+      {"0.00%", T::Percentage},
+      {"#,##0.0%;[Red]-#,##0.0%", T::Percentage},
+      {"0.00E+00", T::Scientific},
+      {"##0.0E+0", T::Scientific},
+      {"0.0E-00", T::Scientific},
+      {"# ?/?", T::Fraction},
+      {"# ?\?/?\?", T::Fraction},
+      {"?/16", T::Fraction},
+      {"[$€-407]#,##0.00", T::Currency},
+      {"#,##0.00 [$€-407]", T::Currency},
+      {"[$$-409]#,##0.00;[Red]-[$$-409]#,##0.00", T::Currency},
+      {"#,##0 [$USD]", T::Currency},
+      {"_-* #,##0.00 [$€-407]_-", T::Accounting},
+      {"_-[$$-409]* #,##0.00_ ;_-[$$-409]* -#,##0.00 ;_-[$$-409]* \"-\"??_ ;_-@_ ", T::Accounting},
+      {"dd.mm.yyyy", T::Date},
+      {"m/d/yyyy", T::Date},
+      {"d-mmm-yy", T::Date},
+      {"mmmm yyyy", T::Date},
+      {"dddd, mmmm d, yyyy", T::Date},
+      {"[$-409]mmmm d, yyyy;@", T::Date},
+      {"yyyy\"年\"m\"月\"d\"日\"", T::Date},
+      {"hh:mm", T::Time},
+      {"h:mm:ss AM/PM", T::Time},
+      {"[h]:mm", T::Time},
+      {"[mm]:ss.00", T::Time},
+      {"mm:ss", T::Time},
+      {"dd.mm.yyyy hh:mm", T::DateTime},
+      {"m/d/yyyy h:mm", T::DateTime},
+      {"yyyy-mm-dd\"T\"hh:mm:ss", T::DateTime},
+      {"0;dd.mm.yyyy", T::Other},
+      {"[>=100]0;[<100]0.00", T::Number},
+      {"[Red][<=-1]0;[Blue][>1]0.0", T::Number},
+      {"[Green]0.00%", T::Percentage},
+      {"0.00,,\" M\"", T::Number},
+      {"[DBNum1][$-804]General", T::General},
+      {"\"[\"", T::Other},
+      {"[Blue", T::Other},
+      {"0;0;0;0;0", T::Other},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.code);
+    EXPECT_EQ(calcFormatType(c.code), c.expected);
+    const auto expression = parse(c.code, ParserType::Default);
+    if (!expression) continue;
+    EXPECT_EQ(calcFormatType(*expression), c.expected);
+    const auto format = std::make_shared<const Vesk::DOM::CellFormat>(*expression);
+    EXPECT_EQ(calcFormatType(*format), c.expected);
+    EXPECT_EQ(calcFormatType(format), c.expected);
+  }
+}
+
+TEST(FormatClassification, RuleMarksDecideInOrder) {
+  using T = FormatType;
+  const Model::NumberItem number(Model::NumberItem::Role::Integer, "0", false, 0);
+  const Model::TextItem fill(Model::TextItem::Type::Fill, " ");
+  const Model::TextItem percent(Model::TextItem::Type::Percent, "%");
+  const Model::TextItem literal(Model::TextItem::Type::Literal, "x");
+  const Model::CurrencyItem currency("$");
+  const Model::DateTimeItem day(Model::DateTimeItem::Type::DayShort);
+  const Model::DateTimeItem hours(Model::DateTimeItem::Type::HoursShort);
+  const Model::ExtraItem general(Model::ExtraItem::Type::General);
+  const Model::ExtraItem slash(Model::ExtraItem::Type::FractionSlash);
+  const Model::ExtraItem exponent(Model::ExtraItem::Type::ExponentMinus);
+  const Model::ExtraItem text(Model::ExtraItem::Type::Text);
+  Model::NumberItem numberWithCurrency = number;
+  numberWithCurrency.setEmbeddedItems({{0, Model::CurrencyItem("€")}});
+  Model::NumberItem numberWithPercent = number;
+  numberWithPercent.setEmbeddedItems({{1, percent}});
+
+  struct Case {
+    const char* label;
+    Model::Items items;
+    FormatType expected;
+  };
+  const std::vector<Case> cases = {
+      {"general alone", {general}, T::General},
+      {"text alone", {text}, T::Text},
+      {"text with a literal", {text, literal}, T::Other},
+      {"general and text", {general, text}, T::Number},
+      {"date beats everything", {day, slash, currency, number}, T::Date},
+      {"date and time", {hours, day}, T::DateTime},
+      {"time beats fraction", {hours, slash}, T::Time},
+      {"fraction beats exponent", {exponent, slash}, T::Fraction},
+      {"exponent beats currency", {currency, exponent}, T::Scientific},
+      {"currency with fill", {fill, currency}, T::Accounting},
+      {"currency beats percent", {currency, number, percent}, T::Currency},
+      {"percent needs a number", {percent}, T::Other},
+      {"embedded currency", {numberWithCurrency}, T::Currency},
+      {"embedded percent", {numberWithPercent}, T::Percentage},
+      {"fill alone", {fill, literal}, T::Other},
+      {"nothing", {}, T::Other},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    EXPECT_EQ(calcFormatType(Model::Rule(c.items)), c.expected);
+  }
+}
+
+TEST(FormatClassification, ExpressionAgreement) {
+  using T = FormatType;
+  const Model::Rule number({Model::NumberItem(Model::NumberItem::Role::Integer, "0", false, 0)});
+  const Model::Rule date({Model::DateTimeItem(Model::DateTimeItem::Type::DayShort)});
+  const Model::Rule literal({Model::TextItem(Model::TextItem::Type::Literal, "x")});
+  const Model::Rule text({Model::ExtraItem(Model::ExtraItem::Type::Text)});
+  const auto make = [](std::vector<Model::Rule> rules, boost::optional<Model::Rule> numberRule,
+                       boost::optional<Model::Rule> textRule) {
+    Model::Expression expression(std::move(rules));
+    expression.setDefaultNumberRule(std::move(numberRule));
+    expression.setDefaultTextRule(std::move(textRule));
+    return expression;
+  };
+  struct Case {
+    const char* label;
+    Model::Expression expression;
+    FormatType expected;
+  };
+  const std::vector<Case> cases = {
+      {"empty", Model::Expression(), T::Other},
+      {"only text rule", make({}, boost::none, text), T::Text},
+      {"literal text rule", make({}, boost::none, literal), T::Other},
+      {"number rule", make({}, number, text), T::Number},
+      {"other number rule falls back to text", make({}, literal, text), T::Text},
+      {"other first adopts number", make({literal}, number, boost::none), T::Number},
+      {"other after number", make({number}, literal, boost::none), T::Other},
+      {"other after number ignores text", make({number, literal}, boost::none, text), T::Other},
+      {"all other, text decides", make({literal, literal}, literal, text), T::Text},
+      {"number then date", make({number}, date, boost::none), T::Other},
+      {"date everywhere", make({date, date}, date, text), T::Date},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    EXPECT_EQ(calcFormatType(c.expression), c.expected);
+  }
+}
+
+TEST(FormatClassification, CellFormats) {
+  using Localized = Model::DateTimeLocalizedExpression;
+  EXPECT_EQ(calcFormatType(std::shared_ptr<const Vesk::DOM::CellFormat>()), FormatType::General);
+  struct Case {
+    Localized expression;
+    FormatType expected;
+  };
+  const std::vector<Case> cases = {
+      {Localized(Model::DateTimeDefaultType::Date), FormatType::Date},
+      {Localized(Model::DateTimeDefaultType::Time), FormatType::Time},
+      {Localized(Model::DateTimeDefaultType::DateTime), FormatType::DateTime},
+      {Localized(Model::DateTimePatternItemSet{}), FormatType::Other},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(name(c.expected));
+    // The host model reports the same number as the enumeration.
+    EXPECT_EQ(c.expression.getFormatType(), static_cast<std::uint8_t>(c.expected));
+    const auto format = std::make_shared<const Vesk::DOM::CellFormat>(c.expression);
+    EXPECT_EQ(calcFormatType(format), c.expected);
+  }
+}
+
+TEST(FormatClassification, PatternMeasures) {
+  EXPECT_EQ(calcDecimalPlaces("0.000"), 3u);
+  EXPECT_EQ(calcDecimalPlaces("0"), 0u);
+  EXPECT_EQ(calcDecimalPlaces("#."), 0u);
+  EXPECT_EQ(calcDecimalPlaces(".??"), 2u);
+  EXPECT_EQ(calcFirstDecimalPlaceHolder("0.#0"), boost::optional<char>('#'));
+  EXPECT_EQ(calcFirstDecimalPlaceHolder("0.?"), boost::optional<char>('?'));
+  EXPECT_EQ(calcFirstDecimalPlaceHolder("0."), boost::none);
+  EXPECT_EQ(calcFirstDecimalPlaceHolder("00"), boost::none);
+  EXPECT_EQ(calcDenominatorValue("16"), boost::optional<std::uint32_t>(16));
+  EXPECT_EQ(calcDenominatorValue("0"), boost::none);
+  EXPECT_EQ(calcDenominatorValue("??"), boost::none);
+
+  struct Case {
+    std::string pattern;
+    std::size_t expected;
+  };
+  const std::vector<Case> cases = {{"##0.00", 1}, {"#00", 2}, {"0#0", 1}, {"00?", 2},
+                                   {"", 0},       {"?0", 0},  {".00", 0}, {"###", 0},
+                                   {"000", 3},    {"0.0", 1}, {"#", 0},   {"00#?0", 2}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.pattern);
+    EXPECT_EQ(calcMinIntegerDigits(c.pattern), c.expected);
+  }
+  EXPECT_EQ(calcMinExponentDigits("00"), 2u);
+  EXPECT_EQ(calcMinNumeratorDigits("#??"), 3u);
+  EXPECT_EQ(calcMinDenominatorDigits(""), 0u);
+}
+
+TEST(FormatClassification, MinIntegerDigitsRejectsForeignCharacters) {
+  for (const std::string pattern : {"#,##0", "0x", "#E"}) {
+    SCOPED_TRACE(pattern);
+    try {
+      (void)calcMinIntegerDigits(pattern);
+      ADD_FAILURE() << "no assertion";
+    } catch (const AssertionFailure& failure) {
+      EXPECT_EQ(failure.file(), "OfficeUtils/Formatters/Parser/OU_FormattingParser");
+      EXPECT_EQ(failure.condition(), "Unexpected cell formatting pattern");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace Vesk::OfficeUtils::Parser
