@@ -1,0 +1,904 @@
+#include "OfficeUtils/Utils/OU_DateTime.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <unicode/calendar.h>
+#include <unicode/locid.h>
+#include <unicode/simpletz.h>
+
+#include "OfficeUtils/Locale/OU_LocaleContext.h"
+#include "host/ResourceManager/OU_MapResourceProvider.h"
+#include "host/Utils/OU_Assert.h"
+#include "host/Utils/OU_Errors.h"
+#include "host/Utils/OU_System.h"
+
+namespace Vesk::OfficeUtils {
+
+// Outside the unnamed namespace, so that GoogleTest finds it by argument-dependent lookup.
+inline void PrintTo(const DateTime::Difference& d, std::ostream* out) {
+  *out << d.years << "y " << d.months << "m " << d.days << "d " << d.hours << "h " << d.minutes
+       << "min " << d.seconds << "s " << d.milliseconds << "ms";
+}
+
+namespace {
+
+using Item = Vesk::DOM::CellFormatModel::DateTimeItem;
+using Type = Item::Type;
+using YearTag = DateTime::YearTag;
+using MonthTag = DateTime::MonthTag;
+using DayTag = DateTime::DayTag;
+using HourTag = DateTime::HourTag;
+using MinuteTag = DateTime::MinuteTag;
+using SecondTag = DateTime::SecondTag;
+using MillisecondTag = DateTime::MillisecondTag;
+namespace Keys = Vesk::ResourceManager::Keys;
+
+constexpr std::int64_t DayMs = 86400000;
+// Julian day numbers: serial 0 (1899-12-30) and the first Gregorian day, 1582-10-15.
+constexpr std::int64_t EpochJulianDay = 2415019;
+constexpr std::int64_t FirstGregorianJulianDay = 2299161;
+// The instants of 0001-01-01 00:00 and 9999-12-31 23:59:59.999 in milliseconds from the epoch.
+constexpr std::int64_t MinInstant = -693595 * DayMs;
+constexpr std::int64_t MaxInstant = 2958465 * DayMs + DayMs - 1;
+
+// The property tests take about a second per million values in a plain build; the sanitizers
+// slow ICU's callers down several times, so those builds check a tenth.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int PropertyScale = 10;
+#elif defined(__has_feature)
+#  if __has_feature(address_sanitizer)
+constexpr int PropertyScale = 10;
+#  else
+constexpr int PropertyScale = 1;
+#  endif
+#else
+constexpr int PropertyScale = 1;
+#endif
+
+const LocaleContext& english() {
+  return LocaleContext::getEnLocaleContext();
+}
+
+// A German locale assembled from an in-memory provider.
+struct GermanLocale {
+  Vesk::ResourceManager::MapResourceProvider provider{
+      {Keys::AMPMNamesPath, {"vorm.", "nachm."}},
+      {Keys::ShortDaysOfWeekNamesPath, {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"}},
+      {Keys::LongDaysOfWeekNamesPath,
+       {"Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"}},
+      {Keys::ShortMonthNamesPath,
+       {"Jan.", "Feb.", "März", "Apr.", "Mai", "Juni", "Juli", "Aug.", "Sep.", "Okt.", "Nov.",
+        "Dez."}},
+      {Keys::LongMonthNamesPath,
+       {"Januar", "Februar", "März", "April", "Mai", "Juni", "Juli", "August", "September",
+        "Oktober", "November", "Dezember"}},
+      {Keys::FirstLetterMonthNamesPath,
+       {"J", "F", "M", "A", "M", "J", "J", "A", "S", "O", "N", "D"}},
+      {Keys::ShortQuarterNamesPath, {"Q1", "Q2", "Q3", "Q4"}},
+      {Keys::LongQuarterNamesPath, {"1. Quartal", "2. Quartal", "3. Quartal", "4. Quartal"}},
+      {Keys::ShortEraNamesPath, {"v. Chr.", "n. Chr."}},
+      {Keys::LongEraNamesPath, {"vor Christus", "nach Christus"}},
+  };
+  LocaleResources resources{
+      LocaleResources::SymbolStrings{{LocalizableSymbolType::DecimalSeparator, ","}}, "de_DE"};
+  LocaleContext context{provider, resources, FormattingResources::getDefaultFormattingResources(),
+                        Vesk::DOM::TimeZone()};
+};
+
+const LocaleContext& german() {
+  static const GermanLocale locale;
+  return locale.context;
+}
+
+DateTime makeDate(int year, int month, int day, int hours = 0, int minutes = 0, int seconds = 0,
+                  int milliseconds = 0, const LocaleContext& context = english()) {
+  return DateTime(YearTag(year), MonthTag(month), DayTag(day), HourTag(hours), MinuteTag(minutes),
+                  SecondTag(seconds), MillisecondTag(milliseconds), context, false);
+}
+
+std::string fields(const DateTime& value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03d", value.getYear(),
+                value.getMonth(), value.getDay(), value.getHours(), value.getMinutes(),
+                value.getSeconds(), value.getMilliseconds());
+  return text;
+}
+
+// Independent calendar arithmetic on Julian day numbers (all arguments positive here).
+std::int64_t gregorianDayNumber(std::int64_t year, std::int64_t month, std::int64_t day) {
+  const std::int64_t a = (14 - month) / 12;
+  const std::int64_t y = year + 4800 - a;
+  const std::int64_t m = month + 12 * a - 3;
+  return day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
+}
+
+std::int64_t julianDayNumber(std::int64_t year, std::int64_t month, std::int64_t day) {
+  const std::int64_t a = (14 - month) / 12;
+  const std::int64_t y = year + 4800 - a;
+  const std::int64_t m = month + 12 * a - 3;
+  return day + (153 * m + 2) / 5 + 365 * y + y / 4 - 32083;
+}
+
+bool isLeapYear(int year, bool julian) {
+  return julian ? year % 4 == 0 : (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int monthLength(int year, int month, bool julian) {
+  static constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && isLeapYear(year, julian) ? 29 : lengths[month - 1];
+}
+
+std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
+  return a / b - (a % b != 0 && (a < 0) != (b < 0));
+}
+
+// The serial of an instant given in milliseconds from the epoch, as the library sums it.
+double serialOf(std::int64_t instant) {
+  const std::int64_t days = instant / DayMs;
+  const std::int64_t rest = instant % DayMs;
+  return static_cast<double>(days) + static_cast<double>(rest / 1000) / 86400.0 +
+         static_cast<double>(rest % 1000) / 86400000.0;
+}
+
+// What is wrong with the fields of `value` for `instant` (milliseconds from the epoch), or ""
+// when nothing is: they must be a valid date of the calendar in force on that day (Julian before
+// 1582-10-15) with the time of day of the instant.
+std::string fieldErrors(const DateTime& value, std::int64_t instant) {
+  const int year = value.getYear();
+  const int month = value.getMonth();
+  const int day = value.getDay();
+  const std::int64_t dayNumber = EpochJulianDay + floorDiv(instant, DayMs);
+  const bool julian = dayNumber < FirstGregorianJulianDay;
+  const std::int64_t timeOfDay = instant - floorDiv(instant, DayMs) * DayMs;
+  if (month < 1 || month > 12 || day < 1 || day > monthLength(year, month, julian) ||
+      (julian ? julianDayNumber(year, month, day) : gregorianDayNumber(year, month, day)) !=
+          dayNumber ||
+      value.getHours() != timeOfDay / 3600000 || value.getMinutes() != timeOfDay / 60000 % 60 ||
+      value.getSeconds() != timeOfDay / 1000 % 60 || value.getMilliseconds() != timeOfDay % 1000 ||
+      value.getPeriod(UCAL_ERA) != 1)
+    return fields(value) + (julian ? " (Julian)" : " (Gregorian)") + " for instant " +
+           std::to_string(instant);
+  return {};
+}
+
+// ----- Serial numbers -----
+
+TEST(DateTime, SerialsAroundTheEpochAndTheMissingLeapDay) {
+  const struct {
+    double serial;
+    const char* expected;
+  } cases[] = {
+      {0, "1899-12-30 00:00:00.000"},       {1, "1899-12-31 00:00:00.000"},
+      {2, "1900-01-01 00:00:00.000"},       {59, "1900-02-27 00:00:00.000"},
+      {60, "1900-02-28 00:00:00.000"},      {61, "1900-03-01 00:00:00.000"},
+      {0.5, "1899-12-30 12:00:00.000"},     {-1.25, "1899-12-28 18:00:00.000"},
+      {-0.5, "1899-12-29 12:00:00.000"},    {-0.75, "1899-12-29 06:00:00.000"},
+      {-1, "1899-12-29 00:00:00.000"},      {38571.5, "2005-08-07 12:00:00.000"},
+      {1462, "1904-01-01 00:00:00.000"},    {-693595, "0001-01-01 00:00:00.000"},
+      {-115858, "1582-10-15 00:00:00.000"}, {-115859, "1582-10-04 00:00:00.000"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.serial);
+    const DateTime value(c.serial, english());
+    EXPECT_EQ(fields(value), c.expected);
+    EXPECT_EQ(value.calculateDaysAndPartOfDay().getValue(), c.serial);
+  }
+}
+
+TEST(DateTime, NegativeSerialsFloorTheDaysAndKeepTheSignOfTheFraction) {
+  const DateTime value(-1.25, english());
+  EXPECT_EQ(value.calculateDays().getValue(), -2);
+  EXPECT_EQ(value.calculatePartOfDay().getValue(), -0.25);
+  const DateTime positive(1.75, english());
+  EXPECT_EQ(positive.calculateDays().getValue(), 1);
+  EXPECT_EQ(positive.calculatePartOfDay().getValue(), 0.75);
+  // One millisecond before the epoch is a day back with the time at 23:59:59.999.
+  const DateTime before(-1.0 / 86400000, english());
+  EXPECT_EQ(fields(before), "1899-12-29 23:59:59.999");
+  EXPECT_EQ(before.calculateDays().getValue(), -1);
+  EXPECT_EQ(before.calculateDaysAndPartOfDay().getValue(), -1.0 / 86400000);
+}
+
+TEST(DateTime, MillisecondRoundingCarriesIntoTheNextSecond) {
+  const struct {
+    double serial;
+    const char* expected;
+  } cases[] = {
+      {59.9996 / 86400, "1899-12-30 00:01:00.000"},
+      {59.9994 / 86400, "1899-12-30 00:00:59.999"},
+      {(86399.9996) / 86400, "1899-12-31 00:00:00.000"},
+      {1 - 0.0004 / 86400, "1899-12-31 00:00:00.000"},
+      {-59.9996 / 86400, "1899-12-29 23:59:00.000"},
+      // Above the maximum by less than the tolerance of the comparison, so still valid.
+      {2958465 + 86399.9994 / 86400, "9999-12-31 23:59:59.999"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.serial);
+    EXPECT_EQ(fields(DateTime(c.serial, english())), c.expected);
+  }
+}
+
+TEST(DateTime, LimitsAndOneMillisecondBeyond) {
+  const double maxSerial = 2958465 + 86399.0 / 86400 + 999.0 / 86400000;
+  EXPECT_EQ(DateTime::getMaxDaysAndPartOfDay().getValue(), maxSerial);
+  EXPECT_EQ(DateTime::getMinDaysAndPartOfDay().getValue(), -693595);
+  EXPECT_EQ(fields(DateTime::getMaxDate()), "9999-12-31 23:59:59.999");
+  EXPECT_EQ(fields(DateTime::getMinDate()), "0001-01-01 00:00:00.000");
+  EXPECT_EQ(fields(DateTime(maxSerial, english())), "9999-12-31 23:59:59.999");
+  EXPECT_EQ(fields(DateTime(-693595.0, english())), "0001-01-01 00:00:00.000");
+
+  const double beyond[] = {maxSerial + 1.0 / 86400000,
+                           -693595 - 1.0 / 86400000,
+                           2958466,
+                           -693596,
+                           1e300,
+                           -1e300,
+                           std::nan(""),
+                           HUGE_VAL,
+                           -HUGE_VAL};
+  for (const double serial : beyond) {
+    SCOPED_TRACE(serial);
+    EXPECT_FALSE(isDateValid(serial));
+    try {
+      const DateTime value(serial, english());
+      ADD_FAILURE() << "no exception";
+    } catch (const DateLimitException& error) {
+      EXPECT_STREQ(error.what(), "The date is outside the limit.");
+    }
+  }
+  EXPECT_TRUE(isDateValid(maxSerial));
+  EXPECT_TRUE(isDateValid(-693595));
+  EXPECT_TRUE(isDateValid(0));
+}
+
+TEST(DateTime, FieldConstructionChecksTheLimitsUnlessToldNot) {
+  EXPECT_THROW(DateTime(YearTag(10000), MonthTag(1), DayTag(1), HourTag(0), MinuteTag(0),
+                        SecondTag(0), MillisecondTag(0), english()),
+               DateLimitException);
+  // Year 0 is 1 BC, before the minimum.
+  EXPECT_THROW(DateTime(YearTag(0), MonthTag(12), DayTag(31), HourTag(23), MinuteTag(59),
+                        SecondTag(59), MillisecondTag(999), english()),
+               DateLimitException);
+  // Fields out of their range roll over: month 13 of 2020 is January 2021.
+  EXPECT_EQ(fields(DateTime(YearTag(2020), MonthTag(13), DayTag(1), HourTag(25), MinuteTag(0),
+                            SecondTag(0), MillisecondTag(0), english())),
+            "2021-01-02 01:00:00.000");
+  const DateTime unchecked(YearTag(10000), MonthTag(1), DayTag(1), HourTag(0), MinuteTag(0),
+                           SecondTag(0), MillisecondTag(0), english(), false);
+  EXPECT_EQ(unchecked.calculateDaysAndPartOfDay().getValue(), 2958466);
+  EXPECT_EQ(DateTime::calculateDaysAndPartOfDayWithoutLimits(YearTag(1900), MonthTag(3), DayTag(1),
+                                                             HourTag(6), MinuteTag(0), SecondTag(0),
+                                                             MillisecondTag(0), english())
+                .getValue(),
+            61.25);
+  EXPECT_EQ(DateTime::calculateDaysAndPartOfDayWithoutLimits(
+                HourTag(36), MinuteTag(0), SecondTag(0), MillisecondTag(0), english())
+                .getValue(),
+            1.5);
+  EXPECT_EQ(DateTime(HourTag(-6), MinuteTag(0), SecondTag(0), MillisecondTag(0), english())
+                .calculateDaysAndPartOfDay()
+                .getValue(),
+            -0.25);
+  // Two ways to the same fields give serials that compare equal.
+  EXPECT_EQ(makeDate(2005, 8, 7, 13, 5, 9, 87).calculateDaysAndPartOfDay(),
+            DateTime(38571 + (13 * 3600 + 5 * 60 + 9.087) / 86400, english())
+                .calculateDaysAndPartOfDay());
+}
+
+TEST(DateTime, From1904Dates) {
+  EXPECT_EQ(DateTime::convertFrom1904BaseDate(0).getValue(), 1462);
+  EXPECT_EQ(DateTime::convertFrom1904BaseDate(0.5).getValue(), 1462.5);
+  const FloatNumber zero = DateTime::convertFrom1904BaseDate(-1462);
+  EXPECT_EQ(zero.getValue(), 0);
+  EXPECT_FALSE(std::signbit(zero.getValue()));
+  EXPECT_EQ(fields(DateTime(DateTime::convertFrom1904BaseDate(0), english())),
+            "1904-01-01 00:00:00.000");
+}
+
+TEST(DateTime, HostDateTimesBothWays) {
+  const Vesk::DOM::DateTime host{2024, 2, 29, 23, 59, 58, Vesk::DOM::TimeZone(3600)};
+  const DateTime value(host, english());
+  EXPECT_EQ(fields(value), "2024-02-29 23:59:58.000");
+  const auto back = toDOMDateTime(value, Vesk::DOM::TimeZone(-12600));
+  EXPECT_EQ(back, (Vesk::DOM::DateTime{2024, 2, 29, 23, 59, 58, Vesk::DOM::TimeZone(-12600)}));
+  // Milliseconds are dropped; a year beyond 16 bits does not convert.
+  EXPECT_EQ(toDOMDateTime(makeDate(2000, 1, 2, 3, 4, 5, 999), Vesk::DOM::TimeZone()).seconds, 5);
+  EXPECT_THROW((void)toDOMDateTime(makeDate(70000, 1, 1), Vesk::DOM::TimeZone()),
+               Vesk::BadNumCastError);
+  EXPECT_THROW(DateTime(Vesk::DOM::DateTime{0, 1, 1, 0, 0, 0, Vesk::DOM::TimeZone()}, english()),
+               DateLimitException);
+}
+
+TEST(DateTime, NowIsTheWallClockOfTheZone) {
+  for (const int offset : {0, 3600, -12600}) {
+    SCOPED_TRACE(offset);
+    const std::int64_t before = Vesk::Environment::getSystemTime();
+    const DateTime now = DateTime::getNow(Vesk::DOM::TimeZone(offset), english());
+    const std::int64_t after = Vesk::Environment::getSystemTime();
+    // 1970-01-01 is serial 25569.
+    const double serial = now.calculateDaysAndPartOfDay().getValue();
+    EXPECT_GE(serial, 25569 + (before + offset * 1000) / 86400000.0 - 1e-9);
+    EXPECT_LE(serial, 25569 + (after + offset * 1000) / 86400000.0 + 1e-9);
+  }
+}
+
+TEST(DateTime, CopiesAreIndependentAndMovedFromValuesFailTheAssertion) {
+  DateTime original = makeDate(2021, 1, 31);
+  DateTime copy = original;
+  copy.shiftBy(DayTag(1));
+  EXPECT_EQ(fields(original), "2021-01-31 00:00:00.000");
+  EXPECT_EQ(fields(copy), "2021-02-01 00:00:00.000");
+  copy = copy;  // self-assignment keeps the value
+  EXPECT_EQ(fields(copy), "2021-02-01 00:00:00.000");
+  original = copy;
+  EXPECT_EQ(fields(original), "2021-02-01 00:00:00.000");
+
+  DateTime moved = std::move(original);
+  EXPECT_EQ(fields(moved), "2021-02-01 00:00:00.000");
+  try {
+    (void)original.getPeriod(UCAL_YEAR);  // NOLINT(bugprone-use-after-move)
+    ADD_FAILURE() << "no assertion";
+  } catch (const AssertionFailure& failure) {
+    EXPECT_EQ(failure.file(), "OfficeUtils/Utils/OU_DateTime");
+    EXPECT_EQ(failure.condition(), "_calendar");
+  }
+  try {
+    const DateTime copyOfNothing(original);  // NOLINT(bugprone-use-after-move)
+    ADD_FAILURE() << "no assertion";
+  } catch (const AssertionFailure& failure) {
+    EXPECT_EQ(failure.file(), "OfficeUtils/Utils/OU_DateTime");
+    EXPECT_EQ(failure.condition(), "other._calendar");
+  }
+  original = moved;  // a moved-from value may be assigned to
+  EXPECT_EQ(fields(original), "2021-02-01 00:00:00.000");
+}
+
+// The round trip over the whole range: serials of whole milliseconds come back bit for bit and
+// the fields agree with the Gregorian or Julian day arithmetic above.
+TEST(DateTime, PropertyWholeMillisecondSerialsRoundTripAndMatchCalendarArithmetic) {
+  std::mt19937_64 random(20240229);
+  std::uniform_int_distribution<std::int64_t> anyInstant(MinInstant, MaxInstant);
+  // A third of the draws near the epoch and the 1582 change, where the signs and calendars meet.
+  std::uniform_int_distribution<std::int64_t> nearEpoch(-3 * DayMs, 3 * DayMs);
+  std::uniform_int_distribution<std::int64_t> nearChange(-115870 * DayMs, -115850 * DayMs);
+  const int count = 1'000'000 / PropertyScale;
+  int julian = 0;
+  int negative = 0;
+  for (int i = 0; i < count; ++i) {
+    const std::int64_t instant = i % 3 == 0   ? anyInstant(random)
+                                 : i % 3 == 1 ? nearEpoch(random)
+                                              : nearChange(random);
+    const double serial = serialOf(instant);
+    const DateTime value(serial, english());
+    ASSERT_EQ(value.calculateDaysAndPartOfDay().getValue(), serial) << instant;
+    ASSERT_EQ(fieldErrors(value, instant), "");
+    julian += instant < -115858 * DayMs;
+    negative += instant < 0;
+  }
+  // Both calendars and both signs are well covered.
+  EXPECT_GT(julian, count / 5);
+  EXPECT_GT(negative, count / 2);
+}
+
+// Arbitrary doubles come back within half a millisecond.
+TEST(DateTime, PropertyAnySerialRoundTripsToTheMillisecond) {
+  std::mt19937_64 random(7);
+  std::uniform_real_distribution<double> anySerial(-693595, 2958465.99999998);
+  std::uniform_real_distribution<double> small(-2, 2);
+  const int count = 1'000'000 / PropertyScale;
+  for (int i = 0; i < count; ++i) {
+    const double serial = i % 2 ? anySerial(random) : small(random);
+    const double back = DateTime(serial, english()).calculateDaysAndPartOfDay().getValue();
+    ASSERT_LE(std::fabs(back - serial), 0.5 / 86400000 + 1e-15 * std::fabs(serial))
+        << std::hexfloat << serial;
+  }
+}
+
+// The calendar-level reference: the epoch set field by field, then days, seconds and
+// milliseconds added; back by counting whole days, seconds and milliseconds.
+struct ReferenceCalendar {
+  ReferenceCalendar() {
+    UErrorCode status = U_ZERO_ERROR;
+    calendar.reset(icu::Calendar::createInstance(icu::SimpleTimeZone(0, u"custom_TZ"),
+                                                 icu::Locale::createFromName("en_US"), status));
+    EXPECT_TRUE(U_SUCCESS(status));
+  }
+  void setToEpoch(icu::Calendar& target) const {
+    target.clear();
+    target.set(1899, 11, 30, 0, 0, 0);
+    target.set(UCAL_MILLISECOND, 0);
+  }
+  std::unique_ptr<icu::Calendar> fromSerial(double serial) const {
+    std::unique_ptr<icu::Calendar> result(calendar->clone());
+    setToEpoch(*result);
+    double days;
+    const double fraction = std::modf(serial, &days);
+    double seconds;
+    const double secondFraction = std::modf(fraction * 86400, &seconds);
+    UErrorCode status = U_ZERO_ERROR;
+    result->add(UCAL_DATE, static_cast<int>(days), status);
+    result->add(UCAL_SECOND, static_cast<int>(seconds), status);
+    result->add(UCAL_MILLISECOND, static_cast<int>(std::round(secondFraction * 1000)), status);
+    EXPECT_TRUE(U_SUCCESS(status));
+    return result;
+  }
+  double toSerial(const icu::Calendar& value) const {
+    std::unique_ptr<icu::Calendar> clone(value.clone());
+    setToEpoch(*clone);
+    UErrorCode status = U_ZERO_ERROR;
+    const double target = value.getTime(status);
+    const int days = clone->fieldDifference(target, UCAL_DATE, status);
+    const int seconds = clone->fieldDifference(target, UCAL_SECOND, status);
+    const int milliseconds = clone->fieldDifference(target, UCAL_MILLISECOND, status);
+    EXPECT_TRUE(U_SUCCESS(status));
+    return days + seconds / 86400.0 + milliseconds / 86400000.0;
+  }
+  std::int64_t noTruncatePeriod(const icu::Calendar& value, UCalendarDateFields field) const {
+    std::unique_ptr<icu::Calendar> clone(value.clone());
+    setToEpoch(*clone);
+    UErrorCode status = U_ZERO_ERROR;
+    const double target = value.getTime(status);
+    if (field <= UCAL_HOUR) return clone->fieldDifference(target, field, status);
+    std::int64_t count = clone->fieldDifference(target, UCAL_HOUR, status);
+    const std::pair<UCalendarDateFields, int> steps[] = {
+        {UCAL_MINUTE, 60}, {UCAL_SECOND, 60}, {UCAL_MILLISECOND, 1000}};
+    for (const auto& [stepField, factor] : steps) {
+      count = count * factor + clone->fieldDifference(target, stepField, status);
+      if (stepField == field) break;
+    }
+    EXPECT_TRUE(U_SUCCESS(status));
+    return count;
+  }
+  DateTime::Difference difference(const icu::Calendar& from, const icu::Calendar& to) const {
+    std::unique_ptr<icu::Calendar> clone(from.clone());
+    UErrorCode status = U_ZERO_ERROR;
+    const double target = to.getTime(status);
+    DateTime::Difference result;
+    result.years = clone->fieldDifference(target, UCAL_YEAR, status);
+    result.months = clone->fieldDifference(target, UCAL_MONTH, status);
+    result.days = clone->fieldDifference(target, UCAL_DATE, status);
+    result.hours = clone->fieldDifference(target, UCAL_HOUR, status);
+    result.minutes = clone->fieldDifference(target, UCAL_MINUTE, status);
+    result.seconds = clone->fieldDifference(target, UCAL_SECOND, status);
+    result.milliseconds = static_cast<int>(target - clone->getTime(status));
+    EXPECT_TRUE(U_SUCCESS(status));
+    return result;
+  }
+
+  std::unique_ptr<icu::Calendar> calendar;
+};
+
+// The value's conversions, diffBy and total counts agree with the calendar computing them field
+// by field.
+TEST(DateTime, PropertyAgreesWithFieldByFieldCalendarArithmetic) {
+  const ReferenceCalendar reference;
+  std::mt19937_64 random(1582);
+  std::uniform_real_distribution<double> anySerial(-693595, 2958465.99999998);
+  std::uniform_real_distribution<double> small(-3, 3);
+  const int count = 5'000 / PropertyScale;
+  for (int i = 0; i < count; ++i) {
+    const double serial = i % 4 ? anySerial(random) : small(random);
+    SCOPED_TRACE(serial);
+    const DateTime value(serial, english());
+    const auto expected = reference.fromSerial(serial);
+    UErrorCode status = U_ZERO_ERROR;
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03d",
+                  expected->get(UCAL_YEAR, status), expected->get(UCAL_MONTH, status) + 1,
+                  expected->get(UCAL_DATE, status), expected->get(UCAL_HOUR_OF_DAY, status),
+                  expected->get(UCAL_MINUTE, status), expected->get(UCAL_SECOND, status),
+                  expected->get(UCAL_MILLISECOND, status));
+    ASSERT_EQ(fields(value), text);
+    ASSERT_EQ(value.calculateDaysAndPartOfDay().getValue(), reference.toSerial(*expected));
+
+    for (const auto field : {UCAL_WEEK_OF_YEAR, UCAL_WEEK_OF_MONTH, UCAL_DATE, UCAL_DAY_OF_YEAR,
+                             UCAL_DAY_OF_WEEK, UCAL_DAY_OF_WEEK_IN_MONTH, UCAL_AM_PM, UCAL_HOUR,
+                             UCAL_MINUTE, UCAL_SECOND, UCAL_MILLISECOND}) {
+      SCOPED_TRACE(field);
+      ASSERT_EQ(value.getNoTruncatePeriod(field), reference.noTruncatePeriod(*expected, field));
+    }
+    if (i % 8 == 0) {
+      ASSERT_EQ(value.getNoTruncatePeriod(UCAL_YEAR),
+                reference.noTruncatePeriod(*expected, UCAL_YEAR));
+      ASSERT_EQ(value.getNoTruncatePeriod(UCAL_MONTH),
+                reference.noTruncatePeriod(*expected, UCAL_MONTH));
+    }
+    const double otherSerial = i % 3 ? small(random) + serial : anySerial(random);
+    if (!isDateValid(otherSerial)) continue;
+    const DateTime other(otherSerial, english());
+    const auto otherExpected = reference.fromSerial(otherSerial);
+    ASSERT_EQ(value.diffBy(other), reference.difference(*expected, *otherExpected));
+  }
+}
+
+// ----- Arithmetic -----
+
+TEST(DateTime, MonthAndYearShiftsPinToTheMonthEnd) {
+  const struct {
+    const char* start;
+    int years, months, days;
+    const char* expected;
+  } cases[] = {
+      {"2021-01-31", 0, 1, 0, "2021-02-28"},   {"2020-01-31", 0, 1, 0, "2020-02-29"},
+      {"2021-03-31", 0, -1, 0, "2021-02-28"},  {"2024-03-31", 0, -1, 0, "2024-02-29"},
+      {"2021-05-31", 0, 1, 0, "2021-06-30"},   {"2021-01-31", 0, 13, 0, "2022-02-28"},
+      {"2020-02-29", 1, 0, 0, "2021-02-28"},   {"2020-02-29", 4, 0, 0, "2024-02-29"},
+      {"2000-02-29", 100, 0, 0, "2100-02-28"}, {"2021-12-31", 0, 0, 1, "2022-01-01"},
+      {"1900-02-28", 0, 0, 1, "1900-03-01"},   {"2000-02-28", 0, 0, 1, "2000-02-29"},
+      {"1582-10-04", 0, 0, 1, "1582-10-15"},   {"1500-02-28", 0, 0, 1, "1500-02-29"},
+      {"2021-03-01", 0, 0, -1, "2021-02-28"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.start);
+    DateTime value = makeDate(std::atoi(c.start), std::atoi(c.start + 5), std::atoi(c.start + 8),
+                              10, 20, 30, 400);
+    value.shiftBy(YearTag(c.years));
+    value.shiftBy(MonthTag(c.months));
+    value.shiftBy(DayTag(c.days));
+    EXPECT_EQ(fields(value), std::string(c.expected) + " 10:20:30.400");
+  }
+  DateTime value = makeDate(2021, 3, 1);
+  value.shiftByOneDay(false);
+  EXPECT_EQ(fields(value), "2021-02-28 00:00:00.000");
+  value.shiftByOneDay(true);
+  value.shiftBy(HourTag(25), MinuteTag(-61), SecondTag(3600), MillisecondTag(-1));
+  EXPECT_EQ(fields(value), "2021-03-02 00:58:59.999");
+  value.shiftBy(DateTime::Difference(YearTag(1), MonthTag(-2), DayTag(30), HourTag(-1),
+                                     MinuteTag(1), SecondTag(1), MillisecondTag(1)));
+  EXPECT_EQ(fields(value), "2022-02-01 00:00:01.000");
+  value.setDay(DayTag(15));
+  EXPECT_EQ(fields(value), "2022-02-15 00:00:01.000");
+}
+
+TEST(DateTime, DiffByCountsGreatestUnitsFirst) {
+  const DateTime a = makeDate(2020, 1, 15, 10, 30);
+  const DateTime b = makeDate(2021, 3, 20, 8, 15, 30, 250);
+  const DateTime::Difference forward(YearTag(1), MonthTag(2), DayTag(4), HourTag(21), MinuteTag(45),
+                                     SecondTag(30), MillisecondTag(250));
+  EXPECT_EQ(a.diffBy(b), forward);
+  EXPECT_EQ(b.diffBy(a),
+            DateTime::Difference(YearTag(-1), MonthTag(-2), DayTag(-4), HourTag(-21),
+                                 MinuteTag(-45), SecondTag(-30), MillisecondTag(-250)));
+  EXPECT_EQ(a.diffBy(a), DateTime::Difference());
+  EXPECT_NE(a.diffBy(b), DateTime::Difference());
+  // A month-end start: 31 January plus one month is pinned to 28 February, one day short.
+  EXPECT_EQ(makeDate(2021, 1, 31).diffBy(makeDate(2021, 3, 1)),
+            DateTime::Difference(YearTag(0), MonthTag(1), DayTag(1), HourTag(0), MinuteTag(0),
+                                 SecondTag(0), MillisecondTag(0)));
+  try {
+    DateTime moved = makeDate(2000, 1, 1);
+    const DateTime taken = std::move(moved);
+    (void)moved.diffBy(taken);  // NOLINT(bugprone-use-after-move)
+    ADD_FAILURE() << "no assertion";
+  } catch (const AssertionFailure& failure) {
+    EXPECT_EQ(failure.condition(), "_calendar");
+  }
+}
+
+TEST(DateTime, PropertyShiftingByTheDifferenceReachesTheOtherValue) {
+  std::mt19937_64 random(31);
+  std::uniform_int_distribution<int> year(1600, 9998), month(1, 12), day(1, 28), hour(0, 23),
+      minute(0, 59), millisecond(0, 999);
+  for (int i = 0; i < 5000 / PropertyScale; ++i) {
+    // Days up to 28 on both sides: no month-end pinning on the way.
+    const DateTime a = makeDate(year(random), month(random), day(random), hour(random),
+                                minute(random), minute(random), millisecond(random));
+    const DateTime b = makeDate(year(random), month(random), day(random), hour(random),
+                                minute(random), minute(random), millisecond(random));
+    SCOPED_TRACE(fields(a) + " to " + fields(b));
+    const auto there = a.diffBy(b);
+    const auto back = b.diffBy(a);
+    const std::int32_t forward[] = {there.years,   there.months,  there.days,        there.hours,
+                                    there.minutes, there.seconds, there.milliseconds};
+    const std::int32_t backward[] = {back.years,   back.months,  back.days,        back.hours,
+                                     back.minutes, back.seconds, back.milliseconds};
+    const bool later = b.calculateDaysAndPartOfDay() > a.calculateDaysAndPartOfDay();
+    for (int k = 0; k < 7; ++k) {
+      EXPECT_LE(std::int64_t{forward[k]} * backward[k], 0) << k;
+      EXPECT_TRUE(later ? forward[k] >= 0 : forward[k] <= 0) << k;
+    }
+    DateTime shifted = a;
+    shifted.shiftBy(there);
+    ASSERT_TRUE(shifted.equalsTo(b)) << fields(shifted);
+  }
+}
+
+TEST(DateTime, EqualsToComparesInstants) {
+  const DateTime a = makeDate(2005, 8, 7, 13, 5, 9, 87);
+  const DateTime b(38571 + (13 * 3600 + 5 * 60 + 9.087) / 86400, english());
+  EXPECT_TRUE(a.equalsTo(b));
+  EXPECT_TRUE(a.equalsTo(makeDate(2005, 8, 7, 13, 5, 9, 87, german())));
+  DateTime c = b;
+  c.shiftBy(HourTag(0), MinuteTag(0), SecondTag(0), MillisecondTag(1));
+  EXPECT_FALSE(a.equalsTo(c));
+}
+
+TEST(DateTime, MonthAndYearLengthsFollowTheCalendarInForce) {
+  const struct {
+    int year, month, lastDay, daysInYear;
+  } cases[] = {
+      {2021, 2, 28, 365},  {2020, 2, 29, 366},  {1900, 2, 28, 365},
+      {2000, 2, 29, 366},  {2100, 2, 28, 365},  {1500, 2, 29, 366},  // Julian: every fourth year
+      {1582, 10, 31, 365},  // ICU gives the cutover year the length of a common year
+      {2021, 4, 30, 365},  {9999, 12, 31, 365}, {4, 2, 29, 366},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.year * 100 + c.month);
+    const DateTime value = makeDate(c.year, c.month, 1);
+    EXPECT_EQ(value.getLastDayOfMonth(), c.lastDay);
+    EXPECT_EQ(value.getMaxDaysInYear(), c.daysInYear);
+  }
+  for (int year = 1583; year <= 2500; ++year) {
+    SCOPED_TRACE(year);
+    const DateTime value = makeDate(year, 2, 10);
+    ASSERT_EQ(value.getLastDayOfMonth(), isLeapYear(year, false) ? 29 : 28);
+    ASSERT_EQ(value.getMaxDaysInYear(), isLeapYear(year, false) ? 366 : 365);
+  }
+}
+
+TEST(DateTime, LastDayOfShiftedMonthKeepsTheTimeAndTheShift) {
+  DateTime value = makeDate(2021, 1, 31, 12);
+  EXPECT_EQ(value.getLastDayOfShiftedMonth(MonthTag(1)).getValue(), 44255.5);  // 2021-02-28
+  EXPECT_EQ(fields(value), "2021-02-28 12:00:00.000");
+  DateTime leap = makeDate(2020, 3, 15);
+  EXPECT_EQ(leap.getLastDayOfShiftedMonth(MonthTag(-1)).getValue(), 43890);  // 2020-02-29
+  EXPECT_EQ(fields(leap), "2020-02-15 00:00:00.000");
+  DateTime same = makeDate(2020, 3, 15, 6);
+  EXPECT_EQ(same.getLastDayOfShiftedMonth(MonthTag(0)).getValue(), 43921.25);  // 2020-03-31
+}
+
+TEST(DateTime, NoTruncatePeriodsCountWholeUnitsFromTheEpoch) {
+  const struct {
+    double serial;
+    UCalendarDateFields field;
+    std::int64_t expected;
+  } cases[] = {
+      {1.5, UCAL_MINUTE, 2160},
+      {1.5, UCAL_DATE, 1},
+      {1.5, UCAL_HOUR, 36},
+      {1.5, UCAL_SECOND, 129600},
+      {1.5, UCAL_MILLISECOND, 129600000},
+      {1.5, UCAL_AM_PM, 3},
+      {-1.25, UCAL_DATE, -1},
+      {-1.25, UCAL_HOUR, -30},
+      {-1.25, UCAL_MINUTE, -1800},
+      {0.0416, UCAL_MINUTE, 59},
+      {15, UCAL_WEEK_OF_YEAR, 2},
+      {-15, UCAL_WEEK_OF_YEAR, -2},
+      {44348, UCAL_YEAR, 121},    // 2021-06-01
+      {44348, UCAL_MONTH, 1457},  // 121 years and 5 months
+      {-693595, UCAL_YEAR, -1898},
+      {2958465.99999998843, UCAL_MILLISECOND, 255611462399999},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.serial) + " field " + std::to_string(c.field));
+    EXPECT_EQ(DateTime(c.serial, english()).getNoTruncatePeriod(c.field), c.expected);
+  }
+  const DateTime value(1.5, english());
+  for (const auto field : {UCAL_HOUR_OF_DAY, UCAL_ZONE_OFFSET, UCAL_DOW_LOCAL, UCAL_FIELD_COUNT,
+                           static_cast<UCalendarDateFields>(-1)}) {
+    SCOPED_TRACE(field);
+    try {
+      (void)value.getNoTruncatePeriod(field);
+      ADD_FAILURE() << "no exception";
+    } catch (const DateLimitException& error) {
+      EXPECT_STREQ(error.what(), "The date is outside the limit.");
+    }
+  }
+}
+
+TEST(DateTime, WeekDaysAndWeekends) {
+  // 2021-01-02 is a Saturday.
+  const char* const names[] = {"Sat", "Sun", "Mon", "Tue", "Wed", "Thu", "Fri"};
+  const int expectedWeekDays[] = {7, 1, 2, 3, 4, 5, 6};
+  for (int i = 0; i < 7; ++i) {
+    SCOPED_TRACE(names[i]);
+    const DateTime value = makeDate(2021, 1, 2 + i, 9);
+    EXPECT_EQ(value.getWeekDay(), expectedWeekDays[i]);
+    EXPECT_EQ(value.isWeekend(), i < 2);
+    EXPECT_EQ(value.isExtendedWeekend(WeekDays{3}), i < 2);
+    EXPECT_EQ(value.isExtendedWeekend(WeekDays::Saturday | WeekDays::Sunday), i < 2);
+    EXPECT_EQ(value.isExtendedWeekend(WeekDays{64}), i == 2);
+    EXPECT_EQ(value.isExtendedWeekend(WeekDays::Friday), i == 6);
+    EXPECT_FALSE(value.isExtendedWeekend(WeekDays::None));
+    EXPECT_TRUE(value.isExtendedWeekend(WeekDays{127}));
+    // Exactly one of the seven single-day masks holds.
+    int matches = 0;
+    for (int bit = 0; bit < 7; ++bit) matches += value.isExtendedWeekend(WeekDays(1 << bit));
+    EXPECT_EQ(matches, 1);
+  }
+}
+
+TEST(DateTime, YearAndISOWeeks) {
+  const struct {
+    int year, month, day, localeWeek, isoWeek;
+  } cases[] = {
+      {2021, 1, 1, 1, 53},   {2021, 1, 3, 2, 53},  {2021, 1, 4, 2, 1},   {2020, 12, 31, 1, 53},
+      {2015, 12, 31, 1, 53}, {2024, 12, 30, 1, 1}, {2005, 8, 7, 33, 31}, {2026, 1, 1, 1, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.year * 10000 + c.month * 100 + c.day);
+    const DateTime value = makeDate(c.year, c.month, c.day);
+    EXPECT_EQ(value.getYearWeek(), c.localeWeek);  // en_US: Sunday first, week 1 holds 1 January
+    EXPECT_EQ(value.getYearISOWeek(), c.isoWeek);
+    EXPECT_EQ(value.getYearWeek(), c.isoWeek);  // the ISO rules stay on the value
+  }
+  DateTime custom = makeDate(2021, 1, 1);
+  custom.setFirstDayOfWeek(UCAL_MONDAY);
+  custom.setMinimalDaysInFirstWeek(7);
+  EXPECT_EQ(custom.getYearWeek(), 52);  // the first full week of 2020 began on 6 January
+
+  // ISO weeks of many dates against the Thursday rule: a week belongs to the year of its
+  // Thursday.
+  std::mt19937_64 random(53);
+  std::uniform_int_distribution<std::int64_t> dayNumbers(gregorianDayNumber(1600, 1, 1),
+                                                         gregorianDayNumber(9998, 12, 31));
+  for (int i = 0; i < 20000 / PropertyScale; ++i) {
+    const std::int64_t dayNumber = dayNumbers(random);
+    const DateTime value(static_cast<double>(dayNumber - EpochJulianDay), english());
+    const std::int64_t isoWeekDay = dayNumber % 7 + 1;  // Monday 1
+    const std::int64_t thursday = dayNumber - isoWeekDay + 4;
+    int thursdayYear = value.getYear() + 1;
+    while (gregorianDayNumber(thursdayYear, 1, 1) > thursday) --thursdayYear;
+    const std::int64_t week = (thursday - gregorianDayNumber(thursdayYear, 1, 1)) / 7 + 1;
+    ASSERT_EQ(value.getYearISOWeek(), week) << fields(value);
+  }
+}
+
+// ----- Rendering -----
+
+struct RenderCase {
+  Type type;
+  const char* english;
+  const char* german;
+};
+
+// 2005-08-07 13:05:09.087, a Sunday in the third quarter; serial 38571.
+TEST(DateTime, RendersEveryItemTypeInEnglishAndGerman) {
+  // clang-format off
+  const RenderCase cases[] = {
+      {Type::AmPmShort, "", "nachm."},         {Type::AmPmLong, "", "nachm."},
+      {Type::DayShort, "7", "7"},              {Type::DayLong, "07", "07"},
+      {Type::DayOfWeekShort, "", "So"},        {Type::DayOfWeekLong, "", "Sonntag"},
+      {Type::HoursShort, "13", "13"},          {Type::HoursLong, "13", "13"},
+      {Type::HoursShortNoTruncate, "925717", "925717"},
+      {Type::HoursLongNoTruncate, "925717", "925717"},
+      {Type::MinutesShort, "5", "5"},          {Type::MinutesLong, "05", "05"},
+      {Type::MinutesShortNoTruncate, "55543025", "55543025"},
+      {Type::MinutesLongNoTruncate, "55543025", "55543025"},
+      {Type::SecondsShort, "9", "9"},          {Type::SecondsLong, "09", "09"},
+      {Type::SecondsShortNoTruncate, "3332581509", "3332581509"},
+      {Type::SecondsLongNoTruncate, "3332581509", "3332581509"},
+      {Type::MonthShortDecimal, "8", "8"},     {Type::MonthLongDecimal, "08", "08"},
+      {Type::MonthShortText, "", "Aug."},      {Type::MonthLongText, "", "August"},
+      {Type::MonthFirstLetter, "", "A"},       {Type::YearShort, "05", "05"},
+      {Type::YearLong, "2005", "2005"},        {Type::BuddhistYearShort, "", ""},
+      {Type::BuddhistYearLong, "", ""},        {Type::QuarterShort, "", "Q3"},
+      {Type::QuarterLong, "", "3. Quartal"},   {Type::EraShort, "", "n. Chr."},
+      {Type::EraLong, "", "nach Christus"},
+      {Type::WeekOfYear, "33", "31"},  // en_US weeks start on Sunday; de_DE ones are ISO weeks
+  };
+  // clang-format on
+  static_assert(std::size(cases) == Item::TypeCount);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.type));
+    const Item item(c.type);
+    EXPECT_EQ(makeDate(2005, 8, 7, 13, 5, 9, 87).toString(item, false), c.english);
+    EXPECT_EQ(makeDate(2005, 8, 7, 13, 5, 9, 87, german()).toString(item, false), c.german);
+  }
+  EXPECT_EQ(makeDate(2005, 8, 7).toString(Item(Type(32)), false), "");
+  EXPECT_EQ(makeDate(2005, 8, 7).toString(Item(Type(255)), true), "");
+}
+
+TEST(DateTime, RendersHoursOnTheTwelveHourClock) {
+  const struct {
+    int hours;
+    const char *h, *hh, *twelveH, *twelveHh, *amPm;
+  } cases[] = {
+      {0, "0", "00", "12", "12", "vorm."},   {1, "1", "01", "1", "01", "vorm."},
+      {11, "11", "11", "11", "11", "vorm."}, {12, "12", "12", "12", "12", "nachm."},
+      {13, "13", "13", "1", "01", "nachm."}, {23, "23", "23", "11", "11", "nachm."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.hours);
+    const DateTime value = makeDate(2021, 6, 1, c.hours, 30, 0, 0, german());
+    EXPECT_EQ(value.toString(Item(Type::HoursShort), false), c.h);
+    EXPECT_EQ(value.toString(Item(Type::HoursLong), false), c.hh);
+    EXPECT_EQ(value.toString(Item(Type::HoursShort), true), c.twelveH);
+    EXPECT_EQ(value.toString(Item(Type::HoursLong), true), c.twelveHh);
+    EXPECT_EQ(value.toString(Item(Type::AmPmShort), true), c.amPm);
+    // The flag changes nothing else.
+    EXPECT_EQ(value.toString(Item(Type::HoursShortNoTruncate), true),
+              value.toString(Item(Type::HoursShortNoTruncate), false));
+  }
+}
+
+TEST(DateTime, RendersSecondFractionsByCuttingDigits) {
+  const struct {
+    Type type;
+    int places;
+    const char *english, *german;
+  } cases[] = {
+      {Type::SecondsLong, 2, "09.08", "09,08"},  {Type::SecondsLong, 1, "09.0", "09,0"},
+      {Type::SecondsShort, 3, "9.087", "9,087"}, {Type::SecondsShort, 5, "9.087", "9,087"},
+      {Type::SecondsLong, 0, "09.", "09,"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.places);
+    const Item item(c.type, static_cast<std::uint8_t>(c.places));
+    EXPECT_EQ(makeDate(2005, 8, 7, 13, 5, 9, 87).toString(item, false), c.english);
+    EXPECT_EQ(makeDate(2005, 8, 7, 13, 5, 9, 87, german()).toString(item, false), c.german);
+  }
+  EXPECT_EQ(makeDate(2005, 8, 7, 13, 5, 9, 999).toString(Item(Type::SecondsLong, 2), false),
+            "09.99");
+}
+
+TEST(DateTime, RendersTotalsYearsAndQuarters) {
+  const struct {
+    double serial;
+    Type type;
+    const char* expected;
+  } cases[] = {
+      {1.5, Type::HoursShortNoTruncate, "36"},
+      {0.0416, Type::MinutesLongNoTruncate, "59"},
+      {0.01, Type::HoursLongNoTruncate, "00"},
+      {0.0001, Type::SecondsLongNoTruncate, "08"},
+      {-1.25, Type::HoursShortNoTruncate, "-30"},
+      {-0.25, Type::HoursLongNoTruncate, "-6"},
+      {-0.001, Type::MinutesShortNoTruncate, "-1"},
+      {38353, Type::YearShort, "05"},
+      {-690308, Type::YearShort, "10"},
+      {-690308, Type::YearLong, "0010"},
+      {-693595, Type::YearShort, "01"},
+      {2958465, Type::YearShort, "99"},
+      {38565, Type::QuarterShort, "Q3"},
+      {38412, Type::QuarterLong, "1. Quartal"},
+      {38718, Type::QuarterShort, "Q1"},
+      {38717, Type::QuarterLong, "4. Quartal"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.serial);
+    EXPECT_EQ(DateTime(c.serial, german()).toString(Item(c.type), false), c.expected);
+  }
+  EXPECT_EQ(makeDate(7, 3, 1).toString(Item(Type::YearShort), false), "07");
+}
+
+TEST(DateTime, NamesMissingFromShortListsRenderEmpty) {
+  const Vesk::ResourceManager::MapResourceProvider provider{
+      {Keys::LongMonthNamesPath, {"Januar", "Februar"}},
+      {Keys::LongDaysOfWeekNamesPath, {"Sonntag"}},
+      {Keys::AMPMNamesPath, {"vorm."}},
+      {Keys::LongQuarterNamesPath, {"1. Quartal"}},
+      {Keys::ShortEraNamesPath, std::vector<std::string>{}},
+  };
+  const LocaleResources resources;
+  const LocaleContext context(provider, resources,
+                              FormattingResources::getDefaultFormattingResources(),
+                              Vesk::DOM::TimeZone());
+  const DateTime february = makeDate(2021, 2, 7, 9, 0, 0, 0, context);  // a Sunday morning
+  EXPECT_EQ(february.toString(Item(Type::MonthLongText), false), "Februar");
+  EXPECT_EQ(february.toString(Item(Type::DayOfWeekLong), false), "Sonntag");
+  EXPECT_EQ(february.toString(Item(Type::AmPmLong), false), "vorm.");
+  EXPECT_EQ(february.toString(Item(Type::QuarterLong), false), "1. Quartal");
+  const DateTime august = makeDate(2021, 8, 9, 21, 0, 0, 0, context);  // a Monday evening
+  for (const auto type : {Type::MonthLongText, Type::DayOfWeekLong, Type::AmPmLong,
+                          Type::QuarterLong, Type::EraShort, Type::MonthShortText}) {
+    SCOPED_TRACE(static_cast<int>(type));
+    EXPECT_EQ(august.toString(Item(type), false), "");
+  }
+  EXPECT_EQ(august.getDatePartTextFromResources(Keys::LongMonthNamesPath, UCAL_MONTH, 7), "Januar");
+  EXPECT_EQ(august.getDatePartTextFromResources(Keys::LongMonthNamesPath, UCAL_MONTH, 6),
+            "Februar");
+  EXPECT_EQ(august.getDatePartTextFromResources(Keys::LongMonthNamesPath, UCAL_MONTH, 8), "");
+  EXPECT_EQ(august.getDatePartTextFromResources(Keys::LongMonthNamesPath, UCAL_MONTH, -1), "");
+}
+
+}  // namespace
+}  // namespace Vesk::OfficeUtils
