@@ -1,0 +1,104 @@
+// The first byte picks the decimal separator of the locale (point or comma); the rest is the
+// text, any bytes. parseNumber's parts must be views that tile the text, the conversions must
+// accept exactly what it splits, and the integer conversions must agree with the double one.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <string_view>
+
+#include <boost/optional.hpp>
+
+#include "OfficeUtils/RegEx/OU_NumberRegex.h"
+#include "OfficeUtils/Utils/OU_Utils.h"
+#include "host/Utils/OU_Errors.h"
+
+using namespace Vesk::OfficeUtils;
+
+namespace {
+
+const LocaleContext& commaContext() {
+  static const LocaleResources resources(
+      LocaleResources::SymbolStrings{{LocalizableSymbolType::DecimalSeparator, ","},
+                                     {LocalizableSymbolType::ThousandSeparator, "."}},
+      "de_DE");
+  static const LocaleContext context(
+      Vesk::ResourceManager::ResourceProviderImpl::getEmptyResourceProvider(), resources,
+      FormattingResources::getDefaultFormattingResources(), Vesk::DOM::TimeZone::getUTCTimeZone());
+  return context;
+}
+
+bool inside(std::string_view part, std::string_view text) {
+  return part.empty() ||
+         (part.data() >= text.data() && part.data() + part.size() <= text.data() + text.size());
+}
+
+// The integer conversion gives the truncated double when that fits, and only a range error
+// otherwise; a text that is not a number gives none.
+template <typename Integer, typename Convert>
+void checkInteger(const std::string& text, const LocaleContext& context,
+                  const boost::optional<double>& asDouble, Convert convert) {
+  boost::optional<Integer> value;
+  bool rangeError = false;
+  try {
+    value = convert(text, context);
+  } catch (const Vesk::BadNumCastError&) {  // documented for values outside the type
+    rangeError = true;
+  }
+  if (!asDouble) {
+    if (value || rangeError) __builtin_trap();
+    return;
+  }
+  const double truncated = std::trunc(*asDouble);
+  // Beyond 2^53 the double has rounded what the integer conversion reads exactly.
+  if (std::fabs(truncated) >= 9007199254740992.0 && sizeof(Integer) == 8) {
+    if (value && std::fabs(static_cast<double>(*value) - truncated) > 1e-15 * std::fabs(truncated))
+      __builtin_trap();
+    return;
+  }
+  const bool fits = std::isfinite(truncated) &&
+                    truncated >= static_cast<double>(std::numeric_limits<Integer>::lowest()) &&
+                    truncated < -static_cast<double>(std::numeric_limits<Integer>::lowest());
+  if (fits != static_cast<bool>(value) || fits == rangeError) __builtin_trap();
+  if (value && static_cast<double>(*value) != truncated) __builtin_trap();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  // Numbers are short; longer texts only make ICU and the streams read more digits.
+  if (size < 1 || size > 512) return 0;
+  const LocaleContext& context =
+      data[0] % 2 == 0 ? LocaleContext::getEnLocaleContext() : commaContext();
+  const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
+  const std::string_view input(text);
+
+  const auto parts = parseNumber(input, context);
+  const auto asDouble = stringToDouble(text, context);
+  if (parts.has_value() != asDouble.has_value()) __builtin_trap();
+  if (parts) {
+    for (auto part : {parts->sign, parts->number, parts->exponent, parts->exponentLiteral})
+      if (!inside(part, input)) __builtin_trap();
+    if (parts->numberPosition != parts->sign.size() ||
+        std::string(parts->sign) + std::string(parts->number) + std::string(parts->exponent) !=
+            text ||
+        parts->exponent.substr(0, parts->exponentLiteral.size()) != parts->exponentLiteral)
+      __builtin_trap();
+    if (std::isnan(*asDouble)) __builtin_trap();
+    const auto number = stringToFloatNumber(text, context);
+    if (!number || std::signbit(number->getValue()) != (*asDouble < 0)) __builtin_trap();
+  }
+  checkInteger<std::int32_t>(
+      text, context, asDouble,
+      [](const std::string& t, const LocaleContext& c) { return stringToInt(t, c); });
+  checkInteger<std::int64_t>(
+      text, context, asDouble,
+      [](const std::string& t, const LocaleContext& c) { return stringToLong(t, c); });
+
+  // The locale-free flavour reads anything without failing.
+  (void)stringToInt(text);
+  (void)stringToDouble(text);
+  (void)stringToSizeT(text);
+  return 0;
+}
