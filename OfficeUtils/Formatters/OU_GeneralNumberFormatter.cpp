@@ -1,14 +1,20 @@
 #include "OfficeUtils/Formatters/OU_GeneralNumberFormatter.h"
 
+#include <utility>
+
 #include "host/Utils/OU_NumCast.h"
 
 namespace Vesk::OfficeUtils {
 
 GeneralNumberFormatter::GeneralNumberFormatter(const LocaleContext& context)
-    : GeneralNumberFormatter(ICUDecimalFormatWrapper(context)) {}
+    : GeneralNumberFormatter(ICUDecimalFormatWrapper(context), OwnWrapper{}) {}
 
 GeneralNumberFormatter::GeneralNumberFormatter(const ICUDecimalFormatWrapper& decimalFormat)
-    : _fixedFormat(decimalFormat), _scientificFormat(decimalFormat) {
+    : GeneralNumberFormatter(ICUDecimalFormatWrapper(decimalFormat), OwnWrapper{}) {}
+
+// One clone instead of two: the scientific format takes over the given one.
+GeneralNumberFormatter::GeneralNumberFormatter(ICUDecimalFormatWrapper&& decimalFormat, OwnWrapper)
+    : _fixedFormat(decimalFormat), _scientificFormat(std::move(decimalFormat)) {
   init();
 }
 

@@ -39,6 +39,8 @@ class GeneralNumberFormatter {
   [[nodiscard]] std::string operator()(Vesk::FloatNumber value) const;
 
  private:
+  struct OwnWrapper {};
+  GeneralNumberFormatter(ICUDecimalFormatWrapper&& decimalFormat, OwnWrapper);
   void configure();
 
   Vesk::FloatNumber _thresholdOfMax = 99999999999.0;

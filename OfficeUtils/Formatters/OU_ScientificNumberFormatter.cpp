@@ -71,9 +71,10 @@ FormatterResult ScientificFormatter::operator()(Vesk::FloatNumber value) const {
   format.setAlwaysShowDecimalSeparator(showSeparator);
   format.setPrecision(showSeparator ? Vesk::numCast<int>(pattern.size() - decimalPos - 1) : 0);
   format.setGrouping(hasGrouping());
-  format.setMinIntegerDigits(0);
   format.setMinExponentDigits(1);
   format.setAlwaysShowExponentSign(_alwaysShowExponentSign);
+  // The integer digits go straight to their final value: a passing 0 would make ICU recompile
+  // its format on every call.
   format.setMinIntegerDigits(Vesk::numCast<int>(showSeparator ? decimalPos : pattern.size()));
 
   ScientificFormatterResult result(format.toString(value), getLocaleContext());
