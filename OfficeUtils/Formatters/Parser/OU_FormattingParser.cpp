@@ -561,11 +561,14 @@ boost::optional<Model::Items> buildItems(const Section& section) {
   return items;
 }
 
-// Scans one section into its rule; none when the section is not valid.
-boost::optional<Section> readSection(std::string_view text, ParserType parserType) {
+// Scans one section into its rule; none when the section is not valid. The scanner is
+// restarted on `in`, which receives the section text: one scanner and one stream serve all the
+// sections of a code.
+boost::optional<Section> readSection(std::string_view text, ParserType parserType,
+                                     std::istringstream& in, FormattingScanner& scanner) {
   Section section;
-  std::istringstream in{std::string(text)};
-  FormattingScanner scanner(in);
+  in.str(std::string(text));
+  scanner.yyrestart(in);
   while (auto token = scanner.getNextToken()) {
     if (!takeToken(std::move(*token), parserType, section)) return boost::none;
   }
@@ -649,8 +652,10 @@ boost::optional<Model::Expression> parse(const std::string& code, ParserType typ
   if (!texts) return boost::none;
   std::vector<Section> sections;
   sections.reserve(texts->size());
+  std::istringstream in;
+  FormattingScanner scanner(in);
   for (const auto text : *texts) {
-    auto section = readSection(text, type);
+    auto section = readSection(text, type, in, scanner);
     if (!section) return boost::none;
     sections.push_back(std::move(*section));
   }
