@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <limits>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -32,6 +31,10 @@ constexpr std::int64_t MillisecondsPerMinute = 60 * MillisecondsPerSecond;
 constexpr std::int64_t MillisecondsPerHour = 60 * MillisecondsPerMinute;
 constexpr std::int64_t MillisecondsPerDay = 24 * MillisecondsPerHour;
 constexpr double SecondsPerDay = 86400;
+
+// The whole days of the valid serials, 0001-01-01 to 9999-12-31.
+constexpr double MinSerialDays = -693595;
+constexpr double MaxSerialDays = 2958465;
 
 // Day counts added for the 1904 date system: 1904-01-01 is serial 1462.
 constexpr double Days1904To1900System = 1462;
@@ -94,16 +97,53 @@ std::string zeroFilled(std::int64_t number, std::size_t width) {
   return text;
 }
 
-// What `calendar.fieldDifference(target, field)` counts for a year or month field, found by
-// stepping from an estimate rather than by doubling from one: the count furthest from zero
-// whose shift does not pass the target. Shifts by years and months move the instant
-// monotonically, so the two searches agree; ICU's takes a dozen shifts of about a microsecond
-// each, this one two or three. Leaves the calendar shifted by the count, as ICU does.
-std::int32_t yearOrMonthDifference(icu::Calendar& calendar, UDate target, UCalendarDateFields field,
-                                   std::int32_t estimate) {
+// Where a calendar stands in years and months of its own system.
+struct YearAndMonth {
+  std::int64_t year;
+  std::int64_t month;
+};
+
+YearAndMonth yearAndMonthAt(icu::Calendar& calendar, UDate time) {
+  UErrorCode status = U_ZERO_ERROR;
+  calendar.setTime(time, status);
+  const YearAndMonth result{calendar.get(UCAL_EXTENDED_YEAR, status),
+                            calendar.get(UCAL_MONTH, status)};
+  throwIfICUFailure(status);
+  return result;
+}
+
+// Whether `time` lies in the days of valid serials of a calendar with that epoch.
+bool isWithinDateLimits(UDate time, double epochMilliseconds) {
+  const double fromEpoch = time - epochMilliseconds;
+  return fromEpoch >= MinSerialDays * MillisecondsPerDay &&
+         fromEpoch < (MaxSerialDays + 1) * MillisecondsPerDay;
+}
+
+// What `calendar.fieldDifference(target, field)` counts for years or months, and where it
+// leaves the calendar: the count furthest from zero whose shift does not pass the target.
+// Shifts by years and months move the instant monotonically, so stepping from an estimate by
+// the fields finds the same count as ICU's search, which doubles from one; that takes a dozen
+// shifts of about a microsecond each, this two or three. Far outside the valid dates shifts
+// may stop at the calendar's own limits, where ICU's search is used as it is.
+std::int32_t countYearsOrMonths(icu::Calendar& calendar, UDate target, UCalendarDateFields field,
+                                double epochMilliseconds) {
   UErrorCode status = U_ZERO_ERROR;
   const UDate start = calendar.getTime(status);
   throwIfICUFailure(status);
+  if (!isWithinDateLimits(start, epochMilliseconds) ||
+      !isWithinDateLimits(target, epochMilliseconds)) {
+    const std::int32_t count = calendar.fieldDifference(target, field, status);
+    throwIfICUFailure(status);
+    return count;
+  }
+  if (target == start) return 0;
+
+  const YearAndMonth to = yearAndMonthAt(calendar, target);
+  const YearAndMonth from = yearAndMonthAt(calendar, start);
+  const std::int64_t years = to.year - from.year;
+  // At most one off for years, a few for months; within the valid dates it fits easily.
+  const auto estimate =
+      static_cast<std::int32_t>(field == UCAL_YEAR ? years : years * 12 + to.month - from.month);
   auto shifted = [&](std::int32_t count) {
     calendar.setTime(start, status);
     calendar.add(field, count, status);
@@ -111,7 +151,6 @@ std::int32_t yearOrMonthDifference(icu::Calendar& calendar, UDate target, UCalen
     throwIfICUFailure(status);
     return time;
   };
-  if (target == start) return 0;
   const std::int32_t step = target > start ? 1 : -1;
   auto passes = [&](UDate time) { return step > 0 ? time > target : time < target; };
   std::int32_t count = step > 0 ? std::max(estimate, 0) : std::min(estimate, 0);
@@ -130,49 +169,6 @@ std::int32_t yearOrMonthDifference(icu::Calendar& calendar, UDate target, UCalen
   calendar.setTime(reached, status);
   throwIfICUFailure(status);
   return count;
-}
-
-// Where a calendar stands in years and months of its own system.
-struct YearAndMonth {
-  std::int64_t year;
-  std::int64_t month;
-};
-
-YearAndMonth yearAndMonthAt(icu::Calendar& calendar, UDate time) {
-  UErrorCode status = U_ZERO_ERROR;
-  calendar.setTime(time, status);
-  const YearAndMonth result{calendar.get(UCAL_EXTENDED_YEAR, status),
-                            calendar.get(UCAL_MONTH, status)};
-  throwIfICUFailure(status);
-  return result;
-}
-
-// Whole years or months from `from` to `to` by their fields: at most one off for years and a
-// few for months.
-std::int32_t estimateDifference(YearAndMonth from, YearAndMonth to, UCalendarDateFields field) {
-  const std::int64_t years = to.year - from.year;
-  const std::int64_t estimate = field == UCAL_YEAR ? years : years * 12 + to.month - from.month;
-  return static_cast<std::int32_t>(
-      std::clamp<std::int64_t>(estimate, std::numeric_limits<std::int32_t>::min() + 1,
-                               std::numeric_limits<std::int32_t>::max() - 1));
-}
-
-// fieldDifference of years and then months from the calendar's time to `target`, by the
-// stepping search above; leaves the calendar shifted by both.
-std::pair<std::int32_t, std::int32_t> yearsAndMonthsTo(icu::Calendar& calendar, UDate target) {
-  UErrorCode status = U_ZERO_ERROR;
-  const UDate start = calendar.getTime(status);
-  throwIfICUFailure(status);
-  const YearAndMonth to = yearAndMonthAt(calendar, target);
-  const std::int32_t years =
-      yearOrMonthDifference(calendar, target, UCAL_YEAR,
-                            estimateDifference(yearAndMonthAt(calendar, start), to, UCAL_YEAR));
-  const UDate reached = calendar.getTime(status);
-  throwIfICUFailure(status);
-  const std::int32_t months =
-      yearOrMonthDifference(calendar, target, UCAL_MONTH,
-                            estimateDifference(yearAndMonthAt(calendar, reached), to, UCAL_MONTH));
-  return {years, months};
 }
 
 // ICU's fieldDifference counts in int32_t and fails beyond it.
@@ -243,6 +239,8 @@ DateTime::DateTime(YearTag year, MonthTag month, DayTag day, HourTag hours, Minu
                    bool checkLimits)
     : _context(&context) {
   createCalendar();
+  // The one month that has no ICU month: it lies 178 million years away.
+  if (month.get() == std::numeric_limits<int>::min()) throw DateLimitException();
   setICUDateTimeFields(*_calendar, year, MonthTag(month.get() - 1), day, hours, minutes, seconds,
                        milliseconds);
   if (checkLimits && !isDateValid(calculateDaysAndPartOfDay())) throw DateLimitException();
@@ -344,7 +342,7 @@ std::int64_t DateTime::millisecondsFromEpoch() const {
   UErrorCode status = U_ZERO_ERROR;
   const UDate time = calendar().getTime(status);
   throwIfICUFailure(status);
-  return static_cast<std::int64_t>(time - _epochMilliseconds);
+  return numCast<std::int64_t>(time - _epochMilliseconds);
 }
 
 FloatNumber DateTime::calculateDaysAndPartOfDay() const {
@@ -520,14 +518,15 @@ DateTime::Difference DateTime::diffBy(const DateTime& other) const {
   if (!clone) throw ICUError(U_MEMORY_ALLOCATION_ERROR);
   Difference difference;
   // Years and months need the calendar (their lengths vary, and shifts pin to month ends).
-  std::tie(difference.years, difference.months) = yearsAndMonthsTo(*clone, target);
+  difference.years = countYearsOrMonths(*clone, target, UCAL_YEAR, _epochMilliseconds);
+  difference.months = countYearsOrMonths(*clone, target, UCAL_MONTH, _epochMilliseconds);
   const UDate reached = clone->getTime(status);
   throwIfICUFailure(status);
   // What is left is less than a month and has the sign of the direction. Days, hours, minutes
   // and seconds are fixed lengths in the zone, so the calendar's whole-unit counts are these
   // quotients truncated toward zero.
-  std::int64_t rest = static_cast<std::int64_t>(target - reached);
-  difference.days = static_cast<std::int32_t>(rest / MillisecondsPerDay);
+  std::int64_t rest = numCast<std::int64_t>(target - reached);
+  difference.days = numCast<std::int32_t>(rest / MillisecondsPerDay);
   rest %= MillisecondsPerDay;
   difference.hours = static_cast<std::int32_t>(rest / MillisecondsPerHour);
   rest %= MillisecondsPerHour;
@@ -586,11 +585,7 @@ std::int64_t DateTime::getNoTruncatePeriod(UCalendarDateFields field) const {
         throwIfICUFailure(status);
         return count;
       }
-      const UDate epoch = clone->getTime(status);
-      throwIfICUFailure(status);
-      const YearAndMonth to = yearAndMonthAt(*clone, target);
-      return yearOrMonthDifference(*clone, target, field,
-                                   estimateDifference(yearAndMonthAt(*clone, epoch), to, field));
+      return countYearsOrMonths(*clone, target, field, _epochMilliseconds);
     }
     case UCAL_WEEK_OF_YEAR:
     case UCAL_WEEK_OF_MONTH:
