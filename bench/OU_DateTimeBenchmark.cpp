@@ -243,13 +243,17 @@ void BM_CalendarClone(benchmark::State& state) {
 }
 BENCHMARK(BM_CalendarClone);
 
-// A new calendar set to the epoch, then days, seconds and milliseconds added.
+// A new calendar (or a clone of a prototype) set to the epoch, then days, seconds and
+// milliseconds added.
 void BM_CalendarFromSerialByAdding(benchmark::State& state) {
+  const bool clonePrototype = state.range(0) != 0;
+  const auto prototype = createCalendar();
   const auto& inputs = serials();
   std::size_t i = 0;
   for (auto _ : state) {
     const double serial = inputs[i++ % InputCount];
-    auto calendar = createCalendar();
+    auto calendar =
+        clonePrototype ? std::unique_ptr<icu::Calendar>(prototype->clone()) : createCalendar();
     setToEpoch(*calendar);
     double days;
     const double fraction = std::modf(serial, &days);
@@ -262,7 +266,7 @@ void BM_CalendarFromSerialByAdding(benchmark::State& state) {
     benchmark::DoNotOptimize(calendar);
   }
 }
-BENCHMARK(BM_CalendarFromSerialByAdding);
+BENCHMARK(BM_CalendarFromSerialByAdding)->ArgName("clone")->Arg(0)->Arg(1);
 
 // A clone set to the epoch, then whole days, seconds and milliseconds counted to the value.
 void BM_CalendarToSerialByFieldDifference(benchmark::State& state) {
