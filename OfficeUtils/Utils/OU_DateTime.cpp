@@ -32,10 +32,6 @@ constexpr std::int64_t MillisecondsPerHour = 60 * MillisecondsPerMinute;
 constexpr std::int64_t MillisecondsPerDay = 24 * MillisecondsPerHour;
 constexpr double SecondsPerDay = 86400;
 
-// The whole days of the valid serials, 0001-01-01 to 9999-12-31.
-constexpr double MinSerialDays = -693595;
-constexpr double MaxSerialDays = 2958465;
-
 // Day counts added for the 1904 date system: 1904-01-01 is serial 1462.
 constexpr double Days1904To1900System = 1462;
 
@@ -115,8 +111,10 @@ YearAndMonth yearAndMonthAt(icu::Calendar& calendar, UDate time) {
 // Whether `time` lies in the days of valid serials of a calendar with that epoch.
 bool isWithinDateLimits(UDate time, double epochMilliseconds) {
   const double fromEpoch = time - epochMilliseconds;
-  return fromEpoch >= MinSerialDays * MillisecondsPerDay &&
-         fromEpoch < (MaxSerialDays + 1) * MillisecondsPerDay;
+  return fromEpoch >=
+             Vesk::floor(DateTime::getMinDaysAndPartOfDay()).getValue() * MillisecondsPerDay &&
+         fromEpoch <
+             (Vesk::floor(DateTime::getMaxDaysAndPartOfDay()).getValue() + 1) * MillisecondsPerDay;
 }
 
 // What `calendar.fieldDifference(target, field)` counts for years or months, and where it

@@ -1,11 +1,15 @@
 #include "OfficeUtils/Utils/OU_DateTime.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <random>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -387,6 +391,27 @@ TEST(DateTime, PropertyWholeMillisecondSerialsRoundTripAndMatchCalendarArithmeti
   EXPECT_GT(negative, count / 2);
 }
 
+// Each thread keeps its own calendar prototypes; values built at once on several threads, in
+// two locales, convert as on one.
+TEST(DateTime, ValuesAreBuiltOnSeveralThreadsAtOnce) {
+  std::vector<int> failures(4, 0);
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([t, &failures] {
+      std::mt19937_64 random(t);
+      std::uniform_int_distribution<std::int64_t> anyInstant(MinInstant, MaxInstant);
+      for (int i = 0; i < 20000 / PropertyScale; ++i) {
+        const std::int64_t instant = anyInstant(random);
+        const DateTime value(serialOf(instant), i % 2 ? english() : german());
+        failures[t] += value.calculateDaysAndPartOfDay().getValue() != serialOf(instant) ||
+                       !fieldErrors(value, instant).empty();
+      }
+    });
+  }
+  for (auto& thread : threads) thread.join();
+  EXPECT_EQ(failures, std::vector<int>(4, 0));
+}
+
 // Arbitrary doubles come back within half a millisecond.
 TEST(DateTime, PropertyAnySerialRoundTripsToTheMillisecond) {
   std::mt19937_64 random(7);
@@ -707,6 +732,9 @@ TEST(DateTime, NoTruncatePeriodsCountWholeUnitsFromTheEpoch) {
     EXPECT_EQ(DateTime(c.serial, english()).getNoTruncatePeriod(c.field), c.expected);
   }
   const DateTime value(1.5, english());
+  // Shifting by eras cannot reach a later day of the same era, so the calendar gives up.
+  EXPECT_THROW((void)value.getNoTruncatePeriod(UCAL_ERA), Vesk::ICUError);
+  EXPECT_EQ(DateTime(0.0, english()).getNoTruncatePeriod(UCAL_ERA), 0);
   for (const auto field : {UCAL_HOUR_OF_DAY, UCAL_ZONE_OFFSET, UCAL_DOW_LOCAL, UCAL_FIELD_COUNT}) {
     SCOPED_TRACE(field);
     try {
