@@ -1,0 +1,387 @@
+#include "host/ResourceManager/OU_ICUResourceProvider.h"
+
+#include <algorithm>
+#include <memory>
+#include <utility>
+
+#include <unicode/datefmt.h>
+#include <unicode/dcfmtsym.h>
+#include <unicode/decimfmt.h>
+#include <unicode/dtfmtsym.h>
+#include <unicode/localebuilder.h>
+#include <unicode/smpdtfmt.h>
+#include <unicode/uchar.h>
+#include <unicode/ucurr.h>
+#include <unicode/uenum.h>
+#include <unicode/ures.h>
+
+#include "host/Utils/OU_Errors.h"
+
+namespace Vesk::ResourceManager {
+namespace {
+
+using Row = MapResourceProvider::Row;
+
+// ICU's text as UTF-8 without format characters (bidirectional marks and the like).
+std::string toUtf8(const icu::UnicodeString& text) {
+  icu::UnicodeString kept;
+  for (int32_t i = 0; i < text.length();) {
+    const UChar32 c = text.char32At(i);
+    if (u_charType(c) != U_FORMAT_CHAR) kept.append(c);
+    i += U16_LENGTH(c);
+  }
+  std::string utf8;
+  kept.toUTF8String(utf8);
+  return utf8;
+}
+
+std::vector<std::string> toList(const icu::UnicodeString* items, int32_t count, int32_t first = 0) {
+  std::vector<std::string> list;
+  for (int32_t i = first; i < count; ++i) list.push_back(toUtf8(items[i]));
+  return list;
+}
+
+// Writes format-code letters and literal text so that the library's pattern conversion reads
+// them back as meant (see convertICUDateTimePattern).
+class PatternWriter {
+ public:
+  void field(std::string_view code) {
+    closeQuote();
+    // Two fields written together must not scan as one: "EEEE" and "d" would give "ddddd".
+    if (_afterField && sameLetter(_out.back(), code.front())) _out += "''";
+    _out += code;
+    _afterField = true;
+    _afterSeconds = code.front() == 's';
+  }
+
+  void literal(UChar32 c) {
+    static constexpr std::string_view Bare = " .,/:-";
+    static constexpr std::string_view Escaped = "@#*_?\\[]";
+    const bool ascii = c < 0x80;
+    const char plain = ascii ? static_cast<char>(c) : '\0';
+    // "ss." would scan as seconds with decimals.
+    if (ascii && (Escaped.find(plain) != std::string_view::npos ||
+                  (Bare.find(plain) != std::string_view::npos && !(_afterSeconds && c == '.')))) {
+      closeQuote();
+      _out += plain;
+    } else {
+      if (c == '\'') c = 0x2019;
+      if (c == '"') c = 0x201D;
+      // Inside quotes the conversion would still turn "AP" and "EEEE" into codes.
+      if (_inQuote &&
+          ((c == 'P' && _quoted.ends_with("A")) || (c == 'E' && _quoted.ends_with("EEE")))) {
+        closeQuote();
+      }
+      if (!_inQuote) {
+        _out += '\'';
+        _inQuote = true;
+        _quoted.clear();
+      }
+      std::string utf8;
+      icu::UnicodeString(c).toUTF8String(utf8);
+      _out += utf8;
+      _quoted += utf8;
+    }
+    _afterField = false;
+    _afterSeconds = false;
+  }
+
+  std::string finish() {
+    closeQuote();
+    return std::move(_out);
+  }
+
+ private:
+  static bool sameLetter(char a, char b) {
+    auto letter = [](char c) { return c == 'E' ? 'd' : static_cast<char>(c | 0x20); };
+    return letter(a) == letter(b);
+  }
+
+  void closeQuote() {
+    if (_inQuote) _out += '\'';
+    _inQuote = false;
+  }
+
+  std::string _out;
+  std::string _quoted;
+  bool _inQuote = false;
+  bool _afterField = false;
+  bool _afterSeconds = false;
+};
+
+// The format code of an ICU field of `count` letters; empty for fields without one.
+std::string_view fieldCode(char16_t letter, int count) {
+  switch (letter) {
+    case 'G':
+      return count == 4 ? "rr" : "r";
+    case 'y':
+    case 'Y':
+    case 'u':
+    case 'r':
+      return count == 2 ? "yy" : "yyyy";
+    case 'Q':
+    case 'q':
+      return count == 4 ? "qq" : "q";
+    case 'M':
+    case 'L': {
+      static constexpr std::string_view months[] = {"m", "mm", "mmm", "mmmm", "mmmmm"};
+      return months[std::min(count, 5) - 1];
+    }
+    case 'd':
+      return count == 1 ? "d" : "dd";
+    case 'c':
+    case 'e':
+      if (count <= 2) return {};  // the weekday as a number
+      [[fallthrough]];
+    case 'E':
+      return count == 4 ? "EEEE" : "ddd";
+    case 'a':
+    case 'b':
+    case 'B':
+      return "AP";
+    case 'h':
+    case 'H':
+    case 'K':
+    case 'k':
+      return count == 1 ? "h" : "hh";
+    case 'm':
+      return count == 1 ? "m" : "mm";
+    case 's':
+      return count == 1 ? "s" : "ss";
+    case 'w':
+      return "ww";
+    default:
+      return {};
+  }
+}
+
+bool isAsciiLetter(UChar32 c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+std::string patternOf(const icu::DateFormat* format) {
+  const auto* simple = dynamic_cast<const icu::SimpleDateFormat*>(format);
+  if (!simple) return {};
+  icu::UnicodeString pattern;
+  simple->toPattern(pattern);
+  return convertICUDateTimePattern(toUtf8(pattern));
+}
+
+std::string datePattern(icu::DateFormat::EStyle style, const icu::Locale& locale) {
+  return patternOf(
+      std::unique_ptr<icu::DateFormat>(icu::DateFormat::createDateInstance(style, locale)).get());
+}
+
+// The locale's own region where it names none ("de" -> "de_DE"), Latin digits, Gregorian dates.
+icu::Locale makeDataLocale(const icu::Locale& locale) {
+  icu::Locale data = locale;
+  if (*data.getCountry() == '\0') {
+    UErrorCode status = U_ZERO_ERROR;
+    icu::Locale likely = data;
+    likely.addLikelySubtags(status);
+    if (U_SUCCESS(status) && *likely.getCountry() != '\0') {
+      icu::Locale withRegion =
+          icu::LocaleBuilder().setLocale(data).setRegion(likely.getCountry()).build(status);
+      if (U_SUCCESS(status)) data = withRegion;
+    }
+  }
+  UErrorCode status = U_ZERO_ERROR;
+  data.setKeywordValue("calendar", "gregorian", status);
+  data.setKeywordValue("numbers", "latn", status);
+  throwIfICUFailure(status);
+  return data;
+}
+
+// Whether the currency sign stands before the digits in the locale's currency format.
+bool currencySymbolBeforeAmount(const icu::Locale& locale) {
+  UErrorCode status = U_ZERO_ERROR;
+  std::unique_ptr<icu::NumberFormat> format(
+      icu::NumberFormat::createCurrencyInstance(locale, status));
+  throwIfICUFailure(status);
+  const auto* decimal = dynamic_cast<const icu::DecimalFormat*>(format.get());
+  if (!decimal) return false;
+  icu::UnicodeString pattern;
+  decimal->toPattern(pattern);
+  const int32_t end = pattern.indexOf(u';') < 0 ? pattern.length() : pattern.indexOf(u';');
+  const int32_t sign = pattern.indexOf(u'\u00A4', 0, end);
+  int32_t digit = end;
+  for (const char16_t placeholder : {u'#', u'0'}) {
+    const int32_t at = pattern.indexOf(placeholder, 0, end);
+    if (at >= 0) digit = std::min(digit, at);
+  }
+  return sign >= 0 && sign < digit;
+}
+
+// The codes of the currencies in use and their symbols in the locale, the locale's own first.
+// A symbol that is only the code again is not a symbol and stays out of the symbols list.
+void addCurrencies(const icu::Locale& locale, std::vector<Row>& rows) {
+  UErrorCode status = U_ZERO_ERROR;
+  std::vector<std::string> codes;
+  UChar own[4] = {};
+  if (ucurr_forLocale(locale.getBaseName(), own, 4, &status) == 3 && U_SUCCESS(status))
+    codes.push_back(toUtf8(icu::UnicodeString(own, 3)));
+
+  status = U_ZERO_ERROR;
+  std::unique_ptr<UEnumeration, void (*)(UEnumeration*)> all(
+      ucurr_openISOCurrencies(UCURR_COMMON | UCURR_NON_DEPRECATED, &status), uenum_close);
+  throwIfICUFailure(status);
+  std::vector<std::string> sorted;
+  while (const char* code = uenum_next(all.get(), nullptr, &status)) sorted.emplace_back(code);
+  throwIfICUFailure(status);
+  std::sort(sorted.begin(), sorted.end());
+  for (auto& code : sorted) {
+    if (codes.empty() || code != codes.front()) codes.push_back(std::move(code));
+  }
+
+  std::vector<std::string> symbols;
+  for (const auto& code : codes) {
+    icu::UnicodeString isoCode(code.c_str(), static_cast<int32_t>(code.size()), US_INV);
+    UBool isChoiceFormat = false;
+    int32_t length = 0;
+    status = U_ZERO_ERROR;
+    const UChar* name = ucurr_getName(isoCode.getTerminatedBuffer(), locale.getBaseName(),
+                                      UCURR_SYMBOL_NAME, &isChoiceFormat, &length, &status);
+    if (U_FAILURE(status) || !name) continue;
+    const std::string symbol = toUtf8(icu::UnicodeString(name, length));
+    if (symbol.empty() || symbol == code) continue;
+    if (std::find(symbols.begin(), symbols.end(), symbol) == symbols.end())
+      symbols.push_back(symbol);
+  }
+  rows.emplace_back(Keys::CurrencyCodesListPath, std::move(codes));
+  rows.emplace_back(Keys::CurrencySymbolsListPath, std::move(symbols));
+}
+
+std::vector<Row> readLocaleData(const icu::Locale& locale) {
+  std::vector<Row> rows;
+  UErrorCode status = U_ZERO_ERROR;
+  const icu::DecimalFormatSymbols numbers(locale, status);
+  throwIfICUFailure(status);
+  using Symbol = icu::DecimalFormatSymbols::ENumberFormatSymbol;
+  auto symbol = [&](Symbol which) { return toUtf8(numbers.getSymbol(which)); };
+  const std::string decimal = symbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol);
+  // A list separator must not be read as a decimal separator: "SUM(1,5;2)" where "," is one.
+  const std::string listSeparator = decimal == "," ? ";" : ",";
+  const std::string separators = "LocaleResources/LocaleResources/Separators/";
+  const std::string formatSymbols = "LocaleResources/LocaleResources:FormatSymbols/";
+  rows.emplace_back(separators + "DecimalSeparator", decimal);
+  rows.emplace_back(separators + "ThousandSeparator",
+                    symbol(icu::DecimalFormatSymbols::kGroupingSeparatorSymbol));
+  rows.emplace_back(separators + "ArgumentlistSeparator", listSeparator);
+  rows.emplace_back(separators + "ArraylistSeparator", listSeparator);
+  rows.emplace_back(formatSymbols + "CurrencySymbol",
+                    symbol(icu::DecimalFormatSymbols::kCurrencySymbol));
+  rows.emplace_back(formatSymbols + "PercentageSymbol",
+                    symbol(icu::DecimalFormatSymbols::kPercentSymbol));
+  rows.emplace_back(formatSymbols + "ExponentLiteral",
+                    symbol(icu::DecimalFormatSymbols::kExponentialSymbol));
+
+  rows.emplace_back(Keys::LongDatePatternPath, datePattern(icu::DateFormat::kFull, locale));
+  rows.emplace_back(Keys::MediumDatePatternPath, datePattern(icu::DateFormat::kMedium, locale));
+  rows.emplace_back(Keys::ShortDatePatternPath, datePattern(icu::DateFormat::kShort, locale));
+  rows.emplace_back(
+      Keys::TimePatternPath,
+      patternOf(std::unique_ptr<icu::DateFormat>(
+                    icu::DateFormat::createTimeInstance(icu::DateFormat::kMedium, locale))
+                    .get()));
+
+  const icu::DateFormatSymbols dates(locale, status);
+  throwIfICUFailure(status);
+  using Dates = icu::DateFormatSymbols;
+  int32_t count = 0;
+  const icu::UnicodeString* items = dates.getAmPmStrings(count);
+  rows.emplace_back(Keys::AMPMNamesPath, toList(items, count));
+  // ICU's weekday arrays start at index 1 (Sunday).
+  items = dates.getWeekdays(count, Dates::FORMAT, Dates::ABBREVIATED);
+  rows.emplace_back(Keys::ShortDaysOfWeekNamesPath, toList(items, count, 1));
+  items = dates.getWeekdays(count, Dates::FORMAT, Dates::WIDE);
+  rows.emplace_back(Keys::LongDaysOfWeekNamesPath, toList(items, count, 1));
+  items = dates.getMonths(count, Dates::FORMAT, Dates::ABBREVIATED);
+  rows.emplace_back(Keys::ShortMonthNamesPath, toList(items, count));
+  items = dates.getMonths(count, Dates::FORMAT, Dates::WIDE);
+  rows.emplace_back(Keys::LongMonthNamesPath, toList(items, count));
+  items = dates.getMonths(count, Dates::FORMAT, Dates::NARROW);
+  rows.emplace_back(Keys::FirstLetterMonthNamesPath, toList(items, count));
+  items = dates.getQuarters(count, Dates::FORMAT, Dates::ABBREVIATED);
+  rows.emplace_back(Keys::ShortQuarterNamesPath, toList(items, count));
+  items = dates.getQuarters(count, Dates::FORMAT, Dates::WIDE);
+  rows.emplace_back(Keys::LongQuarterNamesPath, toList(items, count));
+  items = dates.getEras(count);
+  rows.emplace_back(Keys::ShortEraNamesPath, toList(items, count));
+  items = dates.getEraNames(count);
+  rows.emplace_back(Keys::LongEraNamesPath, toList(items, count));
+
+  addCurrencies(locale, rows);
+  rows.emplace_back(Keys::DefaultCurrencySymbolBeforeAmountPath,
+                    currencySymbolBeforeAmount(locale));
+  rows.emplace_back(Keys::LanguageNamePath, std::string(locale.getLanguage()));
+  rows.emplace_back(Keys::RegionNamePath, std::string(locale.getCountry()));
+  return rows;
+}
+
+}  // namespace
+
+ICUResourceProvider::ICUResourceProvider(const std::string& localeName)
+    : ICUResourceProvider(icu::Locale(localeName.c_str())) {}
+
+ICUResourceProvider::ICUResourceProvider(const icu::Locale& locale)
+    : _dataLocale(makeDataLocale(locale)), _values(readLocaleData(_dataLocale)) {}
+
+boost::optional<std::string> ICUResourceProvider::getResourceString(const std::string& key) const {
+  return _values.getResourceString(key);
+}
+
+boost::optional<std::vector<std::string>> ICUResourceProvider::getResourceStringArray(
+    const std::string& key) const {
+  return _values.getResourceStringArray(key);
+}
+
+boost::optional<bool> ICUResourceProvider::getResourceBoolean(const std::string& key) const {
+  return _values.getResourceBoolean(key);
+}
+
+bool hasICULocaleData(const std::string& localeName) {
+  if (localeName.empty() || localeName.find('\0') != std::string::npos) return false;
+  const icu::Locale locale(localeName.c_str());
+  if (locale.isBogus() || *locale.getLanguage() == '\0') return false;
+  UErrorCode status = U_ZERO_ERROR;
+  UResourceBundle* bundle = ures_open(nullptr, locale.getBaseName(), &status);
+  // The default warning means ICU answered with the default locale's or the root's data.
+  const bool known = U_SUCCESS(status) && status != U_USING_DEFAULT_WARNING;
+  ures_close(bundle);
+  return known;
+}
+
+std::string convertICUDateTimePattern(std::string_view icuPattern) {
+  // Ill-formed UTF-8 reads as U+FFFD, which is literal text.
+  const icu::UnicodeString pattern = icu::UnicodeString::fromUTF8(
+      icu::StringPiece(icuPattern.data(), static_cast<int32_t>(icuPattern.size())));
+  PatternWriter writer;
+  bool inQuote = false;
+  for (int32_t i = 0; i < pattern.length();) {
+    const UChar32 c = pattern.char32At(i);
+    if (c == '\'') {
+      // "''" is an apostrophe, in quotes or out of them; a single one opens or closes a quote.
+      if (i + 1 < pattern.length() && pattern.charAt(i + 1) == u'\'') {
+        writer.literal('\'');
+        i += 2;
+      } else {
+        inQuote = !inQuote;
+        ++i;
+      }
+      continue;
+    }
+    if (!inQuote && isAsciiLetter(c)) {
+      int32_t end = i + 1;
+      while (end < pattern.length() && pattern.charAt(end) == c) ++end;
+      const std::string_view code = fieldCode(static_cast<char16_t>(c), end - i);
+      if (!code.empty()) writer.field(code);
+      i = end;
+      continue;
+    }
+    writer.literal(c);
+    i += U16_LENGTH(c);
+  }
+  return writer.finish();
+}
+
+}  // namespace Vesk::ResourceManager

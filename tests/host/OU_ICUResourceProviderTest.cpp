@@ -1,0 +1,127 @@
+#include "host/ResourceManager/OU_ICUResourceProvider.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <boost/optional/optional_io.hpp>
+#include <gtest/gtest.h>
+
+namespace Vesk::ResourceManager {
+namespace {
+
+using Strings = std::vector<std::string>;
+constexpr char Separators[] = "LocaleResources/LocaleResources/Separators/";
+constexpr char Symbols[] = "LocaleResources/LocaleResources:FormatSymbols/";
+
+TEST(ICUResourceProvider, ConvertsPatternsToFormatCodeLetters) {
+  const struct {
+    const char* icu;
+    const char* expected;
+  } cases[] = {
+      {"EEEE, MMMM d, y", "EEEE, mmmm d, yyyy"},
+      {"dd.MM.yy", "dd.mm.yy"},
+      {"h:mm:ss a", "h:mm:ss AP"},
+      {"Bh:mm", "APh:mm"},
+      {"y年M月d日EEEE", "yyyy'年'm'月'd'日'EEEE"},
+      {"d 'de' MMMM 'de' y", "d 'de' mmmm 'de' yyyy"},
+      {"EEEEd E", "EEEE''d ddd"},             // adjacent fields kept apart
+      {"'AP EEEE' a", "'A''P' 'EEE''E' AP"},  // literals that the conversion would read as codes
+      {"d MMM ''yy", "d mmm '\xE2\x80\x99'yy"},
+      {"HH:mm:ss zzzz", "hh:mm:ss "},  // time zones dropped
+      {"H.mm.ss.", "h.mm.ss'.'"},      // "ss." would scan as seconds with decimals
+      {"y@d#M", "yyyy@d#m"},           // the conversion quotes escape symbols itself
+      {"QQQ y, QQQQ G GGGG", "q yyyy, qq r rr"},
+      {"LLLLL MMMMMM", "mmmmm mmmmm"},
+      {"", ""},
+      {"\xFF", "'\xEF\xBF\xBD'"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.icu);
+    EXPECT_EQ(convertICUDateTimePattern(c.icu), c.expected);
+  }
+}
+
+TEST(ICUResourceProvider, KnowsWhichLocalesHaveData) {
+  const struct {
+    const char* name;
+    bool known;
+  } cases[] = {{"de_DE", true},      {"de", true},     {"de-DE", true}, {"de_XX", true},
+               {"sr_Latn_RS", true}, {"xx_YY", false}, {"", false},     {"@@", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(hasICULocaleData(c.name), c.known);
+  }
+}
+
+// CLDR 42 values as ICU 72 gives them, with Latin digits and the Gregorian calendar.
+TEST(ICUResourceProvider, KnownLocaleValues) {
+  const struct {
+    const char* locale;
+    const char* decimal;
+    const char* group;
+    const char* list;
+    const char* currency;
+    bool before;
+    const char* medium;
+    const char* time;
+    const char* january;
+    const char* sunday;
+    const char* region;
+  } cases[] = {
+      {"en_US", ".", ",", ",", "$", true, "mmm d, yyyy", "h:mm:ss'\u202F'AP", "January", "Sun",
+       "US"},
+      {"de_DE", ",", ".", ";", "€", false, "dd.mm.yyyy", "hh:mm:ss", "Januar", "So.", "DE"},
+      {"de", ",", ".", ";", "€", false, "dd.mm.yyyy", "hh:mm:ss", "Januar", "So.", "DE"},
+      {"fr_FR", ",", "\u202F", ";", "€", false, "d mmm yyyy", "hh:mm:ss", "janvier", "dim.", "FR"},
+      {"ja_JP", ".", ",", ",", "￥", true, "yyyy/mm/dd", "h:mm:ss", "1月", "日", "JP"},
+      {"ru_RU", ",", "\u00A0", ";", "₽", false, "d mmm yyyy'\u202Fг'.", "hh:mm:ss", "января",
+       "вс", "RU"},
+      {"ar_EG", ".", ",", ",", "ج.م.", false, "dd/mm/yyyy", "h:mm:ss AP", "يناير", "الأحد", "EG"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.locale);
+    const ICUResourceProvider provider(c.locale);
+    EXPECT_EQ(provider.safeGetResourceString(std::string(Separators) + "DecimalSeparator"),
+              c.decimal);
+    EXPECT_EQ(provider.safeGetResourceString(std::string(Separators) + "ThousandSeparator"),
+              c.group);
+    EXPECT_EQ(provider.safeGetResourceString(std::string(Separators) + "ArgumentlistSeparator"),
+              c.list);
+    EXPECT_EQ(provider.safeGetResourceString(std::string(Separators) + "ArraylistSeparator"),
+              c.list);
+    EXPECT_EQ(provider.safeGetResourceString(std::string(Symbols) + "CurrencySymbol"), c.currency);
+    EXPECT_EQ(provider.safeGetResourceString(std::string(Symbols) + "PercentageSymbol"), "%");
+    EXPECT_EQ(provider.safeGetResourceString(std::string(Symbols) + "ExponentLiteral"), "E");
+    EXPECT_EQ(provider.getResourceBoolean(Keys::DefaultCurrencySymbolBeforeAmountPath), c.before);
+    EXPECT_EQ(provider.safeGetResourceString(Keys::MediumDatePatternPath), c.medium);
+    EXPECT_EQ(provider.safeGetResourceString(Keys::TimePatternPath), c.time);
+    EXPECT_EQ(provider.safeGetResourceStringArray(Keys::LongMonthNamesPath).at(0), c.january);
+    EXPECT_EQ(provider.safeGetResourceStringArray(Keys::ShortDaysOfWeekNamesPath).at(0), c.sunday);
+    EXPECT_EQ(provider.safeGetResourceString(Keys::RegionNamePath), c.region);
+    // The locale's own currency leads both lists.
+    const auto symbols = provider.safeGetResourceStringArray(Keys::CurrencySymbolsListPath);
+    ASSERT_FALSE(symbols.empty());
+    EXPECT_EQ(symbols.front(), c.currency);
+  }
+}
+
+TEST(ICUResourceProvider, HoldsEveryLocaleKeyOnlyAsItsKind) {
+  const ICUResourceProvider provider("pt_BR");
+  EXPECT_EQ(provider.getResourceString(Keys::LanguageNamePath), std::string("pt"));
+  EXPECT_FALSE(provider.getResourceStringArray(Keys::LanguageNamePath));
+  EXPECT_EQ(provider.getResourceString(Keys::AMPMNamesPath), boost::none);
+  EXPECT_EQ(provider.getResourceString("Tooltips/FunctionsLocalizedNames:Functions/SUM/"
+                                       "LocalizedName"),
+            boost::none);
+  const auto codes = provider.safeGetResourceStringArray(Keys::CurrencyCodesListPath);
+  ASSERT_GT(codes.size(), 100u);
+  EXPECT_EQ(codes.front(), "BRL");
+  EXPECT_EQ(std::count(codes.begin(), codes.end(), "BRL"), 1);
+  EXPECT_EQ(std::string(provider.getDataLocale().getName()),
+            "pt_BR@calendar=gregorian;numbers=latn");
+  EXPECT_EQ(provider.size(), 26u);
+}
+
+}  // namespace
+}  // namespace Vesk::ResourceManager
