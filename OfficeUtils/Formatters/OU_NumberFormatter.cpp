@@ -146,16 +146,21 @@ FixedNumberFormatter::FixedNumberFormatter(std::string pattern, const LocaleCont
                                            const ICUDecimalFormatWrapper& decimalFormat)
     : NumberFormatter(std::move(pattern), context, decimalFormat) {}
 
-FormatterResult FixedNumberFormatter::operator()(Vesk::FloatNumber value) const {
-  const std::string& pattern = getNumberPattern();
-  const std::size_t decimalPos = pattern.find('.');
+std::size_t NumberFormatter::applyPatternToDecimalFormat() const {
+  const std::size_t decimalPos = _numberPattern.find('.');
   const bool showSeparator = decimalPos != std::string::npos;
-  ICUDecimalFormatWrapper& format = getDecimalFormat();
   // ICU returns early from a setter whose value does not change, so repeated calls with one
   // pattern keep its compiled format.
-  format.setAlwaysShowDecimalSeparator(showSeparator);
-  format.setPrecision(showSeparator ? Vesk::numCast<int>(pattern.size() - decimalPos - 1) : 0);
-  format.setGrouping(hasGrouping());
+  _decimalFormat.setAlwaysShowDecimalSeparator(showSeparator);
+  _decimalFormat.setPrecision(
+      showSeparator ? Vesk::numCast<int>(_numberPattern.size() - decimalPos - 1) : 0);
+  _decimalFormat.setGrouping(_grouping);
+  return decimalPos;
+}
+
+FormatterResult FixedNumberFormatter::operator()(Vesk::FloatNumber value) const {
+  const std::size_t decimalPos = applyPatternToDecimalFormat();
+  ICUDecimalFormatWrapper& format = getDecimalFormat();
   format.setMinIntegerDigits(0);
   return processByNumberPattern(format.toString(value), decimalPos);
 }

@@ -77,6 +77,9 @@ class NumberFormatter {
 
  protected:
   NumberFormatter(const NumberFormatter&) = default;
+  // Sets the ICU format's decimal separator, fraction digits and grouping from the pattern and
+  // returns the position of "." in the pattern (npos without one).
+  std::size_t applyPatternToDecimalFormat() const;
   NumberFormatter& operator=(const NumberFormatter&) = default;
 
  private:

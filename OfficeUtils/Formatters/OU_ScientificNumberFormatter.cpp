@@ -63,19 +63,16 @@ std::string ScientificFormatter::processByExponentPattern(std::string digits) co
 }
 
 FormatterResult ScientificFormatter::operator()(Vesk::FloatNumber value) const {
-  const std::string& pattern = getNumberPattern();
-  const std::size_t decimalPos = pattern.find('.');
-  const bool showSeparator = decimalPos != std::string::npos;
   ICUDecimalFormatWrapper& format = getDecimalFormat();
   format.setScientificNotation(true);
-  format.setAlwaysShowDecimalSeparator(showSeparator);
-  format.setPrecision(showSeparator ? Vesk::numCast<int>(pattern.size() - decimalPos - 1) : 0);
-  format.setGrouping(hasGrouping());
+  const std::size_t decimalPos = applyPatternToDecimalFormat();
+  const bool showSeparator = decimalPos != std::string::npos;
   format.setMinExponentDigits(1);
   format.setAlwaysShowExponentSign(_alwaysShowExponentSign);
   // The integer digits go straight to their final value: a passing 0 would make ICU recompile
   // its format on every call.
-  format.setMinIntegerDigits(Vesk::numCast<int>(showSeparator ? decimalPos : pattern.size()));
+  format.setMinIntegerDigits(
+      Vesk::numCast<int>(showSeparator ? decimalPos : getNumberPattern().size()));
 
   ScientificFormatterResult result(format.toString(value), getLocaleContext());
   result.setMantissa(processByNumberPattern(result.getMantissa(), decimalPos));
