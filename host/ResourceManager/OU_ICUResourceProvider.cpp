@@ -172,8 +172,9 @@ std::string datePattern(icu::DateFormat::EStyle style, const icu::Locale& locale
       std::unique_ptr<icu::DateFormat>(icu::DateFormat::createDateInstance(style, locale)).get());
 }
 
-// The locale's own region where it names none ("de" -> "de_DE"), Latin digits, Gregorian dates.
-icu::Locale makeDataLocale(const icu::Locale& locale) {
+// The locale's own region where it names none ("de" -> "de_DE"), Latin digits, Gregorian dates;
+// none for a name whose keywords ICU cannot set.
+boost::optional<icu::Locale> makeDataLocale(const icu::Locale& locale) {
   icu::Locale data = locale;
   if (*data.getCountry() == '\0') {
     UErrorCode status = U_ZERO_ERROR;
@@ -188,8 +189,14 @@ icu::Locale makeDataLocale(const icu::Locale& locale) {
   UErrorCode status = U_ZERO_ERROR;
   data.setKeywordValue("calendar", "gregorian", status);
   data.setKeywordValue("numbers", "latn", status);
-  throwIfICUFailure(status);
+  if (U_FAILURE(status) || data.isBogus()) return boost::none;
   return data;
+}
+
+icu::Locale makeDataLocaleOrThrow(const icu::Locale& locale) {
+  auto data = makeDataLocale(locale);
+  if (!data) throw ICUError(U_ILLEGAL_ARGUMENT_ERROR);
+  return *data;
 }
 
 // Whether the currency sign stands before the digits in the locale's currency format.
@@ -324,7 +331,7 @@ ICUResourceProvider::ICUResourceProvider(const std::string& localeName)
     : ICUResourceProvider(icu::Locale(localeName.c_str())) {}
 
 ICUResourceProvider::ICUResourceProvider(const icu::Locale& locale)
-    : _dataLocale(makeDataLocale(locale)), _values(readLocaleData(_dataLocale)) {}
+    : _dataLocale(makeDataLocaleOrThrow(locale)), _values(readLocaleData(_dataLocale)) {}
 
 boost::optional<std::string> ICUResourceProvider::getResourceString(const std::string& key) const {
   return _values.getResourceString(key);
@@ -342,7 +349,7 @@ boost::optional<bool> ICUResourceProvider::getResourceBoolean(const std::string&
 bool hasICULocaleData(const std::string& localeName) {
   if (localeName.empty() || localeName.find('\0') != std::string::npos) return false;
   const icu::Locale locale(localeName.c_str());
-  if (locale.isBogus() || *locale.getLanguage() == '\0') return false;
+  if (locale.isBogus() || *locale.getLanguage() == '\0' || !makeDataLocale(locale)) return false;
   UErrorCode status = U_ZERO_ERROR;
   UResourceBundle* bundle = ures_open(nullptr, locale.getBaseName(), &status);
   // The default warning means ICU answered with the default locale's or the root's data.

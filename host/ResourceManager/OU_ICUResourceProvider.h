@@ -25,7 +25,8 @@ namespace Vesk::ResourceManager {
 class ICUResourceProvider final : public ResourceProvider {
  public:
   // Any name ICU accepts ("de_DE", "de-DE", "sr_Latn_RS"). A name ICU holds no data for reads
-  // ICU's fallback data; check it first with hasICULocaleData.
+  // ICU's fallback data, and one it cannot read ("de_DE/x@y") throws ICUError; check names
+  // first with hasICULocaleData.
   explicit ICUResourceProvider(const std::string& localeName);
   explicit ICUResourceProvider(const char* localeName)
       : ICUResourceProvider(std::string(localeName)) {}

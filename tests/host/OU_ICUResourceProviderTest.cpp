@@ -7,6 +7,8 @@
 #include <boost/optional/optional_io.hpp>
 #include <gtest/gtest.h>
 
+#include "host/Utils/OU_Errors.h"
+
 namespace Vesk::ResourceManager {
 namespace {
 
@@ -46,12 +48,14 @@ TEST(ICUResourceProvider, KnowsWhichLocalesHaveData) {
   const struct {
     const char* name;
     bool known;
-  } cases[] = {{"de_DE", true},      {"de", true},     {"de-DE", true}, {"de_XX", true},
-               {"sr_Latn_RS", true}, {"xx_YY", false}, {"", false},     {"@@", false}};
+  } cases[] = {{"de_DE", true}, {"de", true},         {"de-DE", true},
+               {"de_XX", true}, {"sr_Latn_RS", true}, {"xx_YY", false},
+               {"", false},     {"@@", false},        {"de_DE/x@y", false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(hasICULocaleData(c.name), c.known);
   }
+  EXPECT_THROW(ICUResourceProvider("de_DE/x@y"), Vesk::ICUError);
 }
 
 // CLDR 42 values as ICU 72 gives them, with Latin digits and the Gregorian calendar.
