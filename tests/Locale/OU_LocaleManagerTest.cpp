@@ -102,12 +102,16 @@ TEST(LocaleManager, EmptyProviderKeepsEveryEnglishName) {
   EXPECT_EQ(manager.getLocaleContext().getResources().getLocaleName(), "_");
 }
 
-TEST(LocaleManager, LocalizedNamesDescriptionsAndExamples) {
+TEST(LocaleManager, LocalizedNamesDescriptionsExamplesAndWords) {
   const MapResourceProvider provider(
       Rows{{Functions + "SUM/LocalizedName", "SOMME"},
            {Functions + "AVERAGE/LocalizedName", "AVERAGE"},
            {Functions + "MIN/LocalizedName", "MIN"},
-           {"Tooltips/FunctionsData:FunctionsWithExamples", {"SUM", "NOSUCH"}}} +
+           {"Tooltips/FunctionsData:FunctionsWithExamples", {"SUM", "NOSUCH"}},
+           {Constants + "Booleans/True", "VRAI"},
+           {Constants + "Errors/Value", "#VALEUR!"},
+           {Keys::LanguageNamePath, "fr"},
+           {Keys::RegionNamePath, "FR"}} +
       description(Functions + "SUM1/", "s1") + description(Functions + "SUM2/", "s2") +
       description(Functions + "AVERAGE/", "avg") + description(Functions + "MAX/", "no name") +
       description(Functions + "MIN1/", "m1") + description(Functions + "MIN3/", "after gap"));
@@ -128,6 +132,13 @@ TEST(LocaleManager, LocalizedNamesDescriptionsAndExamples) {
   EXPECT_EQ(sum.front().get().argumentsExamples, Texts{"c"});
   EXPECT_TRUE(manager.isFunctionWithExamples(Type::Sum));
   EXPECT_FALSE(manager.isFunctionWithExamples(Type::Average));
+
+  const auto& resources = manager.getLocaleContext().getResources();
+  EXPECT_EQ(resources.getBooleanString(true), "VRAI");
+  EXPECT_EQ(resources.getBooleanString(false), "FALSE");
+  EXPECT_EQ(resources.getErrorString(FormulaErrorType::Value), "#VALEUR!");
+  EXPECT_EQ(resources.getErrorString(FormulaErrorType::Name), "#NAME?");
+  EXPECT_EQ(resources.getLocaleName(), "fr_FR");
 }
 
 TEST(LocaleManager, ResourceFaultsFailTheirAssertions) {
@@ -157,20 +168,6 @@ TEST(LocaleManager, ResourceFaultsFailTheirAssertions) {
       EXPECT_EQ(failure.condition(), c.condition);
     }
   }
-}
-
-TEST(LocaleManager, FoundWordsReplaceTheEnglishOnes) {
-  const MapResourceProvider provider{{Constants + "Booleans/True", "VRAI"},
-                                     {Constants + "Errors/Value", "#VALEUR!"},
-                                     {Keys::LanguageNamePath, "fr"},
-                                     {Keys::RegionNamePath, "FR"}};
-  const LocaleManager manager(provider, TimeZone());
-  const auto& resources = manager.getLocaleContext().getResources();
-  EXPECT_EQ(resources.getBooleanString(true), "VRAI");
-  EXPECT_EQ(resources.getBooleanString(false), "FALSE");
-  EXPECT_EQ(resources.getErrorString(FormulaErrorType::Value), "#VALEUR!");
-  EXPECT_EQ(resources.getErrorString(FormulaErrorType::Name), "#NAME?");
-  EXPECT_EQ(resources.getLocaleName(), "fr_FR");
 }
 
 TEST(LocaleManager, RefusedSymbolsFallBack) {
