@@ -1,12 +1,18 @@
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParserUtils.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
+#include <stdexcept>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include <boost/regex.hpp>
+#include <fmt/format.h>
 
+#include "OfficeUtils/Formatters/OU_GeneralNumberFormatter.h"
 #include "OfficeUtils/Locale/OU_LocaleContext.h"
 #include "OfficeUtils/Utils/OU_Assert.h"
 #include "OfficeUtils/Utils/OU_Utils.h"
@@ -102,6 +108,14 @@ const Value* findByName(const std::array<NamedValue<Value>, Size>& table, std::s
   return nullptr;
 }
 
+template <typename Value, std::size_t Size>
+const std::string_view* findByValue(const std::array<NamedValue<Value>, Size>& table, Value value) {
+  for (const auto& entry : table) {
+    if (entry.value == value) return &entry.name;
+  }
+  return nullptr;
+}
+
 const boost::regex& conditionRegex() {
   static const boost::regex regex("(<=|>=|<>|<|>|=)[ ]*([^ ]+)[ ]*", boost::regex::perl);
   return regex;
@@ -120,7 +134,8 @@ boost::optional<Model::Condition> stringToCondition(const std::string& text) {
   const auto& context =
       LocaleContext::getDefaultLocaleContext(static_cast<Vesk::DOM::FormulaType>(2));
   const auto value = stringToDouble(match[2].str(), context);
-  if (!value) return boost::none;
+  // "1e999" reads as infinity, which no code can write back: no number, as for "abc".
+  if (!value || !std::isfinite(*value)) return boost::none;
   return Model::Condition(*type, *value);
 }
 
@@ -186,6 +201,333 @@ boost::optional<Model::CurrencyItem> stringToCurrency(const std::string& text) {
     default:
       return boost::none;
   }
+}
+
+namespace {
+
+using ItemType = Model::DateTimeItem::Type;
+using PatternToken = Model::DateTimePatternToken;
+
+// The code of each DateTimeItem type, by type number. Minutes and months share "m" and "mm":
+// the parser tells them apart again by their neighbours.
+constexpr std::array<std::string_view, Model::DateTimeItem::TypeCount> DateTimeCodes{{
+    "A/P",   "AM/PM", "d",    "dd", "ddd",  "dddd", "h",    "hh", "[h]", "[hh]", "m",
+    "mm",    "[m]",   "[mm]", "s",  "ss",   "[s]",  "[ss]", "m",  "mm",  "mmm",  "mmmm",
+    "mmmmm", "yy",    "yyyy", "bb", "bbbb", "q",    "qq",   "r",  "rr",  "ww",
+}};
+
+constexpr std::array<std::string_view, 5> ExtraCodes{{"General", "/", "E+", "E-", "@"}};
+
+struct PatternItemCode {
+  PatternToken token;
+  std::uint8_t variant;
+  std::string_view code;
+};
+
+constexpr std::array<PatternItemCode, 10> PatternItemCodes{{
+    {PatternToken::Weekday, 0, "dddd"},
+    {PatternToken::Month, 0, "m"},
+    {PatternToken::Month, 1, "mmmm"},
+    {PatternToken::Month, 2, "mmm"},
+    {PatternToken::Day, 0, "d"},
+    {PatternToken::Year, 0, "yyyy"},
+    {PatternToken::Year, 1, "yy"},
+    {PatternToken::Hour, 0, "h"},
+    {PatternToken::Minute, 0, "mm"},
+    {PatternToken::Second, 0, "ss"},
+}};
+
+// The date components in the order of each DateOrder; the weekday always comes first.
+constexpr std::array<std::array<PatternToken, 4>, 3> DateOrders{{
+    {PatternToken::Weekday, PatternToken::Month, PatternToken::Day, PatternToken::Year},
+    {PatternToken::Weekday, PatternToken::Day, PatternToken::Month, PatternToken::Year},
+    {PatternToken::Weekday, PatternToken::Year, PatternToken::Month, PatternToken::Day},
+}};
+constexpr std::array<PatternToken, 3> TimeOrder{
+    {PatternToken::Hour, PatternToken::Minute, PatternToken::Second}};
+
+[[noreturn]] void throwKeyNotFound() {
+  throw std::out_of_range("map::at key not found");
+}
+
+// The one-character literals that a section of this kind reads back as literal text without a
+// backslash; "," only in dates and times, where it is no thousands separator.
+std::string_view freeCharacters(FormatType kind) {
+  const auto value = static_cast<unsigned>(kind);
+  if (value >= 4 && value <= 6) return ",-() ";
+  return value <= 12 ? "-() " : "";
+}
+
+// A digit the parser kept as literal text inside a number part ("1" of "1/2").
+bool isLiteralDigit(const Model::NumberItem::EmbeddedItem& item) {
+  const auto* text = boost::get<Model::TextItem>(&item);
+  if (!text || text->getType() != Model::TextItem::Type::Raw) return false;
+  const auto& value = text->getTextValue();
+  return value.size() == 1 && value[0] >= '0' && value[0] <= '9';
+}
+
+std::string conditionValueToString(Vesk::FloatNumber value) {
+  return doubleToString(
+      value, LocaleContext::getDefaultLocaleContext(static_cast<Vesk::DOM::FormulaType>(2)), 15);
+}
+
+// Appends the code of each item it visits to one string.
+class ItemWriter : public boost::static_visitor<void> {
+ public:
+  ItemWriter(std::string& out, FormatType kind, ParserType type)
+      : _out(&out), _kind(kind), _type(type) {}
+
+  void operator()(const Model::CurrencyItem& item) const {
+    if (const auto& language = item.getLanguage()) {
+      *_out += fmt::format("[${0:s}-{1:X}]", item.getCurrencySymbol(), *language);
+    } else {
+      *_out += fmt::format("[${}]", item.getCurrencySymbol());
+    }
+  }
+
+  void operator()(const Model::DateTimeItem& item) const {
+    const auto index = static_cast<std::size_t>(item.getType());
+    if (index >= DateTimeCodes.size()) OU_FAIL("Unknown DOM::CellFormatModel::DateTimeItem::Type");
+    if (_type == ParserType::Restricted && item.getType() >= ItemType::QuarterShort) return;
+    *_out += DateTimeCodes[index];
+    if (const auto& decimalPlaces = item.getDecimalPlaces()) {
+      *_out += '.';
+      _out->append(*decimalPlaces, '0');
+    }
+  }
+
+  void operator()(const Model::ExtraItem& item) const {
+    const auto index = static_cast<std::size_t>(item.getType());
+    if (index >= ExtraCodes.size()) OU_FAIL("Unknown DOM::CellFormatModel::ExtraItem::Type");
+    *_out += ExtraCodes[index];
+  }
+
+  void operator()(const Model::TextItem& item) const {
+    const auto& text = item.getTextValue();
+    switch (item.getType()) {
+      case Model::TextItem::Type::Literal:
+        if (text.empty() || getUnicodeCharsCount(text) != 1) {
+          *_out += '"';
+          *_out += text;
+          *_out += '"';
+        } else {
+          // Two bare commas would read back as one run of commas.
+          if (freeCharacters(_kind).find(text) == std::string_view::npos ||
+              (text == "," && _out->ends_with(',')))
+            *_out += '\\';
+          *_out += text;
+        }
+        break;
+      case Model::TextItem::Type::Raw:
+        *_out += text;
+        break;
+      case Model::TextItem::Type::Transparent:
+        *_out += '_';
+        *_out += text;
+        break;
+      case Model::TextItem::Type::Fill:
+        *_out += '*';
+        *_out += text;
+        break;
+      case Model::TextItem::Type::Percent:
+        *_out += '%';
+        break;
+      default:
+        OU_FAIL("Unknown DOM::CellFormatModel::TextItem::Type");
+    }
+  }
+
+  void operator()(const Model::NumberItem& item) const {
+    const auto& pattern = item.getPattern();
+    const auto& embedded = item.getEmbeddedItems();
+    const std::size_t patternSize = pattern.size();
+    if (embedded.empty()) OU_ASSERT(patternSize != 0);
+    if (patternSize == 0) {
+      writeLiteralDigits(item);
+      return;
+    }
+    // Left to right: an item at position p stands before the last p pattern characters.
+    std::string text;
+    const ItemWriter inText(text, _kind, _type);
+    // A "." after the pattern's point is a literal when it reads back, and stays bare so that a
+    // numerator remains one run of digits and points ("?.?.?/?").
+    const std::size_t point = pattern.find('.');
+    const auto write = [&](std::size_t index, const Model::NumberItem::EmbeddedItem& embeddedItem) {
+      const auto* literal = boost::get<Model::TextItem>(&embeddedItem);
+      if (point < index && literal && literal->getType() == Model::TextItem::Type::Literal &&
+          literal->getTextValue() == ".") {
+        text += '.';
+      } else {
+        boost::apply_visitor(inText, embeddedItem);
+      }
+    };
+    for (std::size_t i = 0; i < patternSize; ++i) {
+      if (i > 0) {
+        for (const auto& [itemPosition, embeddedItem] : embedded) {
+          if (itemPosition == patternSize - i) write(i, embeddedItem);
+        }
+      }
+      text += pattern[i];
+    }
+    // The display-factor commas divide only where a digit or point comes before them and none
+    // after, so they go after the literal digits that follow the last placeholder.
+    std::vector<const Model::NumberItem::EmbeddedItem*> trailing;
+    for (const auto& [itemPosition, embeddedItem] : embedded) {
+      if (itemPosition == 0) trailing.push_back(&embeddedItem);
+    }
+    std::size_t digits = 0;
+    while (digits < trailing.size() && isLiteralDigit(*trailing[digits])) ++digits;
+    for (std::size_t i = 0; i < trailing.size(); ++i) {
+      if (i == digits) text.append(item.getDisplayFactor(), ',');
+      write(patternSize, *trailing[i]);
+    }
+    if (digits == trailing.size()) text.append(item.getDisplayFactor(), ',');
+    // Grouping before the items in front of the first placeholder: "#,##" must touch the
+    // placeholders for the parser to see it.
+    if (item.hasGrouping()) addGrouping(text);
+    for (const auto& [itemPosition, embeddedItem] : embedded) {
+      if (itemPosition >= patternSize) boost::apply_visitor(*this, embeddedItem);
+    }
+    *_out += text;
+  }
+
+ private:
+  // A number part of literal digits only ("1" of "1/2"). The parser sets no display factor in
+  // fractions and exponents, the only sections where such a part occurs.
+  void writeLiteralDigits(const Model::NumberItem& item) const {
+    const auto& embedded = item.getEmbeddedItems();
+    bool groupingPending = item.hasGrouping();
+    for (std::size_t i = 0; i < embedded.size(); ++i) {
+      boost::apply_visitor(*this, embedded[i].second);
+      if (groupingPending && i + 1 < embedded.size() && isLiteralDigit(embedded[i].second) &&
+          isLiteralDigit(embedded[i + 1].second)) {
+        *_out += ',';
+        groupingPending = false;
+      }
+    }
+  }
+
+  std::string* _out;
+  FormatType _kind;
+  ParserType _type;
+};
+
+}  // namespace
+
+std::string toRegEx(const Model::Expression& expression, ParserType type) {
+  std::string code;
+  const auto append = [&](const Model::Rule& rule) {
+    if (!code.empty()) code += ';';
+    code += toRegEx(rule, type);
+  };
+  const auto& rules = expression.getRules();
+  const std::size_t count = type == ParserType::Restricted
+                                ? std::min(rules.size(), MaxConditionRulesCount)
+                                : rules.size();
+  for (std::size_t i = 0; i < count; ++i) append(rules[i]);
+  if (const auto& rule = expression.getDefaultNumberRule()) append(*rule);
+  if (const auto& rule = expression.getDefaultTextRule()) append(*rule);
+  return code;
+}
+
+std::string toRegEx(const Model::Rule& rule, const ParserType& type) {
+  std::string code;
+  if (const auto& condition = rule.getCondition()) {
+    const auto* name = findByValue(ConditionOperators, condition->getType());
+    OU_ASSERT_MSG(name != nullptr, "Check correctness of the condition map");
+    code += fmt::format("[{}{}]", *name, conditionValueToString(condition->getValue()));
+  }
+  if (const auto& color = rule.getColor()) code += colorToRegEx(*color);
+  if (const auto& transliteration = rule.getTransliteration()) {
+    const auto* name = findByValue(Transliterations, *transliteration);
+    OU_ASSERT_MSG(name != nullptr, "Check correctness of the transliteration map");
+    code += fmt::format("[{}]", *name);
+  }
+  if (const auto& language = rule.getLanguage()) code += fmt::format("[$-{0:X}]", *language);
+  if (const auto& calendar = rule.getCalendar()) {
+    const auto* name = findByValue(Calendars, *calendar);
+    OU_ASSERT_MSG(name != nullptr, "Check correctness of the calendar map");
+    code += *name;
+  }
+  const ItemWriter writer(code, calcFormatType(rule), type);
+  for (const auto& item : rule.getItems()) boost::apply_visitor(writer, item);
+  return code;
+}
+
+std::string toRegEx(const Model::DateTimeLocalizedExpression& expression,
+                    const LocaleContext& context) {
+  const auto& resources = context.getFormattingResources();
+  const auto& items = expression.getDateTimePatternTokenSet();
+  const DateType dateType = getDateTypeByTokenSet(items);
+  const auto order = static_cast<std::size_t>(resources.getDateProps(dateType).order);
+  OU_ASSERT(order < DateOrders.size());
+  const auto& separators = resources.getSeparatorsMap(dateType);
+  const std::string date = createPatternByTokens(items, separators, DateOrders[order]);
+  std::string time = createPatternByTokens(items, separators, TimeOrder);
+  if (resources.getTimeProps().is12Hour && items.count({PatternToken::Hour})) time += " AM/PM";
+  if (time.empty()) return date;
+  if (date.empty()) return time;
+  return date + ' ' + time;
+}
+
+std::string toRegEx(
+    const boost::variant<Model::Expression, Model::DateTimeLocalizedExpression>& format,
+    ParserType type, const LocaleContext& context) {
+  if (const auto* expression = boost::get<Model::Expression>(&format))
+    return toRegEx(*expression, type);
+  return toRegEx(boost::get<Model::DateTimeLocalizedExpression>(format), context);
+}
+
+std::string colorToRegEx(const Color& color) {
+  if (const auto name = colorToName(color)) return fmt::format("[{}]", *name);
+  if (const auto index = colorToPaletteIndex(color)) return fmt::format("[color {}]", *index);
+  return {};
+}
+
+void addGrouping(std::string& pattern) {
+  OU_ASSERT(!pattern.empty());
+  if (pattern.starts_with("###")) {
+    pattern.insert(1, ",");
+  } else if (pattern.starts_with("##")) {
+    pattern.insert(0, "#,");
+  } else if (pattern.starts_with("#")) {
+    pattern.insert(0, "#,#");
+  } else {
+    pattern.insert(0, "#,##");
+  }
+}
+
+std::string createPatternByTokens(const Model::DateTimePatternItemSet& items,
+                                  const DateTimeSeparatorsMap& separators,
+                                  std::span<const PatternToken> order) {
+  std::string pattern;
+  boost::optional<PatternToken> previous;
+  for (const PatternToken token : order) {
+    const auto item = items.find({token});
+    if (item == items.end()) continue;
+    if (previous) {
+      const auto separator =
+          separators.find({std::min(*previous, token), std::max(*previous, token)});
+      if (separator == separators.end()) throwKeyNotFound();
+      pattern += separator->second;
+    }
+    const auto* code = std::find_if(PatternItemCodes.begin(), PatternItemCodes.end(),
+                                    [&](const PatternItemCode& entry) {
+                                      return entry.token == token && entry.variant == item->variant;
+                                    });
+    if (code == PatternItemCodes.end()) throwKeyNotFound();
+    pattern += code->code;
+    previous = token;
+  }
+  return pattern;
+}
+
+DateType getDateTypeByTokenSet(const Model::DateTimePatternItemSet& items) {
+  const auto month = items.find({PatternToken::Month});
+  if (month == items.end() || (month->variant != 1 && month->variant != 2)) return DateType::Medium;
+  if (!items.count({PatternToken::Day}) || !items.count({PatternToken::Year}))
+    return DateType::Short;
+  return DateType::Long;
 }
 
 }  // namespace Vesk::OfficeUtils::Parser

@@ -1,6 +1,8 @@
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParserUtils.h"
 
+#include <functional>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -8,6 +10,7 @@
 #include <boost/optional/optional_io.hpp>
 #include <gtest/gtest.h>
 
+#include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
 #include "host/Utils/OU_Assert.h"
 
 namespace Vesk::OfficeUtils::Parser {
@@ -192,6 +195,177 @@ TEST(FormattingParserUtils, StringToCurrency) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(stringToCurrency(c.text), c.expected);
+  }
+}
+
+// Writer. Codes are read, written and compared with what a spreadsheet stores.
+TEST(FormattingParserUtils, WritesCodesBack) {
+  const struct {
+    std::string code;
+    ParserType type;
+    std::string expected;
+  } cases[] = {
+      {"#,##0.00;[Red]-#,##0.00", ParserType::Default, "#,##0.00;[red]-#,##0.00"},
+      {"0;-0;0;@", ParserType::Default, "0;-0;0;@"},
+      {"[Color 5]0;[Color 32]0;[color23]0", ParserType::Default, "[blue]0;[blue]0;[color 23]0"},
+      {"[>= 1.5]0;[<1e20]0;[<>-0.25]0", ParserType::Default, "[>=1.5]0;[<1E+20]0;[<>-0.25]0"},
+      {"[$€-407]#,##0.00;#,##0 [$₽-419];[$USD]0", ParserType::Default,
+       "[$€-407]#,##0.00;#,##0 [$₽-419];[$USD]0"},
+      {"[DBNum1][$-804]General;B2dd/mm/yyyy", ParserType::Default,
+       "[DBNum1][$-804]General;B2dd/mm/yyyy"},
+      {"[$-409]h:mm AM/PM;mm:ss.00;s.", ParserType::Default, "[$-409]h:mm AM/PM;mm:ss.00;s."},
+      {"sss hhh [hhh] e b", ParserType::Default, "ss hh [hh] yyyy bb"},
+      {"$#,##0;\\$0 \"abc\";0\\,0.0", ParserType::Default, "\\$#,##0;\\$0 \"abc\";0\\,0.0"},
+      {"dd\\,mm;0.0%,;0,,", ParserType::Default, "dd,mm;0.0%\\,;0,,"},
+      {"_(* #,##0_);# ?/16;##0.0E+0", ParserType::Default, "_(* #,##0_);# ?/16;##0.0E+0"},
+      {"01,;1/2;1,2E+0", ParserType::Default, "01,;1/2;1,2E+0"},
+      {"\"x\"#,##0;##0", ParserType::Default, "\\x#,##0;##0"},
+      {";;0;@", ParserType::Default, "0;@"},
+      {"yyyy q", ParserType::Restricted, "yyyy \\q"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.code);
+    const auto expression = parse(c.code, c.type);
+    ASSERT_TRUE(expression);
+    EXPECT_EQ(toRegEx(*expression, c.type), c.expected);
+  }
+}
+
+TEST(FormattingParserUtils, RestrictedWritingDropsRulesAndDateItems) {
+  const auto expression = parse("[<1]0;[<2]0;[<3]0;yyyy q qq r rr ww", ParserType::Default);
+  ASSERT_TRUE(expression);
+  EXPECT_EQ(toRegEx(*expression, ParserType::Restricted), "[<1]0;[<2]0;yyyy     ");
+}
+
+TEST(FormattingParserUtils, WritesModelEdgeCases) {
+  using TType = Model::TextItem::Type;
+  const Model::Rule number({Model::NumberItem(Model::NumberItem::Role::Integer, "0", false, 0)});
+  const auto withText = [](Model::Item first, std::string text) {
+    return Model::Rule({std::move(first), Model::TextItem(TType::Literal, std::move(text))});
+  };
+  const Model::DateTimeItem day(Model::DateTimeItem::Type::DayShort);
+  Model::Expression textOnly, leadingEmpty({Model::Rule(), number});
+  textOnly.setDefaultTextRule(Model::Rule({Model::ExtraItem(Model::ExtraItem::Type::Text)}));
+  Model::NumberItem scaled(Model::NumberItem::Role::Integer, "0.00", false, 2);
+  scaled.setEmbeddedItems({{0, Model::TextItem(TType::Percent, "%")}});
+  const struct {
+    Model::Expression expression;
+    std::string expected;
+  } cases[] = {
+      {Model::Expression(), ""},
+      {textOnly, "@"},
+      {leadingEmpty, "0"},
+      {Model::Expression(withText(number.getItems()[0], " ")), "0 "},
+      {Model::Expression(withText(number.getItems()[0], "$")), "0\\$"},
+      {Model::Expression(withText(number.getItems()[0], ",")), "0\\,"},
+      {Model::Expression(withText(day, ",")), "d,"},
+      {Model::Expression(withText(day, "abc")), "d\"abc\""},
+      {Model::Expression(withText(day, "")), "d\"\""},
+      {Model::Expression(Model::Rule({scaled})), "0.00,,%"},
+      {Model::Expression(Model::Rule(number.getItems(), Color{1, 2, 3, 255})), "0"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.expected);
+    EXPECT_EQ(toRegEx(c.expression, ParserType::Default), c.expected);
+  }
+}
+
+TEST(FormattingParserUtils, AddGrouping) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"0.00", "#,##0.00"}, {"###0", "#,##0"}, {"####0", "#,###0"}, {"##0", "#,##0"},
+      {"#0", "#,##0"},      {"#", "#,##"},     {"?", "#,##?"},      {".0", "#,##.0"},
+  };
+  for (auto [pattern, expected] : cases) {
+    SCOPED_TRACE(pattern);
+    addGrouping(pattern);
+    EXPECT_EQ(pattern, expected);
+  }
+}
+
+TEST(FormattingParserUtils, ColorToRegExReadsBack) {
+  EXPECT_EQ(colorToRegEx(Color{255, 0, 0, 255}), "[red]");
+  EXPECT_EQ(colorToRegEx(Color{0, 102, 204, 255}), "[color 23]");
+  EXPECT_EQ(colorToRegEx(Color{153, 51, 102, 255}), "[color 18]");  // also index 54
+  EXPECT_EQ(colorToRegEx(Color{1, 2, 3, 255}), "");
+  EXPECT_EQ(colorToRegEx(Color{255, 0, 0, 0}), "");
+  for (int index = 1; index <= 56; ++index) {
+    SCOPED_TRACE(index);
+    const auto color = stringToColor(std::to_string(index));
+    std::string text = colorToRegEx(*color);
+    ASSERT_GE(text.size(), 3u);
+    const std::size_t start = text.rfind("[color ", 0) == 0 ? 7 : 1;
+    text = text.substr(start, text.size() - start - 1);
+    EXPECT_EQ(describe(stringToColor(text)), describe(color));
+  }
+}
+
+TEST(FormattingParserUtils, LocalizedDateTimePatterns) {
+  using Token = Model::DateTimePatternToken;
+  const Model::DateTimePatternItemSet date = {
+      {Token::Weekday, 0}, {Token::Month, 1}, {Token::Day, 0}, {Token::Year, 0}};
+  auto dateTime = date;
+  dateTime.insert({{Token::Hour, 0}, {Token::Minute, 0}});
+  const DateProps props{DateOrder::MonthFirst, ", ", " ", ", "};
+  const FormattingResources formatting(props, props, props, TimeProps{true, ":"});
+  const auto& english = LocaleContext::getEnLocaleContext();
+  const LocaleContext context(english.getResourceProvider(), english.getResources(), formatting,
+                              Vesk::DOM::TimeZone::getUTCTimeZone());
+  const Token monthFirst[] = {Token::Weekday, Token::Month, Token::Day, Token::Year};
+  EXPECT_EQ(createPatternByTokens(date, formatting.getSeparatorsMap(DateType::Long), monthFirst),
+            "dddd, mmmm d, yyyy");
+  EXPECT_EQ(toRegEx(Model::DateTimeLocalizedExpression(dateTime), context),
+            "dddd, mmmm d, yyyy h:mm AM/PM");
+  EXPECT_EQ(toRegEx(Vesk::DOM::CellFormat::Data(
+                        Model::DateTimeLocalizedExpression(Model::DateTimeDefaultType::DateTime)),
+                    ParserType::Default, english),
+            "m/d/yyyy h:mm");
+  EXPECT_THROW((void)createPatternByTokens(date, {}, monthFirst), std::out_of_range);
+  EXPECT_THROW((void)createPatternByTokens({{Token::Year, 2}}, {}, monthFirst), std::out_of_range);
+
+  const std::pair<Model::DateTimePatternItemSet, DateType> types[] = {
+      {{}, DateType::Medium},
+      {{{Token::Day, 0}, {Token::Year, 0}}, DateType::Medium},
+      {{{Token::Month, 0}, {Token::Day, 0}, {Token::Year, 0}}, DateType::Medium},
+      {{{Token::Month, 1}, {Token::Day, 0}}, DateType::Short},
+      {{{Token::Month, 2}, {Token::Year, 0}}, DateType::Short},
+      {date, DateType::Long},
+  };
+  for (const auto& [items, type] : types) EXPECT_EQ(getDateTypeByTokenSet(items), type);
+}
+
+TEST(FormattingParserUtils, WriterAssertions) {
+  const auto write = [](Model::Rule rule) { return toRegEx(rule, ParserType::Default); };
+  const auto withItem = [](Model::Item item) { return Model::Rule({std::move(item)}); };
+  Model::Rule condition, calendar, transliteration;
+  condition.setCondition(Model::Condition(Model::Condition::Type{6}, 1));
+  calendar.setCalendar(Model::Calendar{2});
+  transliteration.setTransliteration(Model::Transliteration{4});
+  const std::pair<std::function<void()>, std::string> cases[] = {
+      {[&] { (void)write(condition); }, "Check correctness of the condition map"},
+      {[&] { (void)write(calendar); }, "Check correctness of the calendar map"},
+      {[&] { (void)write(transliteration); }, "Check correctness of the transliteration map"},
+      {[&] { (void)write(withItem(Model::DateTimeItem(Model::DateTimeItem::Type{32}))); },
+       "Unknown DOM::CellFormatModel::DateTimeItem::Type"},
+      {[&] { (void)write(withItem(Model::ExtraItem(Model::ExtraItem::Type{5}))); },
+       "Unknown DOM::CellFormatModel::ExtraItem::Type"},
+      {[&] { (void)write(withItem(Model::TextItem(Model::TextItem::Type{5}, "x"))); },
+       "Unknown DOM::CellFormatModel::TextItem::Type"},
+      {[&] { (void)write(withItem(Model::NumberItem({}, "", false, 0))); }, "patternSize != 0"},
+      {[] {
+         std::string empty;
+         addGrouping(empty);
+       },
+       "!pattern.empty()"},
+  };
+  for (const auto& [call, text] : cases) {
+    SCOPED_TRACE(text);
+    try {
+      call();
+      ADD_FAILURE() << "no assertion";
+    } catch (const AssertionFailure& failure) {
+      EXPECT_EQ(failure.file(), UtilsFile);
+      EXPECT_EQ(failure.message().empty() ? failure.condition() : failure.message(), text);
+    }
   }
 }
 
