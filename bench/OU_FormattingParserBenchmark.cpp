@@ -1,6 +1,6 @@
-// Parsing speed of the format-code parser over a mix of format codes as spreadsheets store
-// them: numbers, percentages, scientific, fractions, currencies and accounting, dates and times,
-// conditions and colours, text sections.
+// Parsing and writing speed of the format-code parser and writer over a mix of format codes as
+// spreadsheets store them: numbers, percentages, scientific, fractions, currencies and accounting,
+// dates and times, conditions and colours, text sections.
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
 
 #include <cstdio>
@@ -9,6 +9,8 @@
 #include <vector>
 
 #include <benchmark/benchmark.h>
+
+#include "OfficeUtils/Formatters/Parser/OU_FormattingParserUtils.h"
 
 namespace {
 
@@ -113,5 +115,24 @@ void BM_ParseOneCode(benchmark::State& state) {
       benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_ParseOneCode)->Arg(1)->Arg(24);
+
+// Writing the models of the same mix back as codes, to set beside BM_ParseFormatCodes.
+void BM_ToRegEx(benchmark::State& state) {
+  std::vector<Vesk::DOM::CellFormatModel::Expression> models;
+  for (const auto& code : Codes) models.push_back(*parse(code, ParserType::Default));
+  for (auto _ : state) {
+    for (const auto& model : models) {
+      auto code = toRegEx(model, ParserType::Default);
+      benchmark::DoNotOptimize(code);
+    }
+  }
+  // Every written code reads back into its model: a fast writer of wrong codes proves nothing.
+  for (const auto& model : models) {
+    if (parse(toRegEx(model, ParserType::Default), ParserType::Default) != model) std::abort();
+  }
+  state.counters["codes"] = benchmark::Counter(
+      static_cast<double>(state.iterations() * models.size()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_ToRegEx);
 
 }  // namespace

@@ -14,109 +14,97 @@ enum class RoundTripGap {
   None,
   LeadingEmptySections,  // ";;;@" writes "@": ";" only follows written text
   GroupingRewritten,     // "0,0" writes "#,##00": grouping starts "#,##" before the placeholders
-  RunTogether,           // "d[Red]d" writes "dd": only a directive or "g" parted the items,
-                         // or a language tag parted number parts ("#[$-409]?/?"); may not read
-                         // back, and settles one write later than the others
+  RunTogether,           // "d[Red]d", "dgd", "s[Red]dd" write "dd", "sdd" (a currency code): only a
+                         // directive or "g" parted them; "#[$-409]?/?" writes "[$-409]#?/?", one
+                         // numerator. May not read back; settles one write later than the others.
   SplitCharacter,        // "*\\", "_[", "*\"": the section splitter reads the filler as syntax
 };
 
 namespace Detail {
 namespace Model = Vesk::DOM::CellFormatModel;
+using Role = Model::NumberItem::Role;
 
-inline bool isEmpty(const Model::Rule& rule) {
-  return rule.getItems().empty() && !rule.getCondition() && !rule.getColor() &&
-         !rule.getLanguage() && !rule.getCalendar() && !rule.getTransliteration();
+inline const Model::TextItem* text(const auto& item) {
+  return boost::get<Model::TextItem>(&item);
 }
 
-inline bool isSplitCharacter(const Model::TextItem* text) {
-  using Type = Model::TextItem::Type;
-  return text && (text->getType() == Type::Fill || text->getType() == Type::Transparent) &&
-         (text->getTextValue() == "\"" || text->getTextValue() == "\\" ||
-          text->getTextValue() == "[");
+inline bool isSplitCharacter(const Model::TextItem* item) {
+  return item &&
+         (item->getType() == Model::TextItem::Type::Fill ||
+          item->getType() == Model::TextItem::Type::Transparent) &&
+         std::string("\"\\[").find(item->getTextValue()) != std::string::npos;
 }
 
-// The first letter of an unbracketed date-time code ("m" of "mm"), 0 for "[h]", "A/P" and the
-// other codes that end where they end whatever follows.
+// The letter of an unbracketed date-time code ("m" of "mm"); 0 for "[h]", "A/P" and the others
+// that end where they end whatever follows; upper case for "s" and "r", codes of one letter.
 inline char codeLetter(const Model::Item& item) {
-  static constexpr char Letters[] = "--ddddhh--mm--ss--mmmmmyybbqqrrw";
+  static constexpr char Letters[] = "--ddddhh--mm--Ss--mmmmmyybbqqRrw";
   static_assert(sizeof(Letters) == Model::DateTimeItem::TypeCount + 1);
   const auto* date = boost::get<Model::DateTimeItem>(&item);
   if (!date) return 0;
-  const char letter = Letters[static_cast<int>(date->getType())];
-  return letter == '-' ? 0 : letter;
+  return Letters[static_cast<int>(date->getType())];
 }
 
-// "s", "ss", "[s]" and "[ss]" without decimals, which take a point after them in.
-inline bool isSecondsWithoutPoint(const Model::Item& item) {
+inline const Model::NumberItem* number(const Model::Item& item, Role role) {
+  const auto* part = boost::get<Model::NumberItem>(&item);
+  return part && part->getRole() == role ? part : nullptr;
+}
+
+// Whether two items written next to each other read back as something else.
+inline bool runTogether(const Model::Item& before, const Model::Item& after) {
   using Type = Model::DateTimeItem::Type;
-  const auto* date = boost::get<Model::DateTimeItem>(&item);
-  return date && date->getType() >= Type::SecondsShort &&
-         date->getType() <= Type::SecondsLongNoTruncate && !date->getDecimalPlaces();
-}
-
-inline bool isNumber(const Model::Item& item, Model::NumberItem::Role role) {
-  const auto* number = boost::get<Model::NumberItem>(&item);
-  return number && number->getRole() == role;
-}
-
-// An integer part that ends in a placeholder, digit or point, which a numerator after it joins.
-inline bool endsInDigitOrPoint(const Model::Item& item) {
-  if (!isNumber(item, Model::NumberItem::Role::Integer)) return false;
-  for (const auto& [position, embedded] : boost::get<Model::NumberItem>(item).getEmbeddedItems()) {
-    const auto* text = boost::get<Model::TextItem>(&embedded);
+  const auto* date = boost::get<Model::DateTimeItem>(&before);
+  // "ss.00" ends at its last zero.
+  const char first = date && date->getDecimalPlaces() ? 0 : codeLetter(before);
+  const char second = codeLetter(after);
+  if (second && std::tolower(first) == std::tolower(second)) return true;
+  // "s" and "r" start the currency codes "SDD", "SRD" and "RSD".
+  if ((first == 'S' || first == 'R') && second &&
+      std::string("dsSrR").find(second) != std::string::npos)
+    return true;
+  const bool seconds = date && !date->getDecimalPlaces() && date->getType() >= Type::SecondsShort &&
+                       date->getType() <= Type::SecondsLongNoTruncate;
+  if ((seconds || number(before, Role::Denominator)) && text(after) &&
+      text(after)->getTextValue().rfind(".", 0) == 0)
+    return true;  // "ss." reads as seconds with a point; "?/4." has a point in the denominator
+  const auto* integer = number(before, Role::Integer);
+  if (!integer || !number(after, Role::Numerator)) return false;
+  // The numerator takes in the placeholders, digits and points that end the integer part.
+  for (const auto& [position, embedded] : integer->getEmbeddedItems()) {
+    const auto* literal = text(embedded);
     if (position == 0 &&
-        (!text || text->getTextValue().find_first_not_of(".0123456789") != std::string::npos ||
-         text->getTextValue().empty()))
+        (!literal || literal->getTextValue().empty() ||
+         literal->getTextValue().find_first_not_of(".0123456789") != std::string::npos))
       return false;
   }
   return true;
 }
 
-// "s" before "dd" reads as the currency code "SDD"; "r" and "s" start "RSD" and "SRD".
-inline bool startsCurrencyCode(const Model::Item& item, const Model::Item& next) {
-  const auto* date = boost::get<Model::DateTimeItem>(&item);
-  const char letter = codeLetter(next);
-  return date && !date->getDecimalPlaces() &&
-         (date->getType() == Model::DateTimeItem::Type::SecondsShort ||
-          date->getType() == Model::DateTimeItem::Type::EraShort) &&
-         (letter == 'd' || letter == 's' || letter == 'r');
-}
-
 inline RoundTripGap ruleGap(const Model::Rule& rule) {
-  using Role = Model::NumberItem::Role;
-  const auto& items = rule.getItems();
   auto gap = RoundTripGap::None;
   const auto note = [&gap](bool found, RoundTripGap kind) {
     if (found && (gap == RoundTripGap::None || kind == RoundTripGap::SplitCharacter)) gap = kind;
   };
+  const auto& items = rule.getItems();
   for (std::size_t i = 0; i < items.size(); ++i) {
-    note(isSplitCharacter(boost::get<Model::TextItem>(&items[i])), RoundTripGap::SplitCharacter);
-    if (const auto* number = boost::get<Model::NumberItem>(&items[i])) {
-      const auto size = number->getPattern().size();
-      bool rewritten = number->hasGrouping() && size > 0 && number->getPattern().rfind("###", 0);
-      for (const auto& [position, embedded] : number->getEmbeddedItems()) {
-        note(isSplitCharacter(boost::get<Model::TextItem>(&embedded)),
-             RoundTripGap::SplitCharacter);
-        rewritten = rewritten || (number->hasGrouping() && position + 3 > size && position < size);
+    note(isSplitCharacter(text(items[i])), RoundTripGap::SplitCharacter);
+    if (const auto* part = boost::get<Model::NumberItem>(&items[i])) {
+      const auto size = part->getPattern().size();
+      note(part->hasGrouping() && size > 0 && part->getPattern().rfind("###", 0),
+           RoundTripGap::GroupingRewritten);
+      for (const auto& [position, embedded] : part->getEmbeddedItems()) {
+        note(isSplitCharacter(text(embedded)), RoundTripGap::SplitCharacter);
+        note(part->hasGrouping() && position + 3 > size && position < size,
+             RoundTripGap::GroupingRewritten);
       }
-      note(rewritten, RoundTripGap::GroupingRewritten);
     }
-    if (i == 0) continue;
-    const auto* text = boost::get<Model::TextItem>(&items[i]);
-    const bool pointAfter = text && text->getTextValue().rfind(".", 0) == 0;
-    note((codeLetter(items[i]) && codeLetter(items[i]) == codeLetter(items[i - 1])) ||
-             (isSecondsWithoutPoint(items[i - 1]) && pointAfter) ||
-             startsCurrencyCode(items[i - 1], items[i]) ||
-             (endsInDigitOrPoint(items[i - 1]) && isNumber(items[i], Role::Numerator)) ||
-             (isNumber(items[i - 1], Role::Denominator) && pointAfter),
-         RoundTripGap::RunTogether);
+    note(i > 0 && runTogether(items[i - 1], items[i]), RoundTripGap::RunTogether);
   }
   return gap;
 }
 }  // namespace Detail
 
-// A gap of the model (a split character before any other); None when parse(toRegEx(model)) must
-// equal the model.
+// The gap of a model (a split character before any other); None when the model must come back.
 inline RoundTripGap roundTripGap(const Vesk::DOM::CellFormatModel::Expression& model,
                                  ParserType type) {
   std::vector<const Detail::Model::Rule*> written;
@@ -125,13 +113,15 @@ inline RoundTripGap roundTripGap(const Vesk::DOM::CellFormatModel::Expression& m
     written.resize(MaxConditionRulesCount);
   if (const auto& rule = model.getDefaultNumberRule()) written.push_back(&*rule);
   if (const auto& rule = model.getDefaultTextRule()) written.push_back(&*rule);
-  // The gravest first: a split character leaves nothing to compare.
   auto gap = RoundTripGap::None;
   for (const auto* rule : written) {
     const auto ruleGap = Detail::ruleGap(*rule);
     if (gap == RoundTripGap::None || ruleGap == RoundTripGap::SplitCharacter) gap = ruleGap;
   }
-  if (gap == RoundTripGap::None && written.size() > 1 && Detail::isEmpty(*written.front()))
+  const auto& first = *written.front();
+  if (gap == RoundTripGap::None && written.size() > 1 && first.getItems().empty() &&
+      !first.getCondition() && !first.getColor() && !first.getLanguage() && !first.getCalendar() &&
+      !first.getTransliteration())
     return RoundTripGap::LeadingEmptySections;
   return gap;
 }
