@@ -19,16 +19,6 @@ std::shared_ptr<const DOM::CellFormat> percentFormat() {
   return std::make_shared<const DOM::CellFormat>(Expression(rule));
 }
 
-TEST(FormulaValue, AlternativesKeepTheirOrder) {
-  const std::vector<FormulaValue> values = {FormulaEmpty(), FormulaNumber(1.5), FormulaString("x"),
-                                            FormulaBoolean(true),
-                                            FormulaError(FormulaErrorType::NA)};
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_EQ(values[i].which(), static_cast<int>(i));
-  }
-}
-
 TEST(FormulaValue, HelpersMakeAndRecogniseValues) {
   const std::shared_ptr<const DOM::CellFormat> format = percentFormat();
   FormulaValueProps props;
@@ -64,8 +54,6 @@ TEST(FormulaValue, HelpersMakeAndRecogniseValues) {
     }
     EXPECT_EQ(testing::PrintToString(c.value), c.dump);
   }
-  EXPECT_EQ(boost::get<FormulaBoolean>(getFormulaTrue()).getValue(), true);
-  EXPECT_EQ(boost::get<FormulaError>(getFormulaDiv0Error()).getType(), FormulaErrorType::Div0);
 }
 
 TEST(FormulaValue, FormatPropsCarryASharedFormatComparedByValue) {
@@ -106,17 +94,19 @@ TEST(FormulaValue, NumbersCompareWithTheirToleranceAndText) {
 }
 
 TEST(FormulaException, CarriesTheErrorTypeAndItsWord) {
-  const std::vector<std::string> words = {"#NULL!", "#DIV/0!", "#VALUE!", "#N/A"};
-  const FormulaErrorType types[] = {FormulaErrorType::Null, FormulaErrorType::Div0,
-                                    FormulaErrorType::Value, FormulaErrorType::NA};
-  for (std::size_t i = 0; i < words.size(); ++i) {
-    SCOPED_TRACE(words[i]);
-    const FormulaException error(types[i]);
-    EXPECT_EQ(error.getErrorType(), types[i]);
-    EXPECT_EQ(std::string(error.what()), words[i]);
+  const std::pair<FormulaErrorType, const char*> cases[] = {
+      {FormulaErrorType::Null, "#NULL!"},
+      {FormulaErrorType::Div0, "#DIV/0!"},
+      {FormulaErrorType::Value, "#VALUE!"},
+      {FormulaErrorType::NA, "#N/A"},
+      {static_cast<FormulaErrorType>(9), "formula error 9"},
+  };
+  for (const auto& [type, word] : cases) {
+    SCOPED_TRACE(word);
+    const FormulaException error(type);
+    EXPECT_EQ(error.getErrorType(), type);
+    EXPECT_STREQ(error.what(), word);
   }
-  EXPECT_EQ(std::string(FormulaException(static_cast<FormulaErrorType>(9)).what()),
-            "formula error 9");
   EXPECT_THROW(throw FormulaException(FormulaErrorType::Num), BaseRuntimeError);
 }
 

@@ -1,11 +1,14 @@
 #include "host/ResourceManager/OU_JsonResourceProvider.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include <boost/optional/optional_io.hpp>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include "tests/host/OU_ResourceTestSupport.h"
 
 namespace Vesk::ResourceManager {
 namespace {
@@ -15,14 +18,6 @@ using ::testing::Not;
 using ::testing::StartsWith;
 
 const std::string ResourcesDir = std::string(OU_TEST_DATA_DIR) + "/resources";
-
-// "none" or "[a|b]": a compact form that tells an absent list from an empty one.
-std::string dump(const boost::optional<std::vector<std::string>>& list) {
-  if (!list) return "none";
-  std::string text = "[";
-  for (const auto& item : *list) text += (text.size() > 1 ? "|" : "") + item;
-  return text + "]";
-}
 
 template <typename Make>
 std::string errorOf(Make make) {
@@ -34,28 +29,33 @@ std::string errorOf(Make make) {
   return "no error";
 }
 
+std::string errorOfFile(const std::string& path) {
+  return errorOf([&] { JsonResourceProvider provider{std::filesystem::path(path)}; });
+}
+
+// A key answers only the getter of its own kind.
 TEST(JsonResourceProvider, ReadsEachKindOfValueFromAFile) {
   const JsonResourceProvider provider(std::filesystem::path(ResourcesDir + "/sample.json"));
   EXPECT_EQ(provider.size(), 9u);
-  EXPECT_EQ(
-      provider.getResourceString("LocaleResources/LocaleResources/Separators/DecimalSeparator"),
-      std::string(","));
-  EXPECT_EQ(
-      provider.getResourceString("LocaleResources/LocaleResources/Separators/ThousandSeparator"),
-      std::string("\xc2\xa0"));
-  EXPECT_EQ(provider.getResourceString(Keys::RegionNamePath), std::string());
-  EXPECT_EQ(dump(provider.getResourceStringArray(Keys::AMPMNamesPath)), "[vorm.|nachm.]");
-  EXPECT_EQ(dump(provider.getResourceStringArray(Keys::ShortEraNamesPath)), "[]");
-  EXPECT_EQ(provider.getResourceBoolean(Keys::DefaultCurrencySymbolBeforeAmountPath), false);
-  EXPECT_EQ(dump(provider.getResourceStringArray(std::string(Keys::DateTimeTokensSubpath) +
-                                                 Keys::TimeSeparatorRulesSubpath)),
-            "[:|.]");
-  // A key answers only the getter of its own kind.
-  EXPECT_EQ(dump(provider.getResourceStringArray(Keys::LanguageNamePath)), "none");
-  EXPECT_EQ(provider.getResourceBoolean(Keys::LanguageNamePath), boost::none);
-  EXPECT_EQ(provider.getResourceString(Keys::AMPMNamesPath), boost::none);
-  EXPECT_EQ(provider.getResourceString("LocaleResources/LocaleResources:Locale/languagename"),
-            boost::none);
+  const struct {
+    std::string key;
+    const char* expected;
+  } cases[] = {
+      {"LocaleResources/LocaleResources/Separators/DecimalSeparator", "\",\" none none"},
+      {"LocaleResources/LocaleResources/Separators/ThousandSeparator", "\"\xc2\xa0\" none none"},
+      {Keys::RegionNamePath, "\"\" none none"},
+      {Keys::LanguageNamePath, "\"de\" none none"},
+      {Keys::AMPMNamesPath, "none [vorm.|nachm.] none"},
+      {Keys::ShortEraNamesPath, "none [] none"},
+      {Keys::DefaultCurrencySymbolBeforeAmountPath, "none none false"},
+      {std::string(Keys::DateTimeTokensSubpath) + Keys::TimeSeparatorRulesSubpath,
+       "none [:|.] none"},
+      {"LocaleResources/LocaleResources:Locale/languagename", "none none none"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.key);
+    EXPECT_EQ(Testing::answers(provider, c.key), c.expected);
+  }
 }
 
 TEST(JsonResourceProvider, MalformedJsonNamesFileLineAndColumn) {
@@ -71,46 +71,32 @@ TEST(JsonResourceProvider, MalformedJsonNamesFileLineAndColumn) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
     const std::string path = ResourcesDir + "/bad/" + c.file;
-    const std::string message =
-        errorOf([&] { JsonResourceProvider provider{std::filesystem::path(path)}; });
+    const std::string message = errorOfFile(path);
     EXPECT_THAT(message, StartsWith(path + ":" + c.position + ": invalid JSON: "));
     EXPECT_THAT(message, Not(HasSubstr("json.exception")));
   }
 }
 
-TEST(JsonResourceProvider, ValuesOfAnotherTypeNameTheKey) {
+TEST(JsonResourceProvider, UnreadableFilesAndValuesOfAnotherTypeAreRefusedByName) {
+  const std::string notValue = " is not a string, an array of strings or a boolean (it is ";
   const struct {
-    std::string file;
-    std::string message;
+    std::string file, message;
   } cases[] = {
-      {"number-value.json",
-       ": the value of \"Keys/Number\" is not a string, an array of strings or a boolean (it is "
-       "number)"},
-      {"object-value.json",
-       ": the value of \"Keys/Nested\" is not a string, an array of strings or a boolean (it is "
-       "object)"},
-      {"null-value.json",
-       ": the value of \"Keys/Null\" is not a string, an array of strings or a boolean (it is "
-       "null)"},
-      {"mixed-array.json", ": element 1 of \"Keys/List\" is not a string (it is number)"},
-      {"top-level-array.json",
+      {"/bad/number-value.json", ": the value of \"Keys/Number\"" + notValue + "number)"},
+      {"/bad/object-value.json", ": the value of \"Keys/Nested\"" + notValue + "object)"},
+      {"/bad/null-value.json", ": the value of \"Keys/Null\"" + notValue + "null)"},
+      {"/bad/mixed-array.json", ": element 1 of \"Keys/List\" is not a string (it is number)"},
+      {"/bad/top-level-array.json",
        ": the top-level value is not an object of resource keys (it is array)"},
+      {"/no-such-file.json", ": cannot open the file"},
+      {"", ": cannot read the file: it is a directory"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file);
-    const std::string path = ResourcesDir + "/bad/" + c.file;
-    EXPECT_EQ(errorOf([&] { JsonResourceProvider provider{std::filesystem::path(path)}; }),
-              path + c.message);
+    EXPECT_EQ(errorOfFile(ResourcesDir + c.file), ResourcesDir + c.file + c.message);
   }
-}
-
-TEST(JsonResourceProvider, UnreadableFilesAreRefusedByName) {
-  const std::string missing = ResourcesDir + "/no-such-file.json";
-  EXPECT_EQ(errorOf([&] { JsonResourceProvider provider{std::filesystem::path(missing)}; }),
-            missing + ": cannot open the file");
-  EXPECT_EQ(errorOf([&] { JsonResourceProvider provider{std::filesystem::path(ResourcesDir)}; }),
-            ResourcesDir + ": cannot read the file: it is a directory");
-  EXPECT_THROW(JsonResourceProvider{std::filesystem::path(missing)}, BaseRuntimeError);
+  EXPECT_THROW(JsonResourceProvider{std::filesystem::path(ResourcesDir + "/no-such-file.json")},
+               BaseRuntimeError);
 }
 
 TEST(JsonResourceProvider, TextUsesItsNameInMessages) {
@@ -134,20 +120,12 @@ TEST(JsonResourceProvider, ReportedPositionIsTheCorruptedByte) {
     if (document[offset] == '\n') continue;  // a line end has no column of its own
     std::string corrupted = document;
     corrupted[offset] = '\x01';
-    std::size_t line = 1;
-    std::size_t column = 1;
-    for (std::size_t i = 0; i < offset; ++i) {
-      if (document[i] == '\n') {
-        ++line;
-        column = 1;
-      } else {
-        ++column;
-      }
-    }
+    const auto line = 1 + std::count(document.begin(), document.begin() + offset, '\n');
+    const std::size_t lineStart = offset ? document.rfind('\n', offset - 1) + 1 : 0;
     SCOPED_TRACE(offset);
     EXPECT_THAT(errorOf([&] { JsonResourceProvider p(corrupted, "doc"); }),
-                StartsWith("doc:" + std::to_string(line) + ":" + std::to_string(column) +
-                           ": invalid JSON: "));
+                StartsWith("doc:" + std::to_string(line) + ":" +
+                           std::to_string(offset - lineStart + 1) + ": invalid JSON: "));
   }
 }
 

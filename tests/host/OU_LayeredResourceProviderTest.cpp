@@ -5,24 +5,17 @@
 #include <string>
 #include <vector>
 
-#include <boost/optional/optional_io.hpp>
 #include <gtest/gtest.h>
 
 #include "host/ResourceManager/OU_MapResourceProvider.h"
-#include "host/Utils/OU_Assert.h"
+#include "tests/OU_TestSupport.h"
+#include "tests/host/OU_ResourceTestSupport.h"
 
 namespace Vesk::ResourceManager {
 namespace {
 
 using Layer = LayeredResourceProvider::Layer;
-
-// "none" or "[a|b]": a compact form that tells an absent list from an empty one.
-std::string dump(const boost::optional<std::vector<std::string>>& list) {
-  if (!list) return "none";
-  std::string text = "[";
-  for (const auto& item : *list) text += (text.size() > 1 ? "|" : "") + item;
-  return text + "]";
-}
+using Testing::answers;
 
 TEST(LayeredResourceProvider, FirstLayerHoldingTheKeyAnswersEachOperation) {
   const auto top = std::make_shared<const MapResourceProvider>(
@@ -34,41 +27,36 @@ TEST(LayeredResourceProvider, FirstLayerHoldingTheKeyAnswersEachOperation) {
                           {"middle-only", {"m1", "m2"}}});
   const auto bottom = std::make_shared<const MapResourceProvider>(
       MapResourceProvider{{"both", "bottom"}, {"bottom-only", true}});
-  const LayeredResourceProvider layered({top, middle, bottom});
-
-  EXPECT_EQ(layered.getResourceString("both"), std::string("top"));
-  // A string in a higher layer does not hide a list further down, and the reverse.
-  EXPECT_EQ(layered.getResourceString("string-over-list"), std::string("top"));
-  EXPECT_EQ(dump(layered.getResourceStringArray("string-over-list")), "[middle]");
-  // false is a value: it hides the true below it.
-  EXPECT_EQ(layered.getResourceBoolean("flag-over-flag"), false);
-  EXPECT_EQ(dump(layered.getResourceStringArray("middle-only")), "[m1|m2]");
-  EXPECT_EQ(layered.getResourceBoolean("bottom-only"), true);
-  EXPECT_EQ(layered.getResourceString("nowhere"), boost::none);
+  const LayeredResourceProvider layered({top, middle, bottom}), reversed({bottom, middle, top});
+  // A string in a higher layer does not hide a list further down, and the reverse; false is a
+  // value that hides the true below it.
+  const struct {
+    const char *key, *layered, *reversed;
+  } cases[] = {
+      {"both", "\"top\" none none", "\"bottom\" none none"},
+      {"string-over-list", "\"top\" [middle] none", "\"top\" [middle] none"},
+      {"flag-over-flag", "none none false", "none none true"},
+      {"middle-only", "none [m1|m2] none", "none [m1|m2] none"},
+      {"bottom-only", "none none true", "none none true"},
+      {"nowhere", "none none none", "none none none"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.key);
+    EXPECT_EQ(answers(layered, c.key), c.layered);
+    EXPECT_EQ(answers(reversed, c.key), c.reversed);
+  }
   EXPECT_EQ(layered.safeGetResourceString("nowhere"), "");
   EXPECT_EQ(layered.safeGetResourceString("both"), "top");
-
-  const LayeredResourceProvider reversed({bottom, middle, top});
-  EXPECT_EQ(reversed.getResourceString("both"), std::string("bottom"));
-  EXPECT_EQ(reversed.getResourceBoolean("flag-over-flag"), true);
-}
-
-TEST(LayeredResourceProvider, NoLayersHoldNothing) {
-  const LayeredResourceProvider layered({});
-  EXPECT_EQ(layered.getResourceString("k"), boost::none);
-  EXPECT_EQ(dump(layered.getResourceStringArray("k")), "none");
-  EXPECT_EQ(layered.getResourceBoolean("k"), boost::none);
+  EXPECT_EQ(answers(LayeredResourceProvider({}), "k"), "none none none");
 }
 
 TEST(LayeredResourceProvider, NullLayerFailsItsAssertion) {
   const auto layer = std::make_shared<const MapResourceProvider>();
-  try {
-    LayeredResourceProvider layered({layer, nullptr});
-    FAIL() << "no assertion";
-  } catch (const AssertionFailure& failure) {
-    EXPECT_EQ(failure.file(), "host/ResourceManager/OU_LayeredResourceProvider");
-    EXPECT_EQ(failure.condition(), "layer");
-  }
+  Vesk::Testing::expectAssertion(
+      [&] {
+        LayeredResourceProvider layered({layer, nullptr});
+      },
+      "host/ResourceManager/OU_LayeredResourceProvider", "layer");
 }
 
 // Property: over random stacks, each operation answers with the value of the first layer
@@ -82,19 +70,10 @@ TEST(LayeredResourceProvider, AgreesWithAScanOfTheRows) {
     for (std::size_t layer = 0; layer < rows.size(); ++layer) {
       for (const std::string& key : keys) {
         const std::string text = key + std::to_string(layer);
-        switch (random() % 4) {
-          case 0:
-            break;  // the layer lacks the key
-          case 1:
-            rows[layer].emplace_back(key, text);
-            break;
-          case 2:
-            rows[layer].emplace_back(key, std::vector<std::string>{text});
-            break;
-          default:
-            rows[layer].emplace_back(key, random() % 2 == 0);
-            break;
-        }
+        const auto kind = random() % 4;  // 0: the layer lacks the key
+        if (kind == 1) rows[layer].emplace_back(key, text);
+        if (kind == 2) rows[layer].emplace_back(key, std::vector<std::string>{text});
+        if (kind == 3) rows[layer].emplace_back(key, random() % 2 == 0);
       }
       layers.push_back(std::make_shared<const MapResourceProvider>(rows[layer]));
     }
@@ -106,20 +85,15 @@ TEST(LayeredResourceProvider, AgreesWithAScanOfTheRows) {
       for (const auto& layerRows : rows) {
         for (const auto& row : layerRows) {
           if (row.key != key) continue;
-          if (const auto* value = boost::get<std::string>(&row.value); value && !text) {
+          if (const auto* value = boost::get<std::string>(&row.value); value && !text)
             text = *value;
-          }
-          if (const auto* value = boost::get<std::vector<std::string>>(&row.value);
-              value && !list) {
+          if (const auto* value = boost::get<std::vector<std::string>>(&row.value); value && !list)
             list = *value;
-          }
           if (const auto* value = boost::get<bool>(&row.value); value && !flag) flag = *value;
         }
       }
       SCOPED_TRACE(testing::Message() << "round " << round << " key " << key);
-      EXPECT_EQ(layered.getResourceString(key), text);
-      EXPECT_EQ(dump(layered.getResourceStringArray(key)), dump(list));
-      EXPECT_EQ(layered.getResourceBoolean(key), flag);
+      EXPECT_EQ(answers(layered, key), answers(text, list, flag));
     }
   }
 }

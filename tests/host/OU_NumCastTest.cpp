@@ -47,7 +47,6 @@ TEST(NumCast, ReportsEachKindOfOverflow) {
 
 TEST(NumCast, ErrorIsABaseRuntimeError) {
   EXPECT_THROW(numCast<std::int8_t>(1000), BaseRuntimeError);
-  EXPECT_THROW(numCast<std::int8_t>(1000), std::runtime_error);
 }
 
 }  // namespace

@@ -4,76 +4,60 @@
 #include <string>
 #include <vector>
 
-#include <boost/optional/optional_io.hpp>
 #include <gtest/gtest.h>
 
 #include "host/ResourceManager/OU_MapResourceProvider.h"
+#include "tests/host/OU_ResourceTestSupport.h"
 
 namespace Vesk::ResourceManager {
 namespace {
 
+// clang-format off
 const std::vector<std::string> AllKeys = {
-    Keys::LongDatePatternPath,
-    Keys::MediumDatePatternPath,
-    Keys::ShortDatePatternPath,
-    Keys::TimePatternPath,
-    Keys::AMPMNamesPath,
-    Keys::ShortDaysOfWeekNamesPath,
-    Keys::LongDaysOfWeekNamesPath,
-    Keys::ShortMonthNamesPath,
-    Keys::LongMonthNamesPath,
-    Keys::FirstLetterMonthNamesPath,
-    Keys::ShortQuarterNamesPath,
-    Keys::LongQuarterNamesPath,
-    Keys::ShortEraNamesPath,
-    Keys::LongEraNamesPath,
-    Keys::CurrencySymbolsListPath,
-    Keys::CurrencyCodesListPath,
-    Keys::DefaultCurrencySymbolBeforeAmountPath,
-    Keys::LanguageNamePath,
-    Keys::RegionNamePath,
+    Keys::LongDatePatternPath, Keys::MediumDatePatternPath, Keys::ShortDatePatternPath,
+    Keys::TimePatternPath, Keys::AMPMNamesPath, Keys::ShortDaysOfWeekNamesPath,
+    Keys::LongDaysOfWeekNamesPath, Keys::ShortMonthNamesPath, Keys::LongMonthNamesPath,
+    Keys::FirstLetterMonthNamesPath, Keys::ShortQuarterNamesPath, Keys::LongQuarterNamesPath,
+    Keys::ShortEraNamesPath, Keys::LongEraNamesPath, Keys::CurrencySymbolsListPath,
+    Keys::CurrencyCodesListPath, Keys::DefaultCurrencySymbolBeforeAmountPath,
+    Keys::LanguageNamePath, Keys::RegionNamePath,
     std::string(Keys::DateTimeTokensSubpath) + Keys::MonthNumberRulesSubpath,
     std::string(Keys::DateTimeTokensSubpath) + Keys::MonthNumberSeparatorRulesSubpath,
     std::string(Keys::DateTimeTokensSubpath) + Keys::MonthStringRulesSubpath,
     std::string(Keys::DateTimeTokensSubpath) + Keys::MonthStringSeparatorRulesSubpath,
-    std::string(Keys::DateTimeTokensSubpath) + Keys::TimeSeparatorRulesSubpath,
-};
+    std::string(Keys::DateTimeTokensSubpath) + Keys::TimeSeparatorRulesSubpath};
+// clang-format on
 
 TEST(ResourceProvider, EmptyProviderHoldsNothingAndIsOneObject) {
   const ResourceProvider& empty = ResourceProviderImpl::getEmptyResourceProvider();
   EXPECT_EQ(&empty, &ResourceProviderImpl::getEmptyResourceProvider());
   for (const std::string& key : AllKeys) {
     SCOPED_TRACE(key);
-    EXPECT_EQ(empty.getResourceString(key), boost::none);
-    EXPECT_FALSE(empty.getResourceStringArray(key).has_value());
-    EXPECT_EQ(empty.getResourceBoolean(key), boost::none);
+    EXPECT_EQ(Testing::answers(empty, key), "none none none");
     EXPECT_EQ(empty.safeGetResourceString(key), "");
     EXPECT_TRUE(empty.safeGetResourceStringArray(key).empty());
     EXPECT_FALSE(empty.safeGetResourceBoolean(key));
   }
 }
 
+// Missing keys, and keys that hold a value of another kind, give the empty value of the kind.
 TEST(ResourceProvider, SafeGettersGiveTheValueOrTheEmptyOneOfTheirKind) {
   const MapResourceProvider provider = {
       {"text", "abc"}, {"list", {"a", "b"}}, {"yes", true}, {"no", false}, {"blank", ""}};
   const ResourceProvider& base = provider;
-  EXPECT_EQ(base.safeGetResourceString("text"), "abc");
-  EXPECT_EQ(base.safeGetResourceStringArray("list"), (std::vector<std::string>{"a", "b"}));
-  EXPECT_TRUE(base.safeGetResourceBoolean("yes"));
-  EXPECT_FALSE(base.safeGetResourceBoolean("no"));
-  EXPECT_EQ(base.safeGetResourceString("blank"), "");
-  // Missing keys, and keys that hold a value of another kind.
-  for (const std::string key : {"missing", "text", "list", "yes"}) {
-    SCOPED_TRACE(key);
-    if (key != "text") {
-      EXPECT_EQ(base.safeGetResourceString(key), "");
-    }
-    if (key != "list") {
-      EXPECT_TRUE(base.safeGetResourceStringArray(key).empty());
-    }
-    if (key != "yes") {
-      EXPECT_FALSE(base.safeGetResourceBoolean(key));
-    }
+  const struct {
+    std::string key, text;
+    std::vector<std::string> list;
+    bool flag;
+  } cases[] = {
+      {"text", "abc", {}, false}, {"list", "", {"a", "b"}, false}, {"yes", "", {}, true},
+      {"no", "", {}, false},      {"blank", "", {}, false},        {"missing", "", {}, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.key);
+    EXPECT_EQ(base.safeGetResourceString(c.key), c.text);
+    EXPECT_EQ(base.safeGetResourceStringArray(c.key), c.list);
+    EXPECT_EQ(base.safeGetResourceBoolean(c.key), c.flag);
   }
 }
 
@@ -109,9 +93,6 @@ TEST(ResourceProviderKeys, DateTimeRuleKeysAreRuleKeysOfDateTimeTokens) {
     EXPECT_EQ(std::string(Keys::DateTimeTokensSubpath) + c.subpath,
               groupPath + "/" + c.token + "/" + "Rules");
   }
-  // The time separators are also read from the provider under the token's own rule key.
-  EXPECT_EQ(std::string(Keys::DateTimeTokensSubpath) + "TimeSeparator/Rules",
-            std::string(Keys::DateTimeTokensSubpath) + Keys::TimeSeparatorRulesSubpath);
 }
 
 }  // namespace

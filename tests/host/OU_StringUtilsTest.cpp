@@ -8,7 +8,8 @@
 
 #include <boost/optional/optional_io.hpp>
 #include <gtest/gtest.h>
-#include <unicode/uchar.h>
+
+#include "tests/OU_TestSupport.h"
 
 namespace Vesk {
 namespace {
@@ -30,11 +31,17 @@ TEST(StringUtils, CompareOrdersByCodePointAndFoldsCaseOnRequest) {
     int sensitive;
     int insensitive;
   } cases[] = {
-      {"SUM", "sum", -1, 0}, {"Sum", "SUMIF", 1, -1}, {"abc", "abd", -1, -1}, {"", "", 0, 0},
-      {"", "a", -1, -1},     {"ÄBC", "äbc", -1, 0},   {"z", "ä", -1, -1},  // U+007A before U+00E4
-      {"Ω", "ω", -1, 0},     {"[", "a", -1, -1},  // folding maps to lower case, so '[' (0x5B) sorts
-                                                  // before 'a'
-      {"_", "A", 1, -1},  // '_' (0x5F) after 'A' (0x41) but before 'a' (0x61)
+      {"SUM", "sum", -1, 0},
+      {"Sum", "SUMIF", 1, -1},
+      {"abc", "abd", -1, -1},
+      {"", "", 0, 0},
+      {"", "a", -1, -1},
+      {"ÄBC", "äbc", -1, 0},
+      {"z", "ä", -1, -1},  // U+007A before U+00E4
+      {"Ω", "ω", -1, 0},
+      {"[", "a", -1, -1},  // folding maps to lower case, so '[' (0x5B) sorts
+                           // before 'a'
+      {"_", "A", 1, -1},   // '_' (0x5F) after 'A' (0x41) but before 'a' (0x61)
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.a + " vs " + c.b);
@@ -50,24 +57,10 @@ TEST(StringUtils, CaseInsensitiveCompareAgreesWithFoldedCodePoints) {
   const std::vector<std::string> alphabet = {"a", "A", "z", "Z", "_", "[", "0", "é", "É", "ß",
                                              "ẞ", "σ", "Σ", "ς", "ж", "Ж", "€", "😀", "."};
   std::mt19937 random(42);
-  auto makeString = [&] {
-    std::string text;
-    for (int n = std::uniform_int_distribution<int>(0, 5)(random); n > 0; --n)
-      text += alphabet[random() % alphabet.size()];
-    return text;
-  };
-  auto folded = [](const std::string& text) {
-    std::vector<UChar32> codePoints;
-    const icu::UnicodeString unicode = icu::UnicodeString::fromUTF8(text);
-    for (int32_t i = 0; i < unicode.length(); i = unicode.moveIndex32(i, 1))
-      codePoints.push_back(u_foldCase(unicode.char32At(i), U_FOLD_CASE_DEFAULT));
-    return codePoints;
-  };
   for (int i = 0; i < 20000; ++i) {
-    const std::string a = makeString();
-    const std::string b = makeString();
-    const auto fa = folded(a);
-    const auto fb = folded(b);
+    const std::string a = Testing::randomText(random, alphabet, 5);
+    const std::string b = Testing::randomText(random, alphabet, 5);
+    const auto fa = Testing::foldedCodePoints(a), fb = Testing::foldedCodePoints(b);
     const int expected = fa < fb ? -1 : (fb < fa ? 1 : 0);
     ASSERT_EQ(utf8StringCompare(a, b, true), expected) << a << " vs " << b;
     ASSERT_EQ(CaseInsensitiveLess()(a, b), expected < 0);
@@ -85,21 +78,13 @@ TEST(StringUtils, FoldCaseFoldsEachCodePoint) {
 
 // Byte order of folded texts is the case-insensitive comparison, ill-formed bytes included.
 TEST(StringUtils, FoldedBytesCompareAsCaseInsensitiveCompare) {
-  // clang-format off
-  const std::vector<std::string> alphabet = {"a", "A", "z", "_", "[", "é", "É", "ß", "ẞ", "σ", "Σ",
-                                             "ς", "\u212A", "k", "€", "😀", "\xFF", "\xC3",
-                                             "\xEF\xBF\xBD"};
-  // clang-format on
+  const std::vector<std::string> alphabet = {"a", "A", "z",    "_",    "[",           "é",      "É",
+                                             "ß", "ẞ", "σ",    "Σ",    "ς",           "\u212A", "k",
+                                             "€", "😀", "\xFF", "\xC3", "\xEF\xBF\xBD"};
   std::mt19937 random(17);
-  auto makeString = [&] {
-    std::string text;
-    for (int n = std::uniform_int_distribution<int>(0, 5)(random); n > 0; --n)
-      text += alphabet[random() % alphabet.size()];
-    return text;
-  };
   for (int i = 0; i < 20000; ++i) {
-    const std::string a = makeString();
-    const std::string b = makeString();
+    const std::string a = Testing::randomText(random, alphabet, 5);
+    const std::string b = Testing::randomText(random, alphabet, 5);
     const int bytes = utf8StringFoldCase(a).compare(utf8StringFoldCase(b));
     ASSERT_EQ((bytes > 0) - (bytes < 0), utf8StringCompare(a, b, true)) << a << " vs " << b;
   }
@@ -157,37 +142,9 @@ TEST(StringUtils, RomanNumerals) {
 
 // Reading the numerals back by the additive/subtractive rule gives the number again.
 TEST(StringUtils, RomanNumeralsReadBack) {
-  auto value = [](char c) {
-    switch (c) {
-      case 'I':
-        return 1;
-      case 'V':
-        return 5;
-      case 'X':
-        return 10;
-      case 'L':
-        return 50;
-      case 'C':
-        return 100;
-      case 'D':
-        return 500;
-      case 'M':
-        return 1000;
-    }
-    return 0;
-  };
   for (unsigned long n = 1; n < 5000; ++n) {
     const std::string text = convertArabicToUpperRomanNumber(n);
-    unsigned long total = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-      const int v = value(text[i]);
-      if (i + 1 < text.size() && v < value(text[i + 1])) {
-        total -= v;
-      } else {
-        total += v;
-      }
-    }
-    ASSERT_EQ(total, n) << text;
+    ASSERT_EQ(Testing::romanToNumber(text), n) << text;
   }
 }
 
