@@ -31,16 +31,6 @@ std::vector<std::string> namesOf(const FunctionsLocalizedInfosMap& map, FormulaF
   return names;
 }
 
-TEST(FunctionsLocalizedInfosMap, NewMapIsEmptyUntilSomethingIsAdded) {
-  FunctionsLocalizedInfosMap map;
-  EXPECT_TRUE(map.isEmpty());
-  EXPECT_TRUE(map.getFormulaFunctionInfo(FormulaFunctionType::Sum).empty());
-  map.addInfo(FormulaFunctionType::Sum, makeInfo("SUMME", 2));
-  EXPECT_FALSE(map.isEmpty());
-  EXPECT_TRUE(map.getFormulaFunctionInfo(FormulaFunctionType::Max).empty());
-  EXPECT_TRUE(map.getFormulaFunctionInfo(FormulaFunctionType::None).empty());
-}
-
 TEST(FunctionsLocalizedInfosMap, EntriesOfOneTypeAllComeBack) {
   FunctionsLocalizedInfosMap map;
   const FormulaFunctionInfo first = makeInfo("SUMME", 1);
@@ -57,12 +47,17 @@ TEST(FunctionsLocalizedInfosMap, EntriesOfOneTypeAllComeBack) {
             (std::vector<std::string>{"0", "10", "20"}));
 }
 
-TEST(FunctionsLocalizedInfosMap, StoresCopiesWhoseListsNeedNotMatch) {
+TEST(FunctionsLocalizedInfosMap, StoresCopiesWhoseListsNeedNotMatchUnderTheirType) {
   FunctionsLocalizedInfosMap map;
+  EXPECT_TRUE(map.isEmpty());
+  EXPECT_TRUE(map.getFormulaFunctionInfo(FormulaFunctionType::Max).empty());
   FormulaFunctionInfo info = makeInfo("MAX", 2);
   info.argumentsExamples.clear();  // lengths are the resources' business
   map.addInfo(FormulaFunctionType::Max, info);
   info.name = "changed";
+  EXPECT_FALSE(map.isEmpty());
+  EXPECT_TRUE(map.getFormulaFunctionInfo(FormulaFunctionType::Sum).empty());
+  EXPECT_TRUE(map.getFormulaFunctionInfo(FormulaFunctionType::None).empty());
   const auto infos = map.getFormulaFunctionInfo(FormulaFunctionType::Max);
   ASSERT_EQ(infos.size(), 1u);
   EXPECT_EQ(infos[0].get().name, "MAX");
