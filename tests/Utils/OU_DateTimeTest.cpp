@@ -1,10 +1,12 @@
 #include "OfficeUtils/Utils/OU_DateTime.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <random>
 #include <string>
@@ -22,6 +24,7 @@
 #include "host/Utils/OU_Assert.h"
 #include "host/Utils/OU_Errors.h"
 #include "host/Utils/OU_System.h"
+#include "tests/OU_TestSupport.h"
 
 namespace Vesk::OfficeUtils {
 
@@ -107,27 +110,25 @@ DateTime makeDate(int year, int month, int day, int hours = 0, int minutes = 0, 
                   SecondTag(seconds), MillisecondTag(milliseconds), context, false);
 }
 
-std::string fields(const DateTime& value) {
+std::string format(int year, int month, int day, int hours, int minutes, int seconds,
+                   int milliseconds) {
   char text[64];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03d", value.getYear(),
-                value.getMonth(), value.getDay(), value.getHours(), value.getMinutes(),
-                value.getSeconds(), value.getMilliseconds());
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03d", year, month, day, hours,
+                minutes, seconds, milliseconds);
   return text;
 }
 
-// Independent calendar arithmetic on Julian day numbers (all arguments positive here).
-std::int64_t gregorianDayNumber(std::int64_t year, std::int64_t month, std::int64_t day) {
-  const std::int64_t a = (14 - month) / 12;
-  const std::int64_t y = year + 4800 - a;
-  const std::int64_t m = month + 12 * a - 3;
-  return day + (153 * m + 2) / 5 + 365 * y + y / 4 - y / 100 + y / 400 - 32045;
+std::string fields(const DateTime& v) {
+  return format(v.getYear(), v.getMonth(), v.getDay(), v.getHours(), v.getMinutes(), v.getSeconds(),
+                v.getMilliseconds());
 }
 
-std::int64_t julianDayNumber(std::int64_t year, std::int64_t month, std::int64_t day) {
-  const std::int64_t a = (14 - month) / 12;
-  const std::int64_t y = year + 4800 - a;
-  const std::int64_t m = month + 12 * a - 3;
-  return day + (153 * m + 2) / 5 + 365 * y + y / 4 - 32083;
+// Independent calendar arithmetic: the Julian day number of a date of the Gregorian or the Julian
+// calendar (all arguments positive here).
+std::int64_t dayNumber(std::int64_t year, std::int64_t month, std::int64_t day,
+                       bool julian = false) {
+  const std::int64_t a = (14 - month) / 12, y = year + 4800 - a, m = month + 12 * a - 3;
+  return day + (153 * m + 2) / 5 + 365 * y + y / 4 + (julian ? -32083 : -y / 100 + y / 400 - 32045);
 }
 
 bool isLeapYear(int year, bool julian) {
@@ -145,8 +146,7 @@ std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
 
 // The serial of an instant given in milliseconds from the epoch, as the library sums it.
 double serialOf(std::int64_t instant) {
-  const std::int64_t days = instant / DayMs;
-  const std::int64_t rest = instant % DayMs;
+  const std::int64_t days = instant / DayMs, rest = instant % DayMs;
   return static_cast<double>(days) + static_cast<double>(rest / 1000) / 86400.0 +
          static_cast<double>(rest % 1000) / 86400000.0;
 }
@@ -155,59 +155,60 @@ double serialOf(std::int64_t instant) {
 // when nothing is: they must be a valid date of the calendar in force on that day (Julian before
 // 1582-10-15) with the time of day of the instant.
 std::string fieldErrors(const DateTime& value, std::int64_t instant) {
-  const int year = value.getYear();
-  const int month = value.getMonth();
-  const int day = value.getDay();
-  const std::int64_t dayNumber = EpochJulianDay + floorDiv(instant, DayMs);
-  const bool julian = dayNumber < FirstGregorianJulianDay;
+  const int year = value.getYear(), month = value.getMonth(), day = value.getDay();
+  const std::int64_t days = EpochJulianDay + floorDiv(instant, DayMs);
+  const bool julian = days < FirstGregorianJulianDay;
   const std::int64_t timeOfDay = instant - floorDiv(instant, DayMs) * DayMs;
   if (month < 1 || month > 12 || day < 1 || day > monthLength(year, month, julian) ||
-      (julian ? julianDayNumber(year, month, day) : gregorianDayNumber(year, month, day)) !=
-          dayNumber ||
-      value.getHours() != timeOfDay / 3600000 || value.getMinutes() != timeOfDay / 60000 % 60 ||
-      value.getSeconds() != timeOfDay / 1000 % 60 || value.getMilliseconds() != timeOfDay % 1000 ||
-      value.getPeriod(UCAL_ERA) != 1)
+      dayNumber(year, month, day, julian) != days || value.getHours() != timeOfDay / 3600000 ||
+      value.getMinutes() != timeOfDay / 60000 % 60 || value.getSeconds() != timeOfDay / 1000 % 60 ||
+      value.getMilliseconds() != timeOfDay % 1000 || value.getPeriod(UCAL_ERA) != 1)
     return fields(value) + (julian ? " (Julian)" : " (Gregorian)") + " for instant " +
            std::to_string(instant);
   return {};
 }
 
+void expectOutsideLimit(const std::function<void()>& action) {
+  try {
+    action();
+    ADD_FAILURE() << "no exception";
+  } catch (const DateLimitException& error) {
+    EXPECT_STREQ(error.what(), "The date is outside the limit.");
+  }
+}
+
 // ----- Serial numbers -----
 
-TEST(DateTime, SerialsAroundTheEpochAndTheMissingLeapDay) {
+TEST(DateTime, SerialsGiveFieldsFlooredDaysAndSignedFractions) {
   const struct {
-    double serial;
+    double serial, days, partOfDay;
     const char* expected;
   } cases[] = {
-      {0, "1899-12-30 00:00:00.000"},       {1, "1899-12-31 00:00:00.000"},
-      {2, "1900-01-01 00:00:00.000"},       {59, "1900-02-27 00:00:00.000"},
-      {60, "1900-02-28 00:00:00.000"},      {61, "1900-03-01 00:00:00.000"},
-      {0.5, "1899-12-30 12:00:00.000"},     {-1.25, "1899-12-28 18:00:00.000"},
-      {-0.5, "1899-12-29 12:00:00.000"},    {-0.75, "1899-12-29 06:00:00.000"},
-      {-1, "1899-12-29 00:00:00.000"},      {38571.5, "2005-08-07 12:00:00.000"},
-      {1462, "1904-01-01 00:00:00.000"},    {-693595, "0001-01-01 00:00:00.000"},
-      {-115858, "1582-10-15 00:00:00.000"}, {-115859, "1582-10-04 00:00:00.000"},
+      {0, 0, 0, "1899-12-30 00:00:00.000"},
+      {1, 1, 0, "1899-12-31 00:00:00.000"},
+      {2, 2, 0, "1900-01-01 00:00:00.000"},
+      {60, 60, 0, "1900-02-28 00:00:00.000"},
+      {61, 61, 0, "1900-03-01 00:00:00.000"},
+      {0.5, 0, 0.5, "1899-12-30 12:00:00.000"},
+      {1.75, 1, 0.75, "1899-12-31 18:00:00.000"},
+      {-1.25, -2, -0.25, "1899-12-28 18:00:00.000"},
+      {-0.5, -1, -0.5, "1899-12-29 12:00:00.000"},
+      {-1, -1, 0, "1899-12-29 00:00:00.000"},
+      {38571.5, 38571, 0.5, "2005-08-07 12:00:00.000"},
+      {1462, 1462, 0, "1904-01-01 00:00:00.000"},
+      {-693595, -693595, 0, "0001-01-01 00:00:00.000"},
+      {-115858, -115858, 0, "1582-10-15 00:00:00.000"},
+      {-115859, -115859, 0, "1582-10-04 00:00:00.000"},
+      {-1.0 / 86400000, -1, -1.0 / 86400000, "1899-12-29 23:59:59.999"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.serial);
     const DateTime value(c.serial, english());
     EXPECT_EQ(fields(value), c.expected);
     EXPECT_EQ(value.calculateDaysAndPartOfDay().getValue(), c.serial);
+    EXPECT_EQ(value.calculateDays().getValue(), c.days);
+    EXPECT_EQ(value.calculatePartOfDay().getValue(), c.partOfDay);
   }
-}
-
-TEST(DateTime, NegativeSerialsFloorTheDaysAndKeepTheSignOfTheFraction) {
-  const DateTime value(-1.25, english());
-  EXPECT_EQ(value.calculateDays().getValue(), -2);
-  EXPECT_EQ(value.calculatePartOfDay().getValue(), -0.25);
-  const DateTime positive(1.75, english());
-  EXPECT_EQ(positive.calculateDays().getValue(), 1);
-  EXPECT_EQ(positive.calculatePartOfDay().getValue(), 0.75);
-  // One millisecond before the epoch is a day back with the time at 23:59:59.999.
-  const DateTime before(-1.0 / 86400000, english());
-  EXPECT_EQ(fields(before), "1899-12-29 23:59:59.999");
-  EXPECT_EQ(before.calculateDays().getValue(), -1);
-  EXPECT_EQ(before.calculateDaysAndPartOfDay().getValue(), -1.0 / 86400000);
 }
 
 TEST(DateTime, MillisecondRoundingCarriesIntoTheNextSecond) {
@@ -217,7 +218,7 @@ TEST(DateTime, MillisecondRoundingCarriesIntoTheNextSecond) {
   } cases[] = {
       {59.9996 / 86400, "1899-12-30 00:01:00.000"},
       {59.9994 / 86400, "1899-12-30 00:00:59.999"},
-      {(86399.9996) / 86400, "1899-12-31 00:00:00.000"},
+      {86399.9996 / 86400, "1899-12-31 00:00:00.000"},
       {1 - 0.0004 / 86400, "1899-12-31 00:00:00.000"},
       {-59.9996 / 86400, "1899-12-29 23:59:00.000"},
       // Above the maximum by less than the tolerance of the comparison, so still valid.
@@ -236,47 +237,30 @@ TEST(DateTime, LimitsAndOneMillisecondBeyond) {
   EXPECT_EQ(fields(DateTime::getMaxDate()), "9999-12-31 23:59:59.999");
   EXPECT_EQ(fields(DateTime::getMinDate()), "0001-01-01 00:00:00.000");
   EXPECT_EQ(fields(DateTime(maxSerial, english())), "9999-12-31 23:59:59.999");
-  EXPECT_EQ(fields(DateTime(-693595.0, english())), "0001-01-01 00:00:00.000");
-
-  const double beyond[] = {maxSerial + 1.0 / 86400000,
-                           -693595 - 1.0 / 86400000,
-                           2958466,
-                           -693596,
-                           1e300,
-                           -1e300,
-                           std::nan(""),
-                           HUGE_VAL,
-                           -HUGE_VAL};
-  for (const double serial : beyond) {
+  for (const double serial : {maxSerial, -693595.0, 0.0}) EXPECT_TRUE(isDateValid(serial));
+  for (const double serial : {maxSerial + 1.0 / 86400000, -693595 - 1.0 / 86400000, 2958466.0,
+                              -693596.0, 1e300, -1e300, std::nan(""), HUGE_VAL, -HUGE_VAL}) {
     SCOPED_TRACE(serial);
     EXPECT_FALSE(isDateValid(serial));
-    try {
-      const DateTime value(serial, english());
-      ADD_FAILURE() << "no exception";
-    } catch (const DateLimitException& error) {
-      EXPECT_STREQ(error.what(), "The date is outside the limit.");
-    }
+    expectOutsideLimit([&] { const DateTime value(serial, english()); });
   }
-  EXPECT_TRUE(isDateValid(maxSerial));
-  EXPECT_TRUE(isDateValid(-693595));
-  EXPECT_TRUE(isDateValid(0));
 }
 
 TEST(DateTime, FieldConstructionChecksTheLimitsUnlessToldNot) {
-  EXPECT_THROW(DateTime(YearTag(10000), MonthTag(1), DayTag(1), HourTag(0), MinuteTag(0),
-                        SecondTag(0), MillisecondTag(0), english()),
-               DateLimitException);
-  // Year 0 is 1 BC, before the minimum.
-  EXPECT_THROW(DateTime(YearTag(0), MonthTag(12), DayTag(31), HourTag(23), MinuteTag(59),
-                        SecondTag(59), MillisecondTag(999), english()),
-               DateLimitException);
+  // One millisecond beyond each limit; year 0 is 1 BC.
+  const std::array<int, 7> beyond[] = {{10000, 1, 1, 0, 0, 0, 0}, {0, 12, 31, 23, 59, 59, 999}};
+  for (const auto& f : beyond) {
+    SCOPED_TRACE(f[0]);
+    expectOutsideLimit([&] {
+      (void)DateTime(YearTag(f[0]), MonthTag(f[1]), DayTag(f[2]), HourTag(f[3]), MinuteTag(f[4]),
+                     SecondTag(f[5]), MillisecondTag(f[6]), english());
+    });
+  }
   // Fields out of their range roll over: month 13 of 2020 is January 2021.
   EXPECT_EQ(fields(DateTime(YearTag(2020), MonthTag(13), DayTag(1), HourTag(25), MinuteTag(0),
                             SecondTag(0), MillisecondTag(0), english())),
             "2021-01-02 01:00:00.000");
-  const DateTime unchecked(YearTag(10000), MonthTag(1), DayTag(1), HourTag(0), MinuteTag(0),
-                           SecondTag(0), MillisecondTag(0), english(), false);
-  EXPECT_EQ(unchecked.calculateDaysAndPartOfDay().getValue(), 2958466);
+  EXPECT_EQ(makeDate(10000, 1, 1).calculateDaysAndPartOfDay().getValue(), 2958466);
   EXPECT_EQ(DateTime::calculateDaysAndPartOfDayWithoutLimits(YearTag(1900), MonthTag(3), DayTag(1),
                                                              HourTag(6), MinuteTag(0), SecondTag(0),
                                                              MillisecondTag(0), english())
@@ -302,16 +286,14 @@ TEST(DateTime, From1904Dates) {
   const FloatNumber zero = DateTime::convertFrom1904BaseDate(-1462);
   EXPECT_EQ(zero.getValue(), 0);
   EXPECT_FALSE(std::signbit(zero.getValue()));
-  EXPECT_EQ(fields(DateTime(DateTime::convertFrom1904BaseDate(0), english())),
-            "1904-01-01 00:00:00.000");
 }
 
 TEST(DateTime, HostDateTimesBothWays) {
   const Vesk::DOM::DateTime host{2024, 2, 29, 23, 59, 58, Vesk::DOM::TimeZone(3600)};
   const DateTime value(host, english());
   EXPECT_EQ(fields(value), "2024-02-29 23:59:58.000");
-  const auto back = toDOMDateTime(value, Vesk::DOM::TimeZone(-12600));
-  EXPECT_EQ(back, (Vesk::DOM::DateTime{2024, 2, 29, 23, 59, 58, Vesk::DOM::TimeZone(-12600)}));
+  EXPECT_EQ(toDOMDateTime(value, Vesk::DOM::TimeZone(-12600)),
+            (Vesk::DOM::DateTime{2024, 2, 29, 23, 59, 58, Vesk::DOM::TimeZone(-12600)}));
   // Milliseconds are dropped; a year beyond 16 bits does not convert.
   EXPECT_EQ(toDOMDateTime(makeDate(2000, 1, 2, 3, 4, 5, 999), Vesk::DOM::TimeZone()).seconds, 5);
   EXPECT_THROW((void)toDOMDateTime(makeDate(70000, 1, 1), Vesk::DOM::TimeZone()),
@@ -338,29 +320,18 @@ TEST(DateTime, CopiesAreIndependentAndMovedFromValuesFailTheAssertion) {
   DateTime copy = original;
   copy.shiftBy(DayTag(1));
   EXPECT_EQ(fields(original), "2021-01-31 00:00:00.000");
-  EXPECT_EQ(fields(copy), "2021-02-01 00:00:00.000");
   copy = copy;  // self-assignment keeps the value
   EXPECT_EQ(fields(copy), "2021-02-01 00:00:00.000");
   original = copy;
-  EXPECT_EQ(fields(original), "2021-02-01 00:00:00.000");
-
   DateTime moved = std::move(original);
   EXPECT_EQ(fields(moved), "2021-02-01 00:00:00.000");
-  try {
-    (void)original.getPeriod(UCAL_YEAR);  // NOLINT(bugprone-use-after-move)
-    ADD_FAILURE() << "no assertion";
-  } catch (const AssertionFailure& failure) {
-    EXPECT_EQ(failure.file(), "OfficeUtils/Utils/OU_DateTime");
-    EXPECT_EQ(failure.condition(), "_calendar");
-  }
-  try {
-    const DateTime copyOfNothing(original);  // NOLINT(bugprone-use-after-move)
-    ADD_FAILURE() << "no assertion";
-  } catch (const AssertionFailure& failure) {
-    EXPECT_EQ(failure.file(), "OfficeUtils/Utils/OU_DateTime");
-    EXPECT_EQ(failure.condition(), "other._calendar");
-  }
+  // NOLINTBEGIN(bugprone-use-after-move)
+  const char* const file = "OfficeUtils/Utils/OU_DateTime";
+  Testing::expectAssertion([&] { (void)original.getPeriod(UCAL_YEAR); }, file, "_calendar");
+  Testing::expectAssertion([&] { (void)original.diffBy(moved); }, file, "_calendar");
+  Testing::expectAssertion([&] { const DateTime copy(original); }, file, "other._calendar");
   original = moved;  // a moved-from value may be assigned to
+  // NOLINTEND(bugprone-use-after-move)
   EXPECT_EQ(fields(original), "2021-02-01 00:00:00.000");
 }
 
@@ -373,8 +344,7 @@ TEST(DateTime, PropertyWholeMillisecondSerialsRoundTripAndMatchCalendarArithmeti
   std::uniform_int_distribution<std::int64_t> nearEpoch(-3 * DayMs, 3 * DayMs);
   std::uniform_int_distribution<std::int64_t> nearChange(-115870 * DayMs, -115850 * DayMs);
   const int count = 1'000'000 / PropertyScale;
-  int julian = 0;
-  int negative = 0;
+  int julian = 0, negative = 0;
   for (int i = 0; i < count; ++i) {
     const std::int64_t instant = i % 3 == 0   ? anyInstant(random)
                                  : i % 3 == 1 ? nearEpoch(random)
@@ -415,10 +385,8 @@ TEST(DateTime, ValuesAreBuiltOnSeveralThreadsAtOnce) {
 // Arbitrary doubles come back within half a millisecond.
 TEST(DateTime, PropertyAnySerialRoundTripsToTheMillisecond) {
   std::mt19937_64 random(7);
-  std::uniform_real_distribution<double> anySerial(-693595, 2958465.99999998);
-  std::uniform_real_distribution<double> small(-2, 2);
-  const int count = 1'000'000 / PropertyScale;
-  for (int i = 0; i < count; ++i) {
+  std::uniform_real_distribution<double> anySerial(-693595, 2958465.99999998), small(-2, 2);
+  for (int i = 0; i < 1'000'000 / PropertyScale; ++i) {
     const double serial = i % 2 ? anySerial(random) : small(random);
     const double back = DateTime(serial, english()).calculateDaysAndPartOfDay().getValue();
     ASSERT_LE(std::fabs(back - serial), 0.5 / 86400000 + 1e-15 * std::fabs(serial))
@@ -435,18 +403,18 @@ struct ReferenceCalendar {
                                                  icu::Locale::createFromName("en_US"), status));
     EXPECT_TRUE(U_SUCCESS(status));
   }
-  void setToEpoch(icu::Calendar& target) const {
-    target.clear();
-    target.set(1899, 11, 30, 0, 0, 0);
-    target.set(UCAL_MILLISECOND, 0);
+  // A clone of `value` (or of the prototype) set to the epoch.
+  std::unique_ptr<icu::Calendar> epoch(const icu::Calendar* value = nullptr) const {
+    std::unique_ptr<icu::Calendar> result((value ? value : calendar.get())->clone());
+    result->clear();
+    result->set(1899, 11, 30, 0, 0, 0);
+    result->set(UCAL_MILLISECOND, 0);
+    return result;
   }
   std::unique_ptr<icu::Calendar> fromSerial(double serial) const {
-    std::unique_ptr<icu::Calendar> result(calendar->clone());
-    setToEpoch(*result);
-    double days;
-    const double fraction = std::modf(serial, &days);
-    double seconds;
-    const double secondFraction = std::modf(fraction * 86400, &seconds);
+    auto result = epoch();
+    double days, seconds;
+    const double secondFraction = std::modf(std::modf(serial, &days) * 86400, &seconds);
     UErrorCode status = U_ZERO_ERROR;
     result->add(UCAL_DATE, static_cast<int>(days), status);
     result->add(UCAL_SECOND, static_cast<int>(seconds), status);
@@ -455,8 +423,7 @@ struct ReferenceCalendar {
     return result;
   }
   double toSerial(const icu::Calendar& value) const {
-    std::unique_ptr<icu::Calendar> clone(value.clone());
-    setToEpoch(*clone);
+    auto clone = epoch(&value);
     UErrorCode status = U_ZERO_ERROR;
     const double target = value.getTime(status);
     const int days = clone->fieldDifference(target, UCAL_DATE, status);
@@ -466,8 +433,7 @@ struct ReferenceCalendar {
     return days + seconds / 86400.0 + milliseconds / 86400000.0;
   }
   std::int64_t noTruncatePeriod(const icu::Calendar& value, UCalendarDateFields field) const {
-    std::unique_ptr<icu::Calendar> clone(value.clone());
-    setToEpoch(*clone);
+    auto clone = epoch(&value);
     UErrorCode status = U_ZERO_ERROR;
     const double target = value.getTime(status);
     if (field <= UCAL_HOUR) return clone->fieldDifference(target, field, status);
@@ -505,39 +471,29 @@ struct ReferenceCalendar {
 TEST(DateTime, PropertyAgreesWithFieldByFieldCalendarArithmetic) {
   const ReferenceCalendar reference;
   std::mt19937_64 random(1582);
-  std::uniform_real_distribution<double> anySerial(-693595, 2958465.99999998);
-  std::uniform_real_distribution<double> small(-3, 3);
-  const int count = 5'000 / PropertyScale;
-  for (int i = 0; i < count; ++i) {
+  std::uniform_real_distribution<double> anySerial(-693595, 2958465.99999998), small(-3, 3);
+  for (int i = 0; i < 5'000 / PropertyScale; ++i) {
     const double serial = i % 4 ? anySerial(random) : small(random);
     SCOPED_TRACE(serial);
     const DateTime value(serial, english());
     const auto expected = reference.fromSerial(serial);
     UErrorCode status = U_ZERO_ERROR;
-    char text[64];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03d",
-                  expected->get(UCAL_YEAR, status), expected->get(UCAL_MONTH, status) + 1,
-                  expected->get(UCAL_DATE, status), expected->get(UCAL_HOUR_OF_DAY, status),
-                  expected->get(UCAL_MINUTE, status), expected->get(UCAL_SECOND, status),
-                  expected->get(UCAL_MILLISECOND, status));
-    ASSERT_EQ(fields(value), text);
+    ASSERT_EQ(fields(value),
+              format(expected->get(UCAL_YEAR, status), expected->get(UCAL_MONTH, status) + 1,
+                     expected->get(UCAL_DATE, status), expected->get(UCAL_HOUR_OF_DAY, status),
+                     expected->get(UCAL_MINUTE, status), expected->get(UCAL_SECOND, status),
+                     expected->get(UCAL_MILLISECOND, status)));
     ASSERT_EQ(value.calculateDaysAndPartOfDay().getValue(), reference.toSerial(*expected));
-
     for (const auto field : {UCAL_WEEK_OF_YEAR, UCAL_WEEK_OF_MONTH, UCAL_DATE, UCAL_DAY_OF_YEAR,
                              UCAL_DAY_OF_WEEK, UCAL_DAY_OF_WEEK_IN_MONTH, UCAL_AM_PM, UCAL_HOUR,
-                             UCAL_MINUTE, UCAL_SECOND, UCAL_MILLISECOND}) {
-      SCOPED_TRACE(field);
-      ASSERT_EQ(value.getNoTruncatePeriod(field), reference.noTruncatePeriod(*expected, field));
-    }
-    for (const auto field : {UCAL_YEAR, UCAL_MONTH}) {
+                             UCAL_MINUTE, UCAL_SECOND, UCAL_MILLISECOND, UCAL_YEAR, UCAL_MONTH}) {
       SCOPED_TRACE(field);
       ASSERT_EQ(value.getNoTruncatePeriod(field), reference.noTruncatePeriod(*expected, field));
     }
     const double otherSerial = i % 3 ? small(random) + serial : anySerial(random);
     if (!isDateValid(otherSerial)) continue;
-    const DateTime other(otherSerial, english());
-    const auto otherExpected = reference.fromSerial(otherSerial);
-    ASSERT_EQ(value.diffBy(other), reference.difference(*expected, *otherExpected));
+    ASSERT_EQ(value.diffBy(DateTime(otherSerial, english())),
+              reference.difference(*expected, *reference.fromSerial(otherSerial)));
   }
 }
 
@@ -607,35 +563,29 @@ TEST(DateTime, MonthAndYearShiftsPinToTheMonthEnd) {
   EXPECT_EQ(fields(value), "2022-02-15 00:00:01.000");
 }
 
+DateTime::Difference difference(int y, int mo, int d, int h, int mi, int s, int ms) {
+  return DateTime::Difference(YearTag(y), MonthTag(mo), DayTag(d), HourTag(h), MinuteTag(mi),
+                              SecondTag(s), MillisecondTag(ms));
+}
+
 TEST(DateTime, DiffByCountsGreatestUnitsFirst) {
   const DateTime a = makeDate(2020, 1, 15, 10, 30);
   const DateTime b = makeDate(2021, 3, 20, 8, 15, 30, 250);
-  const DateTime::Difference forward(YearTag(1), MonthTag(2), DayTag(4), HourTag(21), MinuteTag(45),
-                                     SecondTag(30), MillisecondTag(250));
-  EXPECT_EQ(a.diffBy(b), forward);
-  EXPECT_EQ(b.diffBy(a),
-            DateTime::Difference(YearTag(-1), MonthTag(-2), DayTag(-4), HourTag(-21),
-                                 MinuteTag(-45), SecondTag(-30), MillisecondTag(-250)));
+  EXPECT_EQ(a.diffBy(b), difference(1, 2, 4, 21, 45, 30, 250));
+  EXPECT_EQ(b.diffBy(a), difference(-1, -2, -4, -21, -45, -30, -250));
   EXPECT_EQ(a.diffBy(a), DateTime::Difference());
   EXPECT_NE(a.diffBy(b), DateTime::Difference());
   // A month-end start: 31 January plus one month is pinned to 28 February, one day short.
-  EXPECT_EQ(makeDate(2021, 1, 31).diffBy(makeDate(2021, 3, 1)),
-            DateTime::Difference(YearTag(0), MonthTag(1), DayTag(1), HourTag(0), MinuteTag(0),
-                                 SecondTag(0), MillisecondTag(0)));
-  try {
-    DateTime moved = makeDate(2000, 1, 1);
-    const DateTime taken = std::move(moved);
-    (void)moved.diffBy(taken);  // NOLINT(bugprone-use-after-move)
-    ADD_FAILURE() << "no assertion";
-  } catch (const AssertionFailure& failure) {
-    EXPECT_EQ(failure.condition(), "_calendar");
-  }
+  EXPECT_EQ(makeDate(2021, 1, 31).diffBy(makeDate(2021, 3, 1)), difference(0, 1, 1, 0, 0, 0, 0));
 }
 
 TEST(DateTime, PropertyShiftingByTheDifferenceReachesTheOtherValue) {
   std::mt19937_64 random(31);
   std::uniform_int_distribution<int> year(1600, 9998), month(1, 12), day(1, 28), hour(0, 23),
       minute(0, 59), millisecond(0, 999);
+  const auto parts = [](const DateTime::Difference& d) {
+    return std::array{d.years, d.months, d.days, d.hours, d.minutes, d.seconds, d.milliseconds};
+  };
   for (int i = 0; i < 5000 / PropertyScale; ++i) {
     // Days up to 28 on both sides: no month-end pinning on the way.
     const DateTime a = makeDate(year(random), month(random), day(random), hour(random),
@@ -644,11 +594,7 @@ TEST(DateTime, PropertyShiftingByTheDifferenceReachesTheOtherValue) {
                                 minute(random), minute(random), millisecond(random));
     SCOPED_TRACE(fields(a) + " to " + fields(b));
     const auto there = a.diffBy(b);
-    const auto back = b.diffBy(a);
-    const std::int32_t forward[] = {there.years,   there.months,  there.days,        there.hours,
-                                    there.minutes, there.seconds, there.milliseconds};
-    const std::int32_t backward[] = {back.years,   back.months,  back.days,        back.hours,
-                                     back.minutes, back.seconds, back.milliseconds};
+    const auto forward = parts(there), backward = parts(b.diffBy(a));
     const bool later = b.calculateDaysAndPartOfDay() > a.calculateDaysAndPartOfDay();
     for (int k = 0; k < 7; ++k) {
       EXPECT_LE(std::int64_t{forward[k]} * backward[k], 0) << k;
@@ -674,10 +620,9 @@ TEST(DateTime, MonthAndYearLengthsFollowTheCalendarInForce) {
   const struct {
     int year, month, lastDay, daysInYear;
   } cases[] = {
-      {2021, 2, 28, 365},  {2020, 2, 29, 366},  {1900, 2, 28, 365},
-      {2000, 2, 29, 366},  {2100, 2, 28, 365},  {1500, 2, 29, 366},  // Julian: every fourth year
-      {1582, 10, 31, 365},  // ICU gives the cutover year the length of a common year
-      {2021, 4, 30, 365},  {9999, 12, 31, 365}, {4, 2, 29, 366},
+      {2021, 2, 28, 365}, {2020, 2, 29, 366},  {1900, 2, 28, 365}, {2000, 2, 29, 366},
+      {2100, 2, 28, 365}, {1500, 2, 29, 366},  {2021, 4, 30, 365}, {9999, 12, 31, 365},
+      {4, 2, 29, 366},    {1582, 10, 31, 365},  // ICU gives the cutover year a common year's length
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.year * 100 + c.month);
@@ -694,14 +639,21 @@ TEST(DateTime, MonthAndYearLengthsFollowTheCalendarInForce) {
 }
 
 TEST(DateTime, LastDayOfShiftedMonthKeepsTheTimeAndTheShift) {
-  DateTime value = makeDate(2021, 1, 31, 12);
-  EXPECT_EQ(value.getLastDayOfShiftedMonth(MonthTag(1)).getValue(), 44255.5);  // 2021-02-28
-  EXPECT_EQ(fields(value), "2021-02-28 12:00:00.000");
-  DateTime leap = makeDate(2020, 3, 15);
-  EXPECT_EQ(leap.getLastDayOfShiftedMonth(MonthTag(-1)).getValue(), 43890);  // 2020-02-29
-  EXPECT_EQ(fields(leap), "2020-02-15 00:00:00.000");
-  DateTime same = makeDate(2020, 3, 15, 6);
-  EXPECT_EQ(same.getLastDayOfShiftedMonth(MonthTag(0)).getValue(), 43921.25);  // 2020-03-31
+  const struct {
+    int year, month, day, hours, shift;
+    double lastDay;
+    const char* shifted;
+  } cases[] = {
+      {2021, 1, 31, 12, 1, 44255.5, "2021-02-28 12:00:00.000"},  // 2021-02-28
+      {2020, 3, 15, 0, -1, 43890, "2020-02-15 00:00:00.000"},    // 2020-02-29
+      {2020, 3, 15, 6, 0, 43921.25, "2020-03-15 06:00:00.000"},  // 2020-03-31
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.shift);
+    DateTime value = makeDate(c.year, c.month, c.day, c.hours);
+    EXPECT_EQ(value.getLastDayOfShiftedMonth(MonthTag(c.shift)).getValue(), c.lastDay);
+    EXPECT_EQ(fields(value), c.shifted);
+  }
 }
 
 TEST(DateTime, NoTruncatePeriodsCountWholeUnitsFromTheEpoch) {
@@ -722,6 +674,7 @@ TEST(DateTime, NoTruncatePeriodsCountWholeUnitsFromTheEpoch) {
       {0.0416, UCAL_MINUTE, 59},
       {15, UCAL_WEEK_OF_YEAR, 2},
       {-15, UCAL_WEEK_OF_YEAR, -2},
+      {0, UCAL_ERA, 0},
       {44348, UCAL_YEAR, 121},    // 2021-06-01
       {44348, UCAL_MONTH, 1457},  // 121 years and 5 months
       {-693595, UCAL_YEAR, -1898},
@@ -734,24 +687,17 @@ TEST(DateTime, NoTruncatePeriodsCountWholeUnitsFromTheEpoch) {
   const DateTime value(1.5, english());
   // Shifting by eras cannot reach a later day of the same era, so the calendar gives up.
   EXPECT_THROW((void)value.getNoTruncatePeriod(UCAL_ERA), Vesk::ICUError);
-  EXPECT_EQ(DateTime(0.0, english()).getNoTruncatePeriod(UCAL_ERA), 0);
   for (const auto field : {UCAL_HOUR_OF_DAY, UCAL_ZONE_OFFSET, UCAL_DOW_LOCAL, UCAL_FIELD_COUNT}) {
     SCOPED_TRACE(field);
-    try {
-      (void)value.getNoTruncatePeriod(field);
-      ADD_FAILURE() << "no exception";
-    } catch (const DateLimitException& error) {
-      EXPECT_STREQ(error.what(), "The date is outside the limit.");
-    }
+    expectOutsideLimit([&] { (void)value.getNoTruncatePeriod(field); });
   }
 }
 
 TEST(DateTime, WeekDaysAndWeekends) {
-  // 2021-01-02 is a Saturday.
-  const char* const names[] = {"Sat", "Sun", "Mon", "Tue", "Wed", "Thu", "Fri"};
+  // 2021-01-02 is a Saturday; i counts the days from it.
   const int expectedWeekDays[] = {7, 1, 2, 3, 4, 5, 6};
   for (int i = 0; i < 7; ++i) {
-    SCOPED_TRACE(names[i]);
+    SCOPED_TRACE(i);
     const DateTime value = makeDate(2021, 1, 2 + i, 9);
     EXPECT_EQ(value.getWeekDay(), expectedWeekDays[i]);
     EXPECT_EQ(value.isWeekend(), i < 2);
@@ -790,32 +736,28 @@ TEST(DateTime, YearAndISOWeeks) {
   // ISO weeks of many dates against the Thursday rule: a week belongs to the year of its
   // Thursday.
   std::mt19937_64 random(53);
-  std::uniform_int_distribution<std::int64_t> dayNumbers(gregorianDayNumber(1600, 1, 1),
-                                                         gregorianDayNumber(9998, 12, 31));
+  std::uniform_int_distribution<std::int64_t> dayNumbers(dayNumber(1600, 1, 1),
+                                                         dayNumber(9998, 12, 31));
   for (int i = 0; i < 20000 / PropertyScale; ++i) {
-    const std::int64_t dayNumber = dayNumbers(random);
-    const DateTime value(static_cast<double>(dayNumber - EpochJulianDay), english());
-    const std::int64_t isoWeekDay = dayNumber % 7 + 1;  // Monday 1
-    const std::int64_t thursday = dayNumber - isoWeekDay + 4;
+    const std::int64_t day = dayNumbers(random);
+    const DateTime value(static_cast<double>(day - EpochJulianDay), english());
+    const std::int64_t thursday = day - (day % 7 + 1) + 4;  // day % 7 + 1 is the ISO week day
     int thursdayYear = value.getYear() + 1;
-    while (gregorianDayNumber(thursdayYear, 1, 1) > thursday) --thursdayYear;
-    const std::int64_t week = (thursday - gregorianDayNumber(thursdayYear, 1, 1)) / 7 + 1;
-    ASSERT_EQ(value.getYearISOWeek(), week) << fields(value);
+    while (dayNumber(thursdayYear, 1, 1) > thursday) --thursdayYear;
+    ASSERT_EQ(value.getYearISOWeek(), (thursday - dayNumber(thursdayYear, 1, 1)) / 7 + 1)
+        << fields(value);
   }
 }
 
 // ----- Rendering -----
 
-struct RenderCase {
-  Type type;
-  const char* english;
-  const char* german;
-};
-
 // 2005-08-07 13:05:09.087, a Sunday in the third quarter; serial 38571.
 TEST(DateTime, RendersEveryItemTypeInEnglishAndGerman) {
-  // clang-format off
-  const RenderCase cases[] = {
+  const struct {
+    Type type;
+    const char *english, *german;
+  } cases[] = {
+      // clang-format off
       {Type::AmPmShort, "", "nachm."},         {Type::AmPmLong, "", "nachm."},
       {Type::DayShort, "7", "7"},              {Type::DayLong, "07", "07"},
       {Type::DayOfWeekShort, "", "So"},        {Type::DayOfWeekLong, "", "Sonntag"},
@@ -836,8 +778,8 @@ TEST(DateTime, RendersEveryItemTypeInEnglishAndGerman) {
       {Type::QuarterLong, "", "3. Quartal"},   {Type::EraShort, "", "n. Chr."},
       {Type::EraLong, "", "nach Christus"},
       {Type::WeekOfYear, "33", "31"},  // en_US weeks start on Sunday; de_DE ones are ISO weeks
+      // clang-format on
   };
-  // clang-format on
   static_assert(std::size(cases) == Item::TypeCount);
   for (const auto& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.type));
@@ -875,21 +817,20 @@ TEST(DateTime, RendersHoursOnTheTwelveHourClock) {
 TEST(DateTime, RendersSecondFractionsByCuttingDigits) {
   const struct {
     Type type;
-    int places;
+    int places, milliseconds;
     const char *english, *german;
   } cases[] = {
-      {Type::SecondsLong, 2, "09.08", "09,08"},  {Type::SecondsLong, 1, "09.0", "09,0"},
-      {Type::SecondsShort, 3, "9.087", "9,087"}, {Type::SecondsShort, 5, "9.087", "9,087"},
-      {Type::SecondsLong, 0, "09.", "09,"},
+      {Type::SecondsLong, 2, 87, "09.08", "09,08"},  {Type::SecondsLong, 1, 87, "09.0", "09,0"},
+      {Type::SecondsShort, 3, 87, "9.087", "9,087"}, {Type::SecondsShort, 5, 87, "9.087", "9,087"},
+      {Type::SecondsLong, 0, 87, "09.", "09,"},      {Type::SecondsLong, 2, 999, "09.99", "09,99"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.places);
     const Item item(c.type, static_cast<std::uint8_t>(c.places));
-    EXPECT_EQ(makeDate(2005, 8, 7, 13, 5, 9, 87).toString(item, false), c.english);
-    EXPECT_EQ(makeDate(2005, 8, 7, 13, 5, 9, 87, german()).toString(item, false), c.german);
+    EXPECT_EQ(makeDate(2005, 8, 7, 13, 5, 9, c.milliseconds).toString(item, false), c.english);
+    EXPECT_EQ(makeDate(2005, 8, 7, 13, 5, 9, c.milliseconds, german()).toString(item, false),
+              c.german);
   }
-  EXPECT_EQ(makeDate(2005, 8, 7, 13, 5, 9, 999).toString(Item(Type::SecondsLong, 2), false),
-            "09.99");
 }
 
 TEST(DateTime, RendersTotalsYearsAndQuarters) {
@@ -935,21 +876,27 @@ TEST(DateTime, NamesMissingFromShortListsRenderEmpty) {
                               FormattingResources::getDefaultFormattingResources(),
                               Vesk::DOM::TimeZone());
   const DateTime february = makeDate(2021, 2, 7, 9, 0, 0, 0, context);  // a Sunday morning
-  EXPECT_EQ(february.toString(Item(Type::MonthLongText), false), "Februar");
-  EXPECT_EQ(february.toString(Item(Type::DayOfWeekLong), false), "Sonntag");
-  EXPECT_EQ(february.toString(Item(Type::AmPmLong), false), "vorm.");
-  EXPECT_EQ(february.toString(Item(Type::QuarterLong), false), "1. Quartal");
-  const DateTime august = makeDate(2021, 8, 9, 21, 0, 0, 0, context);  // a Monday evening
-  for (const auto type : {Type::MonthLongText, Type::DayOfWeekLong, Type::AmPmLong,
-                          Type::QuarterLong, Type::EraShort, Type::MonthShortText}) {
-    SCOPED_TRACE(static_cast<int>(type));
-    EXPECT_EQ(august.toString(Item(type), false), "");
+  const DateTime august = makeDate(2021, 8, 9, 21, 0, 0, 0, context);   // a Monday evening
+  const struct {
+    Type type;
+    const char* february;
+  } cases[] = {{Type::MonthLongText, "Februar"},
+               {Type::DayOfWeekLong, "Sonntag"},
+               {Type::AmPmLong, "vorm."},
+               {Type::QuarterLong, "1. Quartal"},
+               {Type::EraShort, ""},
+               {Type::MonthShortText, ""}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.type));
+    EXPECT_EQ(february.toString(Item(c.type), false), c.february);
+    EXPECT_EQ(august.toString(Item(c.type), false), "");
   }
-  EXPECT_EQ(august.getDatePartTextFromResources(Keys::LongMonthNamesPath, UCAL_MONTH, 7), "Januar");
-  EXPECT_EQ(august.getDatePartTextFromResources(Keys::LongMonthNamesPath, UCAL_MONTH, 6),
-            "Februar");
-  EXPECT_EQ(august.getDatePartTextFromResources(Keys::LongMonthNamesPath, UCAL_MONTH, 8), "");
-  EXPECT_EQ(august.getDatePartTextFromResources(Keys::LongMonthNamesPath, UCAL_MONTH, -1), "");
+  const std::pair<int, const char*> shifts[] = {{7, "Januar"}, {6, "Februar"}, {8, ""}, {-1, ""}};
+  for (const auto& [shift, expected] : shifts) {
+    SCOPED_TRACE(shift);
+    EXPECT_EQ(august.getDatePartTextFromResources(Keys::LongMonthNamesPath, UCAL_MONTH, shift),
+              expected);
+  }
 }
 
 }  // namespace

@@ -1,11 +1,10 @@
 #include "OfficeUtils/Utils/OU_TextUtils.h"
 
 #include <string>
-#include <string_view>
 
 #include <gtest/gtest.h>
 
-#include "host/Utils/OU_Assert.h"
+#include "tests/OU_TestSupport.h"
 
 namespace Vesk::OfficeUtils {
 namespace {
@@ -53,13 +52,8 @@ TEST(TextUtils, IndexToStringPerFormat) {
 TEST(TextUtils, UnsupportedTypesFailTheAssertion) {
   for (int type : {5, 6}) {
     SCOPED_TRACE(type);
-    try {
-      (void)indexToString(1, typeOf(type));
-      ADD_FAILURE() << "no assertion";
-    } catch (const AssertionFailure& failure) {
-      EXPECT_EQ(failure.file(), "OfficeUtils/Utils/OU_TextUtils");
-      EXPECT_EQ(failure.condition(), "Unsupported type");
-    }
+    Testing::expectAssertion([&] { (void)indexToString(1, typeOf(type)); },
+                             "OfficeUtils/Utils/OU_TextUtils", "Unsupported type");
   }
 }
 
@@ -81,27 +75,6 @@ TEST(TextUtils, LettersBackToTheOrdinal) {
   }
 }
 
-// Roman numerals read back by a parser written here: each symbol adds its value, or subtracts it
-// when a larger one follows.
-std::size_t romanToIndex(const std::string& text, bool lowerCase) {
-  auto value = [lowerCase](char c) -> std::size_t {
-    const std::string_view symbols = lowerCase ? "ivxlcdm" : "IVXLCDM";
-    constexpr std::size_t values[] = {1, 5, 10, 50, 100, 500, 1000};
-    const auto at = symbols.find(c);
-    return at == std::string_view::npos ? 0 : values[at];
-  };
-  std::size_t total = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const std::size_t current = value(text[i]);
-    if (current == 0) return 0;
-    if (i + 1 < text.size() && current < value(text[i + 1]))
-      total -= current;
-    else
-      total += current;
-  }
-  return total;
-}
-
 TEST(TextUtils, EveryOrdinalRoundTripsThroughItsText) {
   for (std::size_t n = 1; n <= 100000; ++n) {
     const std::string upperLetters = indexToString(n, NumberFormatType::UpperLetter);
@@ -111,8 +84,8 @@ TEST(TextUtils, EveryOrdinalRoundTripsThroughItsText) {
     if (upperLetters.size() != (n - 1) / 26 + 1) FAIL() << n << " " << upperLetters;
     const std::string upperRoman = indexToString(n, NumberFormatType::UpperRoman);
     const std::string lowerRoman = indexToString(n, NumberFormatType::LowerRoman);
-    if (romanToIndex(upperRoman, false) != n) FAIL() << n << " " << upperRoman;
-    if (romanToIndex(lowerRoman, true) != n) FAIL() << n << " " << lowerRoman;
+    if (Testing::romanToNumber(upperRoman) != n) FAIL() << n << " " << upperRoman;
+    if (Testing::romanToNumber(lowerRoman, true) != n) FAIL() << n << " " << lowerRoman;
     if (indexToString(n, NumberFormatType::Decimal) != std::to_string(n)) FAIL() << n;
   }
 }
