@@ -117,26 +117,43 @@ void setToEpoch(icu::Calendar& calendar) {
   calendar.set(UCAL_MILLISECOND, 0);
 }
 
+std::vector<Fields> fieldsOfSerials() {
+  std::vector<Fields> result;
+  for (const double serial : serials()) result.push_back(fieldsOfSerial(serial));
+  return result;
+}
+
+// A calendar set to each serial.
+std::vector<std::unique_ptr<icu::Calendar>> calendarsOfSerials() {
+  std::vector<std::unique_ptr<icu::Calendar>> result;
+  UErrorCode status = U_ZERO_ERROR;
+  for (const double serial : serials()) {
+    result.push_back(createCalendar());
+    result.back()->setTime(-2209161600000.0 + std::round(serial * 86400000), status);
+  }
+  return result;
+}
+
+// The measured loop: `operation` of the next input index on each iteration, its result kept.
+template <typename Operation>
+void cycle(benchmark::State& state, Operation operation) {
+  std::size_t i = 0;
+  for (auto _ : state) benchmark::DoNotOptimize(operation(i++ % InputCount));
+}
+
 // ----- Baselines: arithmetic -----
 
 void BM_ArithmeticSerialToFields(benchmark::State& state) {
   const auto& inputs = serials();
-  std::size_t i = 0;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(fieldsOfSerial(inputs[i++ % InputCount]));
-  }
+  cycle(state, [&](std::size_t k) { return fieldsOfSerial(inputs[k]); });
   const Fields check = fieldsOfSerial(61);
   if (check.year != 1900 || check.month != 3 || check.day != 1) state.SkipWithError("wrong");
 }
 BENCHMARK(BM_ArithmeticSerialToFields);
 
 void BM_ArithmeticFieldsToSerial(benchmark::State& state) {
-  std::vector<Fields> inputs;
-  for (const double serial : serials()) inputs.push_back(fieldsOfSerial(serial));
-  std::size_t i = 0;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(serialOfFields(inputs[i++ % InputCount]));
-  }
+  const auto inputs = fieldsOfSerials();
+  cycle(state, [&](std::size_t k) { return serialOfFields(inputs[k]); });
   if (serialOfFields(inputs[5]) != serials()[5]) state.SkipWithError("wrong");
 }
 BENCHMARK(BM_ArithmeticFieldsToSerial);
@@ -145,21 +162,14 @@ BENCHMARK(BM_ArithmeticFieldsToSerial);
 
 void BM_DateTimeFromSerial(benchmark::State& state) {
   const auto& inputs = serials();
-  std::size_t i = 0;
-  for (auto _ : state) {
-    DateTime value(inputs[i++ % InputCount], context());
-    benchmark::DoNotOptimize(value);
-  }
+  cycle(state, [&](std::size_t k) { return DateTime(inputs[k], context()); });
   if (DateTime(61, context()).getDay() != 1) state.SkipWithError("wrong");
 }
 BENCHMARK(BM_DateTimeFromSerial);
 
 void BM_DateTimeToSerial(benchmark::State& state) {
   const auto inputs = values();
-  std::size_t i = 0;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(inputs[i++ % InputCount].calculateDaysAndPartOfDay());
-  }
+  cycle(state, [&](std::size_t k) { return inputs[k].calculateDaysAndPartOfDay(); });
   if (inputs[5].calculateDaysAndPartOfDay().getValue() != serials()[5])
     state.SkipWithError("wrong");
 }
@@ -167,38 +177,29 @@ BENCHMARK(BM_DateTimeToSerial);
 
 void BM_DateTimeFromSerialAndFields(benchmark::State& state) {
   const auto& inputs = serials();
-  std::size_t i = 0;
-  for (auto _ : state) {
-    const DateTime value(inputs[i++ % InputCount], context());
-    benchmark::DoNotOptimize(value.getYear() + value.getMonth() + value.getDay() +
-                             value.getHours() + value.getMinutes() + value.getSeconds() +
-                             value.getMilliseconds());
-  }
+  cycle(state, [&](std::size_t k) {
+    const DateTime value(inputs[k], context());
+    return value.getYear() + value.getMonth() + value.getDay() + value.getHours() +
+           value.getMinutes() + value.getSeconds() + value.getMilliseconds();
+  });
 }
 BENCHMARK(BM_DateTimeFromSerialAndFields);
 
 void BM_DateTimeFromFieldsChecked(benchmark::State& state) {
-  std::vector<Fields> inputs;
-  for (const double serial : serials()) inputs.push_back(fieldsOfSerial(serial));
-  std::size_t i = 0;
-  for (auto _ : state) {
-    const Fields& f = inputs[i++ % InputCount];
-    const DateTime value(DateTime::YearTag(static_cast<int>(f.year)), DateTime::MonthTag(f.month),
-                         DateTime::DayTag(f.day), DateTime::HourTag(f.hours),
-                         DateTime::MinuteTag(f.minutes), DateTime::SecondTag(f.seconds),
-                         DateTime::MillisecondTag(f.milliseconds), context());
-    benchmark::DoNotOptimize(value);
-  }
+  const auto inputs = fieldsOfSerials();
+  cycle(state, [&](std::size_t k) {
+    const Fields& f = inputs[k];
+    return DateTime(DateTime::YearTag(static_cast<int>(f.year)), DateTime::MonthTag(f.month),
+                    DateTime::DayTag(f.day), DateTime::HourTag(f.hours),
+                    DateTime::MinuteTag(f.minutes), DateTime::SecondTag(f.seconds),
+                    DateTime::MillisecondTag(f.milliseconds), context());
+  });
 }
 BENCHMARK(BM_DateTimeFromFieldsChecked);
 
 void BM_DateTimeDiffBy(benchmark::State& state) {
   const auto inputs = values();
-  std::size_t i = 0;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(inputs[i % InputCount].diffBy(inputs[(i + 1) % InputCount]));
-    ++i;
-  }
+  cycle(state, [&](std::size_t k) { return inputs[k].diffBy(inputs[(k + 1) % InputCount]); });
   if (inputs[0].diffBy(inputs[0]) != DateTime::Difference()) state.SkipWithError("wrong");
 }
 BENCHMARK(BM_DateTimeDiffBy);
@@ -219,10 +220,7 @@ void BM_DateTimeRenderFullDateTime(benchmark::State& state) {
     }
     return text;
   };
-  std::size_t i = 0;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(render(inputs[i++ % InputCount]));
-  }
+  cycle(state, [&](std::size_t k) { return render(inputs[k]); });
   if (render(DateTime(61.5, context())) != "01.03.1900 12:00:00") state.SkipWithError("wrong");
 }
 BENCHMARK(BM_DateTimeRenderFullDateTime);
@@ -236,10 +234,7 @@ BENCHMARK(BM_CalendarCreateInstance);
 
 void BM_CalendarClone(benchmark::State& state) {
   const auto prototype = createCalendar();
-  for (auto _ : state) {
-    std::unique_ptr<icu::Calendar> clone(prototype->clone());
-    benchmark::DoNotOptimize(clone);
-  }
+  for (auto _ : state) benchmark::DoNotOptimize(std::unique_ptr<icu::Calendar>(prototype->clone()));
 }
 BENCHMARK(BM_CalendarClone);
 
@@ -249,67 +244,49 @@ void BM_CalendarFromSerialByAdding(benchmark::State& state) {
   const bool clonePrototype = state.range(0) != 0;
   const auto prototype = createCalendar();
   const auto& inputs = serials();
-  std::size_t i = 0;
-  for (auto _ : state) {
-    const double serial = inputs[i++ % InputCount];
+  cycle(state, [&](std::size_t k) {
     auto calendar =
         clonePrototype ? std::unique_ptr<icu::Calendar>(prototype->clone()) : createCalendar();
     setToEpoch(*calendar);
-    double days;
-    const double fraction = std::modf(serial, &days);
-    double seconds;
-    const double secondFraction = std::modf(fraction * 86400, &seconds);
+    double days, seconds;
+    const double secondFraction = std::modf(std::modf(inputs[k], &days) * 86400, &seconds);
     UErrorCode status = U_ZERO_ERROR;
     calendar->add(UCAL_DATE, static_cast<int>(days), status);
     calendar->add(UCAL_SECOND, static_cast<int>(seconds), status);
     calendar->add(UCAL_MILLISECOND, static_cast<int>(std::round(secondFraction * 1000)), status);
-    benchmark::DoNotOptimize(calendar);
-  }
+    return calendar;
+  });
 }
 BENCHMARK(BM_CalendarFromSerialByAdding)->ArgName("clone")->Arg(0)->Arg(1);
 
 // A clone set to the epoch, then whole days, seconds and milliseconds counted to the value.
 void BM_CalendarToSerialByFieldDifference(benchmark::State& state) {
-  std::vector<std::unique_ptr<icu::Calendar>> inputs;
+  const auto inputs = calendarsOfSerials();
   UErrorCode status = U_ZERO_ERROR;
-  for (const double serial : serials()) {
-    inputs.push_back(createCalendar());
-    inputs.back()->setTime(-2209161600000.0 + std::round(serial * 86400000), status);
-  }
-  std::size_t i = 0;
-  for (auto _ : state) {
-    const icu::Calendar& value = *inputs[i++ % InputCount];
-    std::unique_ptr<icu::Calendar> clone(value.clone());
+  cycle(state, [&](std::size_t k) {
+    std::unique_ptr<icu::Calendar> clone(inputs[k]->clone());
     setToEpoch(*clone);
-    const double target = value.getTime(status);
+    const double target = inputs[k]->getTime(status);
     const int days = clone->fieldDifference(target, UCAL_DATE, status);
     const int seconds = clone->fieldDifference(target, UCAL_SECOND, status);
     const int milliseconds = clone->fieldDifference(target, UCAL_MILLISECOND, status);
-    benchmark::DoNotOptimize(days + seconds / 86400.0 + milliseconds / 86400000.0);
-  }
+    return days + seconds / 86400.0 + milliseconds / 86400000.0;
+  });
 }
 BENCHMARK(BM_CalendarToSerialByFieldDifference);
 
 // diffBy with every unit counted by the calendar.
 void BM_CalendarDiffByFieldDifference(benchmark::State& state) {
-  std::vector<std::unique_ptr<icu::Calendar>> inputs;
+  const auto inputs = calendarsOfSerials();
   UErrorCode status = U_ZERO_ERROR;
-  for (const double serial : serials()) {
-    inputs.push_back(createCalendar());
-    inputs.back()->setTime(-2209161600000.0 + std::round(serial * 86400000), status);
-  }
-  std::size_t i = 0;
-  for (auto _ : state) {
-    std::unique_ptr<icu::Calendar> clone(inputs[i % InputCount]->clone());
-    const double target = inputs[(i + 1) % InputCount]->getTime(status);
-    ++i;
+  cycle(state, [&](std::size_t k) {
+    std::unique_ptr<icu::Calendar> clone(inputs[k]->clone());
+    const double target = inputs[(k + 1) % InputCount]->getTime(status);
     int sum = 0;
-    for (const auto field :
-         {UCAL_YEAR, UCAL_MONTH, UCAL_DATE, UCAL_HOUR, UCAL_MINUTE, UCAL_SECOND}) {
+    for (const auto field : {UCAL_YEAR, UCAL_MONTH, UCAL_DATE, UCAL_HOUR, UCAL_MINUTE, UCAL_SECOND})
       sum += clone->fieldDifference(target, field, status);
-    }
-    benchmark::DoNotOptimize(sum + static_cast<int>(target - clone->getTime(status)));
-  }
+    return sum + static_cast<int>(target - clone->getTime(status));
+  });
 }
 BENCHMARK(BM_CalendarDiffByFieldDifference);
 

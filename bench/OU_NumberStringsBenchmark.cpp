@@ -1,6 +1,7 @@
 // The locale-aware stringToDouble beside std::from_chars on the same texts in the same run:
 // from_chars is the floor the ICU-based conversion is measured against. The uncached variant
 // builds its ICU symbols and format on every call, as the conversion would without its cache.
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "OfficeUtils/RegEx/OU_NumberRegex.h"
 #include "OfficeUtils/Utils/OU_Utils.h"
+#include "tests/Formatters/OU_FormattersTestLocales.h"
 
 namespace {
 
@@ -21,42 +23,28 @@ const std::vector<std::string> PointTexts = {
     "0",    "2.5E-7", "100000.25",         "-17"};
 
 std::vector<std::string> withComma(std::vector<std::string> texts) {
-  for (auto& text : texts)
-    for (auto& c : text)
-      if (c == '.') c = ',';
+  for (auto& text : texts) std::replace(text.begin(), text.end(), '.', ',');
   return texts;
 }
+
+const std::vector<std::string> CommaTexts = withComma(PointTexts);
 
 const LocaleContext& pointContext() {
   return LocaleContext::getEnLocaleContext();
 }
 
-const LocaleContext& commaContext() {
-  static const LocaleResources resources(
-      LocaleResources::SymbolStrings{{LocalizableSymbolType::DecimalSeparator, ","},
-                                     {LocalizableSymbolType::ThousandSeparator, "."}},
-      "de_DE");
-  static const LocaleContext context(
-      Vesk::ResourceManager::ResourceProviderImpl::getEmptyResourceProvider(), resources,
-      FormattingResources::getDefaultFormattingResources(), Vesk::DOM::TimeZone::getUTCTimeZone());
-  return context;
+// from_chars reads no leading plus.
+double fromChars(const std::string& text) {
+  double value = 0;
+  std::from_chars(text.data() + (text[0] == '+' ? 1 : 0), text.data() + text.size(), value);
+  return value;
 }
 
 // The sum of the values read, checked once after the loop so a fast wrong answer shows.
-double expectedSum() {
-  double sum = 0;
-  for (const auto& text : PointTexts) {
-    const char* begin = text.data() + (text[0] == '+' ? 1 : 0);
-    double value = 0;
-    std::from_chars(begin, text.data() + text.size(), value);
-    sum += value;
-  }
-  return sum;
-}
-
 void check(benchmark::State& state, double sum) {
-  if (std::fabs(sum - expectedSum()) > 1e-6 * std::fabs(expectedSum()))
-    state.SkipWithError("wrong sum");
+  double expected = 0;
+  for (const auto& text : PointTexts) expected += fromChars(text);
+  if (std::fabs(sum - expected) > 1e-6 * std::fabs(expected)) state.SkipWithError("wrong sum");
 }
 
 void BM_FromChars(benchmark::State& state) {
@@ -64,10 +52,7 @@ void BM_FromChars(benchmark::State& state) {
   for (auto _ : state) {
     sum = 0;
     for (const auto& text : PointTexts) {
-      // from_chars reads no leading plus either.
-      const char* begin = text.data() + (text[0] == '+' ? 1 : 0);
-      double value = 0;
-      std::from_chars(begin, text.data() + text.size(), value);
+      const double value = fromChars(text);
       benchmark::DoNotOptimize(value);
       sum += value;
     }
@@ -77,15 +62,17 @@ void BM_FromChars(benchmark::State& state) {
 }
 BENCHMARK(BM_FromChars);
 
-template <bool Cached>
-void convertAll(benchmark::State& state, const std::vector<std::string>& texts,
-                const LocaleContext& context) {
+// The texts with a decimal point in the English context or with a comma in a comma-decimal one;
+// the uncached variant builds its ICU objects on every call.
+void BM_StringToDouble(benchmark::State& state, bool cached, bool comma) {
+  const auto& texts = comma ? CommaTexts : PointTexts;
+  const LocaleContext& context = comma ? Testing::commaContext() : pointContext();
   double sum = 0;
   for (auto _ : state) {
     sum = 0;
     for (const auto& text : texts) {
       const auto value =
-          Cached ? stringToDouble(text, context) : Detail::stringToDoubleUncached(text, context);
+          cached ? stringToDouble(text, context) : Detail::stringToDoubleUncached(text, context);
       benchmark::DoNotOptimize(value);
       sum += *value;
     }
@@ -93,28 +80,10 @@ void convertAll(benchmark::State& state, const std::vector<std::string>& texts,
   check(state, sum);
   state.SetItemsProcessed(state.iterations() * static_cast<long>(texts.size()));
 }
-
-void BM_StringToDouble_Point(benchmark::State& state) {
-  convertAll<true>(state, PointTexts, pointContext());
-}
-BENCHMARK(BM_StringToDouble_Point);
-
-void BM_StringToDouble_Comma(benchmark::State& state) {
-  static const auto texts = withComma(PointTexts);
-  convertAll<true>(state, texts, commaContext());
-}
-BENCHMARK(BM_StringToDouble_Comma);
-
-void BM_StringToDoubleUncached_Point(benchmark::State& state) {
-  convertAll<false>(state, PointTexts, pointContext());
-}
-BENCHMARK(BM_StringToDoubleUncached_Point);
-
-void BM_StringToDoubleUncached_Comma(benchmark::State& state) {
-  static const auto texts = withComma(PointTexts);
-  convertAll<false>(state, texts, commaContext());
-}
-BENCHMARK(BM_StringToDoubleUncached_Comma);
+BENCHMARK_CAPTURE(BM_StringToDouble, Point, true, false);
+BENCHMARK_CAPTURE(BM_StringToDouble, Comma, true, true);
+BENCHMARK_CAPTURE(BM_StringToDouble, Uncached_Point, false, false);
+BENCHMARK_CAPTURE(BM_StringToDouble, Uncached_Comma, false, true);
 
 // The splitting alone, a part of every conversion.
 void BM_ParseNumber(benchmark::State& state) {

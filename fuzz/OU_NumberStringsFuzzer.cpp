@@ -13,21 +13,11 @@
 #include "OfficeUtils/RegEx/OU_NumberRegex.h"
 #include "OfficeUtils/Utils/OU_Utils.h"
 #include "host/Utils/OU_Errors.h"
+#include "tests/Formatters/OU_FormattersTestLocales.h"
 
 using namespace Vesk::OfficeUtils;
 
 namespace {
-
-const LocaleContext& commaContext() {
-  static const LocaleResources resources(
-      LocaleResources::SymbolStrings{{LocalizableSymbolType::DecimalSeparator, ","},
-                                     {LocalizableSymbolType::ThousandSeparator, "."}},
-      "de_DE");
-  static const LocaleContext context(
-      Vesk::ResourceManager::ResourceProviderImpl::getEmptyResourceProvider(), resources,
-      FormattingResources::getDefaultFormattingResources(), Vesk::DOM::TimeZone::getUTCTimeZone());
-  return context;
-}
 
 bool inside(std::string_view part, std::string_view text) {
   return part.empty() ||
@@ -70,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Numbers are short; longer texts only make ICU and the streams read more digits.
   if (size < 1 || size > 512) return 0;
   const LocaleContext& context =
-      data[0] % 2 == 0 ? LocaleContext::getEnLocaleContext() : commaContext();
+      data[0] % 2 == 0 ? LocaleContext::getEnLocaleContext() : Testing::commaContext();
   const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
   const std::string_view input(text);
 
