@@ -69,15 +69,15 @@ inline bool runTogether(const Model::Item& before, const Model::Item& after) {
     return true;  // "ss." reads as seconds with a point; "?/4." has a point in the denominator
   const auto* integer = number(before, Role::Integer);
   if (!integer || !number(after, Role::Numerator)) return false;
-  // The numerator takes in the placeholders, digits and points that end the integer part.
+  // The numerator takes in the placeholder, digit or point that ends the integer part.
+  const Model::NumberItem::EmbeddedItem* last = nullptr;
   for (const auto& [position, embedded] : integer->getEmbeddedItems()) {
-    const auto* literal = text(embedded);
-    if (position == 0 &&
-        (!literal || literal->getTextValue().empty() ||
-         literal->getTextValue().find_first_not_of(".0123456789") != std::string::npos))
-      return false;
+    if (position == 0) last = &embedded;
   }
-  return true;
+  const auto* literal = last ? text(*last) : nullptr;
+  return !last || (literal && (literal->getType() == Model::TextItem::Type::Raw ||
+                               (literal->getType() == Model::TextItem::Type::Literal &&
+                                literal->getTextValue() == ".")));
 }
 
 inline RoundTripGap ruleGap(const Model::Rule& rule) {

@@ -20,17 +20,11 @@ namespace {
 namespace Model = Vesk::DOM::CellFormatModel;
 using TestSupport::RoundTripGap;
 
-// The sanitizers make parsing several times slower, so those builds draw a quarter.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int PropertyScale = 4;
-#elif defined(__has_feature)
-#  if __has_feature(address_sanitizer)
-constexpr int PropertyScale = 4;
-#  else
-constexpr int PropertyScale = 1;
-#  endif
+// Sanitizer builds (GCC defines __SANITIZE_ADDRESS__) parse several times slower: a quarter.
+#ifdef __SANITIZE_ADDRESS__
+constexpr std::size_t GeneratedCodes = 25000;
 #else
-constexpr int PropertyScale = 1;
+constexpr std::size_t GeneratedCodes = 100000;
 #endif
 
 // Writes the model, reads the written code and writes again until two writes agree: false
@@ -110,7 +104,7 @@ TEST(FormatCodeRoundTrip, GeneratedCodesReadBackIntoTheSameModel) {
   std::map<RoundTripGap, std::size_t> gaps;
   std::size_t valid = 0, failures = 0;
   std::size_t generated = 0;
-  for (; valid < 100000 / PropertyScale && failures < 10; ++generated) {
+  for (; valid < GeneratedCodes && failures < 10; ++generated) {
     const std::string code = generateCode(random);
     const auto type = generated % 3 == 0 ? ParserType::Restricted : ParserType::Default;
     const auto model = parse(code, type);

@@ -1,6 +1,5 @@
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParserUtils.h"
 
-#include <functional>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -334,33 +333,27 @@ TEST(FormattingParserUtils, LocalizedDateTimePatterns) {
 }
 
 TEST(FormattingParserUtils, WriterAssertions) {
-  const auto write = [](Model::Rule rule) { return toRegEx(rule, ParserType::Default); };
-  const auto withItem = [](Model::Item item) { return Model::Rule({std::move(item)}); };
-  Model::Rule condition, calendar, transliteration;
-  condition.setCondition(Model::Condition(Model::Condition::Type{6}, 1));
-  calendar.setCalendar(Model::Calendar{2});
-  transliteration.setTransliteration(Model::Transliteration{4});
-  const std::pair<std::function<void()>, std::string> cases[] = {
-      {[&] { (void)write(condition); }, "Check correctness of the condition map"},
-      {[&] { (void)write(calendar); }, "Check correctness of the calendar map"},
-      {[&] { (void)write(transliteration); }, "Check correctness of the transliteration map"},
-      {[&] { (void)write(withItem(Model::DateTimeItem(Model::DateTimeItem::Type{32}))); },
-       "Unknown DOM::CellFormatModel::DateTimeItem::Type"},
-      {[&] { (void)write(withItem(Model::ExtraItem(Model::ExtraItem::Type{5}))); },
-       "Unknown DOM::CellFormatModel::ExtraItem::Type"},
-      {[&] { (void)write(withItem(Model::TextItem(Model::TextItem::Type{5}, "x"))); },
-       "Unknown DOM::CellFormatModel::TextItem::Type"},
-      {[&] { (void)write(withItem(Model::NumberItem({}, "", false, 0))); }, "patternSize != 0"},
-      {[] {
-         std::string empty;
-         addGrouping(empty);
-       },
-       "!pattern.empty()"},
-  };
-  for (const auto& [call, text] : cases) {
+  std::vector<std::pair<Model::Rule, std::string>> cases(7);
+  cases[0] = {Model::Rule(), "Check correctness of the condition map"};
+  cases[0].first.setCondition(Model::Condition(Model::Condition::Type{6}, 1));
+  cases[1] = {Model::Rule(), "Check correctness of the calendar map"};
+  cases[1].first.setCalendar(Model::Calendar{2});
+  cases[2] = {Model::Rule(), "Check correctness of the transliteration map"};
+  cases[2].first.setTransliteration(Model::Transliteration{4});
+  cases[3] = {Model::Rule({Model::DateTimeItem(Model::DateTimeItem::Type{32})}),
+              "Unknown DOM::CellFormatModel::DateTimeItem::Type"};
+  cases[4] = {Model::Rule({Model::ExtraItem(Model::ExtraItem::Type{5})}),
+              "Unknown DOM::CellFormatModel::ExtraItem::Type"};
+  cases[5] = {Model::Rule({Model::TextItem(Model::TextItem::Type{5}, "x")}),
+              "Unknown DOM::CellFormatModel::TextItem::Type"};
+  cases[6] = {Model::Rule({Model::NumberItem({}, "", false, 0)}), "patternSize != 0"};
+  std::string empty;
+  for (std::size_t i = 0; i <= cases.size(); ++i) {
+    const std::string text = i < cases.size() ? cases[i].second : "!pattern.empty()";
     SCOPED_TRACE(text);
     try {
-      call();
+      if (i < cases.size()) (void)toRegEx(cases[i].first, ParserType::Default);
+      if (i == cases.size()) addGrouping(empty);
       ADD_FAILURE() << "no assertion";
     } catch (const AssertionFailure& failure) {
       EXPECT_EQ(failure.file(), UtilsFile);
