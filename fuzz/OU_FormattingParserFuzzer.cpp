@@ -10,34 +10,13 @@
 #include <fuzzer/FuzzedDataProvider.h>
 #include <utf8.h>
 
+#include "tests/Formatters/Parser/OU_FormatCodeSections.h"
+
 using namespace Vesk::OfficeUtils::Parser;
+using Vesk::OfficeUtils::Parser::TestSupport::countSections;
 namespace Model = Vesk::DOM::CellFormatModel;
 
 namespace {
-
-// ";" outside quotes, brackets and escapes, counted without the parser.
-std::size_t countSections(const std::string& code) {
-  std::size_t count = 1;
-  bool quoted = false, bracketed = false, escaped = false;
-  for (const char c : code) {
-    if (escaped) {
-      escaped = false;
-    } else if (quoted) {
-      quoted = c != '"';
-    } else if (bracketed) {
-      bracketed = c != ']';
-    } else if (c == '"') {
-      quoted = true;
-    } else if (c == '[') {
-      bracketed = true;
-    } else if (c == '\\') {
-      escaped = true;
-    } else if (c == ';') {
-      ++count;
-    }
-  }
-  return count;
-}
 
 void checkRule(const Model::Rule& rule, ParserType dialect) {
   for (const auto& item : rule.getItems()) {
