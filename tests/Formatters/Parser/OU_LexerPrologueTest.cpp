@@ -32,9 +32,7 @@ TEST(LexerPrologue, CutsTheValueOutOfTheLexeme) {
       {"trimSquareBrackets", trimSquareBrackets, "[]", ""},
       {"trimCurrency", trimCurrency, "[$€-407]", "€-407"},
       {"trimCurrency", trimCurrency, "[$]", ""},
-      {"trimCurrency", trimCurrency, "[$-g]", "-g"},
       {"trimLanguage", trimLanguage, "[$-409]", "409"},
-      {"trimLanguage", trimLanguage, "[$-F800]", "F800"},
       {"trimLanguage", trimLanguage, "[$-]", ""},
       {"trimColorNumber", trimColorNumber, "[Color 12]", "12"},
       {"trimColorNumber", trimColorNumber, "[color  7  ]", "7"},
@@ -76,7 +74,6 @@ TEST(LexerPrologue, WrongShapesFailTheFirstBrokenPrecondition) {
       {"trimLanguage", trimLanguage, "[$+1]", "str[2] == '-'"},
       {"trimLanguage", trimLanguage, "[$-1)", "str[str.size() - 1] == ']'"},
       {"trimColorNumber", trimColorNumber, "[Color]", "start != std::string::npos"},
-      {"trimColorNumber", trimColorNumber, "", "start != std::string::npos"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.function) + "(" + c.input + ")");
