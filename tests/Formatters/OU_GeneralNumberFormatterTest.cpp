@@ -31,48 +31,38 @@ void expectTexts(const GeneralNumberFormatter& formatter, const std::vector<Case
   }
 }
 
-TEST(GeneralNumberFormatter, DefaultMagnitudeWindow) {
-  expectTexts(GeneralNumberFormatter(enContext()), {
-                                                       {0.0, "0"},
-                                                       {1.0, "1"},
-                                                       {-17.25, "-17.25"},
-                                                       {99999999999.0, "99999999999"},
-                                                       {-99999999999.0, "-99999999999"},
-                                                       {100000000000.0, "1E+11"},
-                                                       {-100000000000.0, "-1E+11"},
-                                                       {123456789012.0, "1.23E+11"},
-                                                       {125555555555.0, "1.26E+11"},
-                                                       {1e15, "1E+15"},
-                                                       {1.5e300, "1.5E+300"},
-                                                       {0.00000001, "0.00000001"},
-                                                       {-0.00000001, "-0.00000001"},
-                                                       {0.000000009, "9E-09"},
-                                                       {-0.000000009, "-9E-09"},
-                                                       {1.2345e-9, "1.23E-09"},
-                                                       {1e-300, "1E-300"},
-                                                       {0.1, "0.1"},
-                                                       {1.0 / 3.0, "0.3333333333333333"},
-                                                       {0.1 + 0.2, "0.30000000000000004"},
-                                                       {1234567.5, "1234567.5"},
-                                                   });
-}
-
-TEST(GeneralNumberFormatter, CreateGeneralFormatterWindowAndPrecision) {
-  expectTexts(createGeneralFormatter(enContext()), {
-                                                       {0.0001, "0.0001"},
-                                                       {0.00009, "9E-05"},
-                                                       {1.0 / 3.0 * 1e-5, "3.33333333333333E-06"},
-                                                       {99999999999.0, "99999999999"},
-                                                       {123456789012345.0, "1.23456789012345E+14"},
-                                                       {1234567890123456.0, "1.23456789012346E+15"},
-                                                       {-2e20, "-2E+20"},
-                                                   });
-}
-
-TEST(GeneralNumberFormatter, DecimalComma) {
+TEST(GeneralNumberFormatter, MagnitudeWindowsPrecisionAndSeparators) {
+  expectTexts(GeneralNumberFormatter(enContext()), {{0.0, "0"},
+                                                    {-17.25, "-17.25"},
+                                                    {99999999999.0, "99999999999"},
+                                                    {-99999999999.0, "-99999999999"},
+                                                    {100000000000.0, "1E+11"},
+                                                    {-100000000000.0, "-1E+11"},
+                                                    {123456789012.0, "1.23E+11"},
+                                                    {125555555555.0, "1.26E+11"},
+                                                    {1.5e300, "1.5E+300"},
+                                                    {0.00000001, "0.00000001"},
+                                                    {0.000000009, "9E-09"},
+                                                    {-0.000000009, "-9E-09"},
+                                                    {1.2345e-9, "1.23E-09"},
+                                                    {1e-300, "1E-300"},
+                                                    {1.0 / 3.0, "0.3333333333333333"},
+                                                    {0.1 + 0.2, "0.30000000000000004"}});
+  expectTexts(createGeneralFormatter(enContext()), {{0.0001, "0.0001"},
+                                                    {0.00009, "9E-05"},
+                                                    {1.0 / 3.0 * 1e-5, "3.33333333333333E-06"},
+                                                    {99999999999.0, "99999999999"},
+                                                    {123456789012345.0, "1.23456789012345E+14"},
+                                                    {1234567890123456.0, "1.23456789012346E+15"},
+                                                    {-2e20, "-2E+20"}});
   expectTexts(
       GeneralNumberFormatter(commaContext()),
       {{1234567.5, "1234567,5"}, {1.5e20, "1,5E+20"}, {-0.25, "-0,25"}, {2.5e-10, "2,5E-10"}});
+  EXPECT_EQ(doubleToString(1e20, enContext(), 3), "1E+20");
+  EXPECT_EQ(doubleToString(1.23456e20, enContext(), 3), "1.235E+20");
+  EXPECT_EQ(doubleToString(1.23456e20, enContext(), 0), "1E+20");
+  EXPECT_EQ(doubleToString(0.5, commaContext(), 2), "0,5");
+  EXPECT_EQ(doubleToString(12.0, enContext(), 15), "12");
 }
 
 TEST(GeneralNumberFormatter, Settings) {
@@ -93,15 +83,11 @@ TEST(GeneralNumberFormatter, Settings) {
   expectTexts(formatter, {{1501.0, "2E+03"}, {0.0, "0"}});
 }
 
-TEST(GeneralNumberFormatter, WrapperSettingsCarryOver) {
+TEST(GeneralNumberFormatter, WrapperSettingsCarryOverAndPrecisionBeyondIntThrows) {
   ICUDecimalFormatWrapper wrapper(enContext());
   wrapper.setGrouping(true);
-  const GeneralNumberFormatter formatter(wrapper);
+  GeneralNumberFormatter formatter(wrapper);
   expectTexts(formatter, {{1234567.5, "1,234,567.5"}, {1e12, "1E+12"}});
-}
-
-TEST(GeneralNumberFormatter, PrecisionBeyondIntThrows) {
-  GeneralNumberFormatter formatter(enContext());
   try {
     formatter.setPrecisionForScientificMode(std::numeric_limits<std::size_t>::max());
     ADD_FAILURE() << "no exception";
@@ -109,14 +95,6 @@ TEST(GeneralNumberFormatter, PrecisionBeyondIntThrows) {
     EXPECT_STREQ(error.what(), "bad numeric conversion: positive overflow");
   }
   EXPECT_THROW(formatter.setPrecisionForFixedMode(std::size_t{1} << 40), Vesk::BadNumCastError);
-}
-
-TEST(GeneralNumberFormatter, DoubleToString) {
-  EXPECT_EQ(doubleToString(1e20, enContext(), 3), "1E+20");
-  EXPECT_EQ(doubleToString(1.23456e20, enContext(), 3), "1.235E+20");
-  EXPECT_EQ(doubleToString(1.23456e20, enContext(), 0), "1E+20");
-  EXPECT_EQ(doubleToString(0.5, commaContext(), 2), "0,5");
-  EXPECT_EQ(doubleToString(12.0, enContext(), 15), "12");
 }
 
 // Random magnitudes across the whole double range, both signs, and the window's edges.
@@ -171,11 +149,6 @@ TEST(GeneralNumberFormatter, OneFormatterAgreesWithFreshOnesOnAMixedColumn) {
     SCOPED_TRACE(value);
     EXPECT_EQ(shared(value), GeneralNumberFormatter(enContext())(value));
   }
-}
-
-TEST(GeneralNumberFormatter, DecimalPlaceConstants) {
-  EXPECT_EQ(DefaultIntegerDecimalPlaces, 0u);
-  EXPECT_EQ(DefaultNonIntegerDecimalPlaces, 2u);
 }
 
 }  // namespace
