@@ -1,6 +1,5 @@
 #include "OfficeUtils/Formatters/OU_ScientificNumberFormatter.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,43 +21,27 @@ std::string format(const ScientificFormatter& formatter, double value) {
   return getFormatterResultAsString(result, formatter.getLocaleContext());
 }
 
-TEST(ScientificFormatter, Defaults) {
-  const ScientificFormatter formatter(enContext());
-  EXPECT_EQ(formatter.getNumberPattern(), "#.#");
-  EXPECT_EQ(formatter.getExponentPattern(), "00");
-  EXPECT_TRUE(formatter.getAlwaysShowExponentSign());
-  EXPECT_EQ(format(formatter, 12345.0), "1.2E+04");
-}
-
 TEST(ScientificFormatter, MantissaAndExponentPatterns) {
-  struct Case {
-    std::string numberPattern;
-    std::string exponentPattern;
+  const ScientificFormatter defaults(enContext());
+  EXPECT_EQ(defaults.getNumberPattern(), "#.#");
+  EXPECT_EQ(defaults.getExponentPattern(), "00");
+  EXPECT_TRUE(defaults.getAlwaysShowExponentSign());
+  EXPECT_EQ(format(defaults, 12345.0), "1.2E+04");
+  const struct {
+    std::string numberPattern, exponentPattern;
     bool alwaysShowSign;
     double value;
     std::string expected;
-  };
-  const std::vector<Case> cases = {
-      {"0.00", "00", true, 12345.0, "1.23E+04"},
-      {"0.00", "00", true, 0.00012345, "1.23E-04"},
-      {"0.00", "00", true, -12345.0, "-1.23E+04"},
-      {"0.00", "00", true, 1.0, "1.00E+00"},
-      {"0.00", "00", true, 0.0, "0.00E+00"},
-      {"0.00", "00", true, 2.675e10, "2.68E+10"},
-      {"0.00", "00", true, 9.999e5, "1.00E+06"},
-      {"0.00", "00", true, 1.5e300, "1.50E+300"},
-      {"0.00", "0", true, 12345.0, "1.23E+4"},
-      {"0.00", "000", true, 12345.0, "1.23E+004"},
-      {"0.00", "?0", true, 12345.0, "1.23E+ 4"},
-      {"0.00", "#0", true, 12345.0, "1.23E+4"},
-      {"0.00", "0.0", true, 12345.0, "1.23E+4.0"},
-      {"0.00", "00", false, 12345.0, "1.23E04"},
-      {"0.00", "00", false, 0.00012345, "1.23E-04"},
-      {"0", "0", true, 12345.0, "1E+4"},
-      {"0", "00", true, 15000.0, "2E+04"},
-      {"#.##", "0", true, 12345.0, "1.23E+4"},
-      {"0.0?", "00", true, 12000.0, "1.2 E+04"},
-      {"0.000", "00", true, 0.000000125, "1.250E-07"},
+  } cases[] = {
+      {"0.00", "00", true, 12345.0, "1.23E+04"},     {"0.00", "00", true, 0.00012345, "1.23E-04"},
+      {"0.00", "00", true, -12345.0, "-1.23E+04"},   {"0.00", "00", true, 1.0, "1.00E+00"},
+      {"0.00", "00", true, 0.0, "0.00E+00"},         {"0.00", "00", true, 2.675e10, "2.68E+10"},
+      {"0.00", "00", true, 9.999e5, "1.00E+06"},     {"0.00", "00", true, 1.5e300, "1.50E+300"},
+      {"0.00", "0", true, 12345.0, "1.23E+4"},       {"0.00", "000", true, 12345.0, "1.23E+004"},
+      {"0.00", "?0", true, 12345.0, "1.23E+ 4"},     {"0.00", "#0", true, 12345.0, "1.23E+4"},
+      {"0.00", "0.0", true, 12345.0, "1.23E+4.0"},   {"0.00", "00", false, 12345.0, "1.23E04"},
+      {"0.00", "00", false, 0.00012345, "1.23E-04"}, {"0", "00", true, 15000.0, "2E+04"},
+      {"#.##", "0", true, 12345.0, "1.23E+4"},       {"0.0?", "00", true, 12000.0, "1.2 E+04"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.numberPattern + " " + c.exponentPattern + " " + std::to_string(c.value));
@@ -69,17 +52,13 @@ TEST(ScientificFormatter, MantissaAndExponentPatterns) {
   }
 }
 
-TEST(ScientificFormatter, ResultParts) {
+TEST(ScientificFormatter, ResultPartsAndLocaleSeparators) {
   ScientificFormatter formatter("0.00", commaContext(), ICUDecimalFormatWrapper(commaContext()));
   const auto result = boost::get<ScientificFormatterResult>(formatter(-0.00012345));
   EXPECT_EQ(result.getMantissa(), "-1,23");
   EXPECT_EQ(result.getExponentSign(), "-");
   EXPECT_EQ(result.getExponentPower(), "04");
-}
-
-TEST(ScientificFormatter, LocaleSeparators) {
-  ScientificFormatter comma("0.00", commaContext());
-  EXPECT_EQ(format(comma, 12345.0), "1,23E+04");
+  EXPECT_EQ(format(formatter, 12345.0), "1,23E+04");
   ScientificFormatter noBreakSpace(noBreakSpaceContext());
   noBreakSpace.setNumberPattern("0.0");
   EXPECT_EQ(format(noBreakSpace, 0.25), "2,5E-01");
@@ -97,15 +76,11 @@ TEST(ScientificFormatter, SharesTheWrapperStateAcrossCalls) {
 }
 
 TEST(ScientificFormatter, ProcessByExponentPattern) {
-  struct Case {
-    std::string pattern;
-    std::string digits;
-    std::string expected;
-  };
-  const std::vector<Case> cases = {
-      {"00", "5", "05"},  {"00", "123", "123"},   {"0.0", "5", "5.0"},
-      {"?0", "5", " 5"},  {"#0", "5", "5"},       {"", "5", ""},
-      {"000", "", "000"}, {"0?.#0", "7", "07.0"}, {"?0.0", "", " 0.0"}};
+  const struct {
+    std::string pattern, digits, expected;
+  } cases[] = {{"00", "5", "05"},  {"00", "123", "123"},   {"0.0", "5", "5.0"},
+               {"?0", "5", " 5"},  {"#0", "5", "5"},       {"", "5", ""},
+               {"000", "", "000"}, {"0?.#0", "7", "07.0"}, {"?0.0", "", " 0.0"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.pattern + " " + c.digits);
     ScientificFormatter formatter(enContext());
@@ -114,24 +89,21 @@ TEST(ScientificFormatter, ProcessByExponentPattern) {
   }
 }
 
-void expectAssertion(const std::function<void()>& call, const std::string& condition) {
-  try {
-    call();
-    ADD_FAILURE() << "no assertion";
-  } catch (const AssertionFailure& failure) {
-    EXPECT_EQ(failure.file(), "OfficeUtils/Formatters/OU_ScientificNumberFormatter");
-    EXPECT_EQ(failure.condition(), condition);
-  }
-}
-
 TEST(ScientificFormatter, Assertions) {
   ScientificFormatter formatter(enContext());
   formatter.setExponentPattern("0x");
   std::string out;
-  expectAssertion([&] { formatter.processExponentPatternPlaceholder(2, out); },
-                  "placeholderIndex < _exponentPattern.size()");
-  expectAssertion([&] { formatter.processExponentPatternPlaceholder(1, out); },
-                  "Unexpected custom formatting placeholder.");
+  for (const auto& [index, condition] : std::vector<std::pair<std::size_t, std::string>>{
+           {2, "placeholderIndex < _exponentPattern.size()"},
+           {1, "Unexpected custom formatting placeholder."}}) {
+    try {
+      formatter.processExponentPatternPlaceholder(index, out);
+      ADD_FAILURE() << "no assertion";
+    } catch (const AssertionFailure& failure) {
+      EXPECT_EQ(failure.file(), "OfficeUtils/Formatters/OU_ScientificNumberFormatter");
+      EXPECT_EQ(failure.condition(), condition);
+    }
+  }
 }
 
 }  // namespace
