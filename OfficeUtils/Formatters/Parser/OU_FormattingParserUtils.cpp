@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <memory>
 #include <stdexcept>
 #include <string_view>
 #include <utility>
@@ -266,9 +267,16 @@ bool isLiteralDigit(const Model::NumberItem::EmbeddedItem& item) {
   return value.size() == 1 && value[0] >= '0' && value[0] <= '9';
 }
 
+// doubleToString with 15 digits under the context conditions are read in, with one formatter
+// per thread: building its ICU formats costs more than writing a whole code.
 std::string conditionValueToString(Vesk::FloatNumber value) {
-  return doubleToString(
-      value, LocaleContext::getDefaultLocaleContext(static_cast<Vesk::DOM::FormulaType>(2)), 15);
+  thread_local const auto formatter = [] {
+    auto made = std::make_unique<GeneralNumberFormatter>(
+        LocaleContext::getDefaultLocaleContext(static_cast<Vesk::DOM::FormulaType>(2)));
+    made->setPrecisionForScientificMode(15);
+    return made;
+  }();
+  return (*formatter)(value);
 }
 
 // Appends the code of each item it visits to one string.
