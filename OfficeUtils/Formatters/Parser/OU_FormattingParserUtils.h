@@ -58,11 +58,12 @@ namespace Vesk::OfficeUtils::Parser {
 // - a grouped number part starts "#,##" (addGrouping), so "0,0" and "#,#" come back as "###00"
 //   and "###" with grouping, the same digits shown;
 // - what only a directive or the skipped letter "g" separated runs together: "d[Red]d" and "dgd"
-//   write "dd", and a language tag that alone parted an integer part from its numerator
+//   write "dd", "s[Red]dd" writes "sdd" (the currency code SDD), "ss[Red]." writes seconds with
+//   a point; a language tag that alone parted an integer part from its numerator
 //   ("#[$-409]?/?") moves to the front, where the two parts merge into one numerator;
 // - a fill or blank of a quote, backslash or bracket ("*\", "_[") changes how the text after it
 //   splits into sections.
-// Writing the written code again gives the same text.
+// Otherwise the written code writes itself again; where items ran together, from the next write.
 
 // The whole code: the rules in order (the first two only under Restricted), then the default
 // number rule, then the default text rule, separated by ";".
