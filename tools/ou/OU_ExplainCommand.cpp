@@ -14,12 +14,7 @@ namespace Vesk::OfficeUtils::Tool {
 namespace {
 
 namespace Model = Vesk::DOM::CellFormatModel;
-using Parser::FormatType;
 using Parser::ParserType;
-
-const char* const KindNames[] = {"General", "Number",   "Currency",   "Accounting", "Date",
-                                 "Time",    "DateTime", "Percentage", "Fraction",   "Scientific",
-                                 "Text",    "(unused)", "Other"};
 
 template <typename Value>
 std::string dump(const Value& value) {
@@ -30,7 +25,7 @@ std::string dump(const Value& value) {
 
 void printRule(const char* title, const Model::Rule& rule, ParserType type) {
   std::printf("  %s \"%s\": %s\n", title, Parser::toRegEx(rule, type).c_str(),
-              KindNames[static_cast<int>(Parser::calcFormatType(rule))]);
+              Parser::formatTypeName(Parser::calcFormatType(rule)));
   if (rule.getCondition()) std::printf("    %s\n", dump(*rule.getCondition()).c_str());
   for (const auto& item : rule.getItems()) std::printf("    %s\n", dump(item).c_str());
 }
@@ -48,7 +43,7 @@ bool explain(const std::string& code, ParserType type) {
     printRule("default text rule", *rule, type);
   const std::string written = Parser::toRegEx(*expression, type);
   std::printf("  kind: %s\n  written: \"%s\"\n",
-              KindNames[static_cast<int>(Parser::calcFormatType(*expression))], written.c_str());
+              Parser::formatTypeName(Parser::calcFormatType(*expression)), written.c_str());
   if (Parser::parse(written, type) != expression)
     std::printf("  note: the written code reads back into a different model\n");
   return true;

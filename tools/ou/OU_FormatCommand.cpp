@@ -19,13 +19,6 @@ namespace {
 namespace Model = Vesk::DOM::CellFormatModel;
 using Parser::FormatType;
 
-const char* kindName(FormatType type) {
-  static const char* const Names[] = {
-      "General",    "Number",   "Currency",   "Accounting", "Date",     "Time", "DateTime",
-      "Percentage", "Fraction", "Scientific", "Text",       "(unused)", "Other"};
-  return Names[static_cast<int>(type)];
-}
-
 // The rule a number is shown with: the first positional rule, else the default number rule.
 const Model::Rule* numberRule(const Model::Expression& expression) {
   if (!expression.getRules().empty()) return &expression.getRules().front();
@@ -40,7 +33,7 @@ void printDigits(double value, const std::string& code) {
     return;
   }
   const FormatType kind = Parser::calcFormatType(*expression);
-  std::printf("  kind:       %s\n", kindName(kind));
+  std::printf("  kind:       %s\n", Parser::formatTypeName(kind));
   const Model::Rule* rule = numberRule(*expression);
   if (!rule || (kind != FormatType::Number && kind != FormatType::Scientific &&
                 kind != FormatType::Currency && kind != FormatType::Accounting))

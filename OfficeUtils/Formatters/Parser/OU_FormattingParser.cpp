@@ -1,6 +1,8 @@
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
 
 #include <array>
+#include <cstddef>
+#include <iterator>
 #include <sstream>
 #include <string_view>
 #include <utility>
@@ -824,6 +826,14 @@ std::size_t calcMinNumeratorDigits(const std::string& pattern) {
 }
 std::size_t calcMinDenominatorDigits(const std::string& pattern) {
   return pattern.size();
+}
+
+const char* formatTypeName(FormatType type) {
+  static const char* const Names[] = {
+      "General",    "Number",   "Currency",   "Accounting", "Date",    "Time", "DateTime",
+      "Percentage", "Fraction", "Scientific", "Text",       "Unknown", "Other"};
+  const auto index = static_cast<std::size_t>(type);
+  return index < std::size(Names) ? Names[index] : "Unknown";
 }
 
 }  // namespace Vesk::OfficeUtils::Parser

@@ -62,6 +62,10 @@ enum class FormatType : std::uint8_t {
   Other = 12,  // nothing recognisable, sections of different kinds, or a code that does not parse
 };
 
+// The English name of a kind ("Number", "DateTime"), for diagnostics; "Unknown" outside the
+// enumeration.
+[[nodiscard]] const char* formatTypeName(FormatType type);
+
 // "0.00" is Number, "0%" Percentage, "[$€-407]#,##0.00" Currency, "dd.mm.yyyy hh:mm" DateTime.
 [[nodiscard]] FormatType calcFormatType(const Vesk::DOM::CellFormatModel::Rule& rule);
 // The common kind of the sections: "0;-0;@" is Number, "0;dd.mm.yyyy" Other. A section of kind

@@ -216,5 +216,13 @@ TEST(FormatClassification, PatternMeasures) {
   }
 }
 
+TEST(FormatClassification, KindNames) {
+  EXPECT_STREQ(formatTypeName(FormatType::General), "General");
+  EXPECT_STREQ(formatTypeName(FormatType::DateTime), "DateTime");
+  EXPECT_STREQ(formatTypeName(FormatType::Other), "Other");
+  EXPECT_STREQ(formatTypeName(static_cast<FormatType>(11)), "Unknown");
+  EXPECT_STREQ(formatTypeName(static_cast<FormatType>(200)), "Unknown");
+}
+
 }  // namespace
 }  // namespace Vesk::OfficeUtils::Parser
