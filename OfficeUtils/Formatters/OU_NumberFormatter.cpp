@@ -79,22 +79,29 @@ NumberFormatter::NumberFormatter(std::string pattern, const LocaleContext& conte
                                  const ICUDecimalFormatWrapper& decimalFormat)
     : _numberPattern(std::move(pattern)), _context(&context), _decimalFormat(decimalFormat) {}
 
+bool NumberFormatter::appendPlaceholderPadding(char placeholder, std::string& out) {
+  switch (placeholder) {
+    case '0':
+      out += '0';
+      return true;
+    case '?':
+      out += ' ';
+      return true;
+    case '#':
+      return true;
+    default:
+      return false;
+  }
+}
+
 void NumberFormatter::processNumberPatternPlaceholder(std::size_t index, bool withSeparator,
                                                       std::string& out) const {
-  switch (_numberPattern.at(index)) {
-    case '0':
-      if (withSeparator) out += symbol(*_context, LocalizableSymbolType::ThousandSeparator);
-      out += '0';
-      break;
-    case '?':
-      if (withSeparator) out += ' ';
-      out += ' ';
-      break;
-    case '#':
-      break;
-    default:
-      OU_FAIL("Unexpected custom formatting placeholder.");
-  }
+  const char placeholder = _numberPattern.at(index);
+  if (withSeparator && placeholder == '0')
+    out += symbol(*_context, LocalizableSymbolType::ThousandSeparator);
+  if (withSeparator && placeholder == '?') out += ' ';
+  if (!appendPlaceholderPadding(placeholder, out))
+    OU_FAIL("Unexpected custom formatting placeholder.");
 }
 
 std::string NumberFormatter::processByNumberPattern(std::string formatted,

@@ -80,6 +80,9 @@ class NumberFormatter {
   // Sets the ICU format's decimal separator, fraction digits and grouping from the pattern and
   // returns the position of "." in the pattern (npos without one).
   std::size_t applyPatternToDecimalFormat() const;
+  // What a placeholder adds where ICU wrote no digit: "0" a zero, "?" a space, "#" nothing;
+  // false, adding nothing, for any other character.
+  static bool appendPlaceholderPadding(char placeholder, std::string& out);
   NumberFormatter& operator=(const NumberFormatter&) = default;
 
  private:

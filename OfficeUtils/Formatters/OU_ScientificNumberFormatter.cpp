@@ -28,18 +28,8 @@ ScientificFormatter::ScientificFormatter(std::string pattern, const LocaleContex
 void ScientificFormatter::processExponentPatternPlaceholder(std::size_t placeholderIndex,
                                                             std::string& out) const {
   OU_ASSERT(placeholderIndex < _exponentPattern.size());
-  switch (_exponentPattern[placeholderIndex]) {
-    case '0':
-      out += '0';
-      break;
-    case '?':
-      out += ' ';
-      break;
-    case '#':
-      break;
-    default:
-      OU_FAIL("Unexpected custom formatting placeholder.");
-  }
+  if (!appendPlaceholderPadding(_exponentPattern[placeholderIndex], out))
+    OU_FAIL("Unexpected custom formatting placeholder.");
 }
 
 std::string ScientificFormatter::processByExponentPattern(std::string digits) const {
