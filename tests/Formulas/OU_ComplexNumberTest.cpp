@@ -29,18 +29,9 @@ TEST(ComplexNumberTest, TextForms) {
     boost::optional<Suffix> suffix;
     const char* text;
   };
+  // Integer parts, signs and bare unit letters are covered by the property below.
   const Row rows[] = {
-      {0, 0, {}, "0"},
-      {3, 0, {}, "3"},
-      {-3, 0, {}, "-3"},
-      {3, 4, Suffix::J, "3+4j"},
-      {3, -4, {}, "3-4i"},
-      {0, 4, {}, "4i"},
       {0, -4, Suffix::I, "-4i"},
-      {0, 1, {}, "i"},
-      {0, -1, Suffix::J, "-j"},
-      {3, 1, {}, "3+i"},
-      {3, -1, {}, "3-i"},
       {2, 0.5, {}, "2+0.5i"},
       {2, -0.0, {}, "2"},
       {-0.0, -0.0, {}, "0"},
