@@ -272,7 +272,7 @@ bool isLiteralDigit(const Model::NumberItem::EmbeddedItem& item) {
 std::string conditionValueToString(Vesk::FloatNumber value) {
   thread_local const auto formatter = [] {
     auto made = std::make_unique<GeneralNumberFormatter>(
-        LocaleContext::getDefaultLocaleContext(static_cast<Vesk::DOM::FormulaType>(2)));
+        LocaleContext::getDefaultLocaleContext(Vesk::DOM::FormulaType::OOXMLStrict));
     made->setPrecisionForScientificMode(15);
     return made;
   }();
