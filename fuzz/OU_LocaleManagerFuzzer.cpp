@@ -59,13 +59,13 @@ void checkSymbols(const LocaleContext& context) {
 
 void checkManager(FuzzedDataProvider& input) {
   const char* const keys[] = {
-      "LocaleResources/LocaleResources/Separators/DecimalSeparator",
-      "LocaleResources/LocaleResources/Separators/ThousandSeparator",
-      "LocaleResources/LocaleResources/Separators/ArgumentlistSeparator",
-      "LocaleResources/LocaleResources/Separators/ArraylistSeparator",
-      "LocaleResources/LocaleResources:FormatSymbols/ExponentLiteral",
-      "LocaleResources/LocaleResources:FormatSymbols/PercentageSymbol",
-      "LocaleResources/LocaleResources:FormatSymbols/CurrencySymbol",
+      Vesk::ResourceManager::Keys::DecimalSeparatorPath,
+      Vesk::ResourceManager::Keys::ThousandSeparatorPath,
+      Vesk::ResourceManager::Keys::ArgumentListSeparatorPath,
+      Vesk::ResourceManager::Keys::ArrayListSeparatorPath,
+      Vesk::ResourceManager::Keys::ExponentLiteralPath,
+      Vesk::ResourceManager::Keys::PercentageSymbolPath,
+      Vesk::ResourceManager::Keys::CurrencySymbolPath,
       Vesk::ResourceManager::Keys::LongDatePatternPath,
       Vesk::ResourceManager::Keys::MediumDatePatternPath,
       Vesk::ResourceManager::Keys::ShortDatePatternPath,

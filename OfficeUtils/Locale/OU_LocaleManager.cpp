@@ -36,13 +36,13 @@ constexpr struct { const char* key; FormulaErrorType type; } ErrorKeys[] = {
 
 // In the order the symbols are settled: each is checked against those before it.
 constexpr struct { Symbol symbol; const char* key; const char* english; } SymbolKeys[] = {
-    {Symbol::DecimalSeparator, "LocaleResources/LocaleResources/Separators/DecimalSeparator", "."},
-    {Symbol::ThousandSeparator, "LocaleResources/LocaleResources/Separators/ThousandSeparator", ","},
-    {Symbol::ArgumentListSeparator, "LocaleResources/LocaleResources/Separators/ArgumentlistSeparator", ","},
-    {Symbol::ArrayListSeparator, "LocaleResources/LocaleResources/Separators/ArraylistSeparator", ","},
-    {Symbol::ExponentLiteral, "LocaleResources/LocaleResources:FormatSymbols/ExponentLiteral", "E"},
-    {Symbol::PercentageSymbol, "LocaleResources/LocaleResources:FormatSymbols/PercentageSymbol", "%"},
-    {Symbol::CurrencySymbol, "LocaleResources/LocaleResources:FormatSymbols/CurrencySymbol", "$"},
+    {Symbol::DecimalSeparator, Keys::DecimalSeparatorPath, "."},
+    {Symbol::ThousandSeparator, Keys::ThousandSeparatorPath, ","},
+    {Symbol::ArgumentListSeparator, Keys::ArgumentListSeparatorPath, ","},
+    {Symbol::ArrayListSeparator, Keys::ArrayListSeparatorPath, ","},
+    {Symbol::ExponentLiteral, Keys::ExponentLiteralPath, "E"},
+    {Symbol::PercentageSymbol, Keys::PercentageSymbolPath, "%"},
+    {Symbol::CurrencySymbol, Keys::CurrencySymbolPath, "$"},
 };
 
 // The symbol each extension key 0 to 4 overrides.

@@ -268,18 +268,14 @@ std::vector<Row> readLocaleData(const icu::Locale& locale) {
   const std::string decimal = symbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol);
   // A list separator must not be read as a decimal separator: "SUM(1,5;2)" where "," is one.
   const std::string listSeparator = decimal == "," ? ";" : ",";
-  const std::string separators = "LocaleResources/LocaleResources/Separators/";
-  const std::string formatSymbols = "LocaleResources/LocaleResources:FormatSymbols/";
-  rows.emplace_back(separators + "DecimalSeparator", decimal);
-  rows.emplace_back(separators + "ThousandSeparator",
+  rows.emplace_back(Keys::DecimalSeparatorPath, decimal);
+  rows.emplace_back(Keys::ThousandSeparatorPath,
                     symbol(icu::DecimalFormatSymbols::kGroupingSeparatorSymbol));
-  rows.emplace_back(separators + "ArgumentlistSeparator", listSeparator);
-  rows.emplace_back(separators + "ArraylistSeparator", listSeparator);
-  rows.emplace_back(formatSymbols + "CurrencySymbol",
-                    symbol(icu::DecimalFormatSymbols::kCurrencySymbol));
-  rows.emplace_back(formatSymbols + "PercentageSymbol",
-                    symbol(icu::DecimalFormatSymbols::kPercentSymbol));
-  rows.emplace_back(formatSymbols + "ExponentLiteral",
+  rows.emplace_back(Keys::ArgumentListSeparatorPath, listSeparator);
+  rows.emplace_back(Keys::ArrayListSeparatorPath, listSeparator);
+  rows.emplace_back(Keys::CurrencySymbolPath, symbol(icu::DecimalFormatSymbols::kCurrencySymbol));
+  rows.emplace_back(Keys::PercentageSymbolPath, symbol(icu::DecimalFormatSymbols::kPercentSymbol));
+  rows.emplace_back(Keys::ExponentLiteralPath,
                     symbol(icu::DecimalFormatSymbols::kExponentialSymbol));
 
   rows.emplace_back(Keys::LongDatePatternPath, datePattern(icu::DateFormat::kFull, locale));

@@ -50,6 +50,22 @@ namespace ResourceProviderImpl {
 // `const std::string&` and append to a std::string.
 namespace Keys {
 
+// The locale's separators and number symbols (strings).
+inline constexpr char DecimalSeparatorPath[] =
+    "LocaleResources/LocaleResources/Separators/DecimalSeparator";
+inline constexpr char ThousandSeparatorPath[] =
+    "LocaleResources/LocaleResources/Separators/ThousandSeparator";
+inline constexpr char ArgumentListSeparatorPath[] =
+    "LocaleResources/LocaleResources/Separators/ArgumentlistSeparator";
+inline constexpr char ArrayListSeparatorPath[] =
+    "LocaleResources/LocaleResources/Separators/ArraylistSeparator";
+inline constexpr char ExponentLiteralPath[] =
+    "LocaleResources/LocaleResources:FormatSymbols/ExponentLiteral";
+inline constexpr char PercentageSymbolPath[] =
+    "LocaleResources/LocaleResources:FormatSymbols/PercentageSymbol";
+inline constexpr char CurrencySymbolPath[] =
+    "LocaleResources/LocaleResources:FormatSymbols/CurrencySymbol";
+
 // Format codes of the locale's date and time patterns (strings).
 inline constexpr char LongDatePatternPath[] =
     "LocaleResources/LocaleResources:DateTimePatterns/LongDate";
