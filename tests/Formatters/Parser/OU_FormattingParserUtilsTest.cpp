@@ -1,5 +1,8 @@
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParserUtils.h"
 
+#include <cctype>
+#include <functional>
+#include <map>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -26,11 +29,21 @@ std::string describe(const boost::optional<Color>& color) {
          std::to_string(color->blue) + "," + std::to_string(color->alpha);
 }
 
+// Runs `call`, which must fail the utils' assertion `text`: its message, or its condition when
+// it has no message.
+void expectAssertion(const std::function<void()>& call, const std::string& text) {
+  SCOPED_TRACE(text);
+  try {
+    call();
+    ADD_FAILURE() << "no assertion";
+  } catch (const AssertionFailure& failure) {
+    EXPECT_EQ(failure.file(), UtilsFile);
+    EXPECT_EQ(failure.message().empty() ? failure.condition() : failure.message(), text);
+  }
+}
+
 TEST(FormattingParserUtils, StringToCondition) {
-  const struct {
-    std::string text;
-    boost::optional<Model::Condition> expected;
-  } cases[] = {
+  const std::pair<std::string, Model::Condition> cases[] = {
       {"<=100", Model::Condition(CType::LessOrEqual, 100)},
       {">= 1.5", Model::Condition(CType::GreaterOrEqual, 1.5)},
       {"<>-2", Model::Condition(CType::NotEqual, -2)},
@@ -38,65 +51,56 @@ TEST(FormattingParserUtils, StringToCondition) {
       {">5 ", Model::Condition(CType::Greater, 5)},
       {"=0", Model::Condition(CType::Equal, 0)},
       {"<1e3", Model::Condition(CType::Less, 1000)},
-      {"", boost::none},
-      {"5", boost::none},
-      {"<", boost::none},
-      {"< ", boost::none},
-      {" <5", boost::none},
-      {"<a", boost::none},
-      {"<1 2", boost::none},
-      {"=<5", boost::none},
-      {"<1,5", boost::none},  // the decimal separator of conditions is the point
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(stringToCondition(c.text), c.expected);
-  }
+  for (const auto& [text, expected] : cases) EXPECT_EQ(stringToCondition(text), expected) << text;
+  // "<1,5": the decimal separator of conditions is the point.
+  for (const std::string text : {"", "5", "<", "< ", " <5", "<a", "<1 2", "=<5", "<1,5"})
+    EXPECT_EQ(stringToCondition(text), boost::none) << text;
 }
 
 TEST(FormattingParserUtils, NamedColoursAndPaletteEntries) {
-  const struct {
-    std::string text;
-    std::string expected;
-  } cases[] = {
-      {"cyan", "0,255,255,255"},
-      {"green", "0,255,0,255"},
-      {"black", "0,0,0,255"},
-      {"blue", "0,0,255,255"},
-      {"magenta", "255,0,255,255"},
-      {"red", "255,0,0,255"},
-      {"white", "255,255,255,255"},
-      {"yellow", "255,255,0,255"},
-      {"1", "0,0,0,255"},
-      {"10", "0,128,0,255"},
-      {"15", "192,192,192,255"},
-      {"23", "0,102,204,255"},
-      {"48", "150,150,150,255"},
-      {"56", "51,51,51,255"},
-      {"0", "none"},
-      {"57", "none"},
-      {"-1", "none"},
-      {"Red", "none"},
-      {"purple", "none"},
-      {"", "none"},
+  const std::pair<std::string, std::string> cases[] = {
+      {"cyan", "0,255,255,255"},    {"green", "0,255,0,255"},     {"black", "0,0,0,255"},
+      {"blue", "0,0,255,255"},      {"magenta", "255,0,255,255"}, {"red", "255,0,0,255"},
+      {"white", "255,255,255,255"}, {"yellow", "255,255,0,255"},  {"1", "0,0,0,255"},
+      {"23", "0,102,204,255"},      {"48", "150,150,150,255"},    {"56", "51,51,51,255"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(describe(stringToColor(c.text)), c.expected);
+  for (const auto& [text, expected] : cases) {
+    SCOPED_TRACE(text);
+    const auto color = stringToColor(text);
+    EXPECT_EQ(describe(color), expected);
+    if (!color || std::isdigit(text[0])) continue;
+    // A named colour maps back to its name and is among the first eight palette entries.
+    EXPECT_EQ(colorToName(*color), boost::optional<std::string_view>(text));
+    EXPECT_LE(colorToPaletteIndex(*color).value_or(99), 8u);
   }
+  for (const std::string text : {"0", "57", "-1", "Red", "purple", ""})
+    EXPECT_EQ(describe(stringToColor(text)), "none") << text;
 }
 
-TEST(FormattingParserUtils, PaletteMapsBackToTheLowerIndex) {
-  const std::vector<std::pair<int, int>> duplicates = {{5, 32},  {6, 27},  {7, 26},  {8, 28},
-                                                       {9, 30},  {11, 25}, {13, 29}, {14, 31},
-                                                       {18, 54}, {20, 34}};
-  std::set<int> higher;
-  for (const auto& [low, high] : duplicates) {
-    SCOPED_TRACE(std::to_string(low) + "/" + std::to_string(high));
-    higher.insert(high);
-    EXPECT_EQ(describe(stringToColor(std::to_string(low))),
-              describe(stringToColor(std::to_string(high))));
+TEST(FormattingParserUtils, ColoursWriteBack) {
+  const std::pair<Color, std::string> cases[] = {
+      {{255, 0, 0, 255}, "[red]"},
+      {{0, 102, 204, 255}, "[color 23]"},
+      {{153, 51, 102, 255}, "[color 18]"},  // also index 54
+      {{1, 2, 3, 255}, ""},
+      {{255, 0, 0, 0}, ""},
+  };
+  for (const auto& [color, expected] : cases) {
+    SCOPED_TRACE(expected);
+    EXPECT_EQ(colorToRegEx(color), expected);
+    if (!expected.empty()) continue;
+    EXPECT_EQ(colorToName(color), boost::none);
+    EXPECT_EQ(colorToPaletteIndex(color), boost::none);
   }
+  EXPECT_EQ(colorToName(Color{128, 0, 0, 255}), boost::none);
+  EXPECT_EQ(colorToPaletteIndex(Color{128, 0, 0, 255}), 9u);
+}
+
+// Each palette entry maps back to its index, or to the lower one it repeats, and reads back.
+TEST(FormattingParserUtils, PaletteMapsBackToTheLowerIndex) {
+  const std::map<int, int> repeats = {{32, 5},  {27, 6},  {26, 7},  {28, 8},  {30, 9},
+                                      {25, 11}, {29, 13}, {31, 14}, {54, 18}, {34, 20}};
   std::set<std::string> distinct;
   for (int index = 1; index <= 56; ++index) {
     SCOPED_TRACE(index);
@@ -104,35 +108,13 @@ TEST(FormattingParserUtils, PaletteMapsBackToTheLowerIndex) {
     ASSERT_TRUE(color);
     EXPECT_EQ(color->alpha, 255);
     distinct.insert(describe(color));
-    const auto back = colorToPaletteIndex(*color);
-    ASSERT_TRUE(back);
-    if (higher.count(index)) {
-      EXPECT_LT(*back, static_cast<std::uint32_t>(index));
-    } else {
-      EXPECT_EQ(*back, static_cast<std::uint32_t>(index));
-    }
+    const int low = repeats.count(index) ? repeats.at(index) : index;
+    EXPECT_EQ(describe(stringToColor(std::to_string(low))), describe(color));
+    EXPECT_EQ(colorToPaletteIndex(*color), static_cast<std::uint32_t>(low));
+    const auto expression = parse("[Color" + std::to_string(index) + "]0", ParserType::Default);
+    EXPECT_EQ(parse(toRegEx(*expression, ParserType::Default), ParserType::Default), expression);
   }
-  EXPECT_EQ(distinct.size(), 56u - duplicates.size());
-}
-
-TEST(FormattingParserUtils, NamedColoursMapBackToTheirNames) {
-  for (const std::string name :
-       {"cyan", "green", "black", "blue", "magenta", "red", "white", "yellow"}) {
-    SCOPED_TRACE(name);
-    const auto color = stringToColor(name);
-    ASSERT_TRUE(color);
-    EXPECT_EQ(colorToName(*color), boost::optional<std::string_view>(name));
-    // Every named colour is among the first eight palette entries.
-    const auto index = colorToPaletteIndex(*color);
-    ASSERT_TRUE(index);
-    EXPECT_LE(*index, 8u);
-  }
-  EXPECT_EQ(colorToName(Color{1, 2, 3, 255}), boost::none);
-  EXPECT_EQ(colorToPaletteIndex(Color{1, 2, 3, 255}), boost::none);
-  EXPECT_EQ(colorToName(Color{255, 0, 0, 0}), boost::none);
-  EXPECT_EQ(colorToPaletteIndex(Color{255, 0, 0, 0}), boost::none);
-  EXPECT_EQ(colorToName(Color{128, 0, 0, 255}), boost::none);
-  EXPECT_EQ(colorToPaletteIndex(Color{128, 0, 0, 255}), 9u);
+  EXPECT_EQ(distinct.size(), 56u - repeats.size());
 }
 
 TEST(FormattingParserUtils, CalendarsAndTransliterations) {
@@ -140,48 +122,27 @@ TEST(FormattingParserUtils, CalendarsAndTransliterations) {
   EXPECT_EQ(stringToCalendar("B2"), Model::Calendar::B2);
   EXPECT_EQ(stringToTransliteration("DBNum1"), Model::Transliteration::DBNum1);
   EXPECT_EQ(stringToTransliteration("DBNum4"), Model::Transliteration::DBNum4);
-
-  const auto expectAssertion = [](auto convert, const std::string& text,
-                                  const std::string& message) {
-    SCOPED_TRACE(text);
-    try {
-      (void)convert(text);
-      ADD_FAILURE() << "no assertion";
-    } catch (const AssertionFailure& failure) {
-      EXPECT_EQ(failure.file(), UtilsFile);
-      EXPECT_EQ(failure.message(), message);
-    }
-  };
-  expectAssertion(stringToCalendar, "B3", "Check correctness of calendar map");
-  expectAssertion(stringToCalendar, "b1", "Check correctness of calendar map");
-  expectAssertion(stringToTransliteration, "DBNum5",
+  expectAssertion([] { (void)stringToCalendar("B3"); }, "Check correctness of calendar map");
+  expectAssertion([] { (void)stringToCalendar("b1"); }, "Check correctness of calendar map");
+  expectAssertion([] { (void)stringToTransliteration("DBNum5"); },
                   "Check correctness of the transliteration map");
-  expectAssertion(stringToTransliteration, "", "Check correctness of the transliteration map");
+  expectAssertion([] { (void)stringToTransliteration(""); },
+                  "Check correctness of the transliteration map");
 }
 
 TEST(FormattingParserUtils, StringToLanguage) {
-  const struct {
-    std::string text;
-    boost::optional<std::uint32_t> expected;
-  } cases[] = {
+  const std::pair<std::string, boost::optional<std::uint32_t>> cases[] = {
       {"409", 0x409u},   {"F800", 0xF800u},         {"f800", 0xF800u},
       {"0", 0u},         {"7FFFFFFF", 0x7FFFFFFFu}, {"80000000", boost::none},
       {"", boost::none}, {"xyz", boost::none},      {"-1", boost::none},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(stringToLanguage(c.text), c.expected);
-  }
+  for (const auto& [text, expected] : cases) EXPECT_EQ(stringToLanguage(text), expected) << text;
 }
 
 TEST(FormattingParserUtils, StringToCurrency) {
-  const struct {
-    std::string text;
-    boost::optional<Model::CurrencyItem> expected;
-  } cases[] = {
+  const std::pair<std::string, boost::optional<Model::CurrencyItem>> cases[] = {
       {"€-407", Model::CurrencyItem("€", 0x407u)},
       {"USD", Model::CurrencyItem("USD")},
-      {"$-409", Model::CurrencyItem("$", 0x409u)},
       {"", Model::CurrencyItem("")},
       {"-", Model::CurrencyItem("")},
       {"€-", Model::CurrencyItem("€")},
@@ -191,36 +152,31 @@ TEST(FormattingParserUtils, StringToCurrency) {
       {"a-b-c", boost::none},
       {"€-xyz", boost::none},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(stringToCurrency(c.text), c.expected);
-  }
+  for (const auto& [text, expected] : cases) EXPECT_EQ(stringToCurrency(text), expected) << text;
 }
 
 // Writer. Codes are read, written and compared with what a spreadsheet stores.
 TEST(FormattingParserUtils, WritesCodesBack) {
   const struct {
-    std::string code;
-    ParserType type;
-    std::string expected;
+    std::string code, expected;
+    ParserType type = ParserType::Default;
   } cases[] = {
-      {"#,##0.00;[Red]-#,##0.00", ParserType::Default, "#,##0.00;[red]-#,##0.00"},
-      {"0;-0;0;@", ParserType::Default, "0;-0;0;@"},
-      {"[Color 5]0;[Color 32]0;[color23]0", ParserType::Default, "[blue]0;[blue]0;[color 23]0"},
-      {"[>= 1.5]0;[<1e20]0;[<>-0.25]0", ParserType::Default, "[>=1.5]0;[<1E+20]0;[<>-0.25]0"},
-      {"[$€-407]#,##0.00;#,##0 [$₽-419];[$USD]0", ParserType::Default,
+      {"#,##0.00;[Red]-#,##0.00", "#,##0.00;[red]-#,##0.00"},
+      {"0;-0;0;@", "0;-0;0;@"},
+      {"[Color 5]0;[Color 32]0;[color23]0", "[blue]0;[blue]0;[color 23]0"},
+      {"[>= 1.5]0;[<1e20]0;[<>-0.25]0", "[>=1.5]0;[<1E+20]0;[<>-0.25]0"},
+      {"[$€-407]#,##0.00;#,##0 [$₽-419];[$USD]0",
        "[$€-407]#,##0.00;#,##0 [$₽-419];[$USD]0"},
-      {"[DBNum1][$-804]General;B2dd/mm/yyyy", ParserType::Default,
-       "[DBNum1][$-804]General;B2dd/mm/yyyy"},
-      {"[$-409]h:mm AM/PM;mm:ss.00;s.", ParserType::Default, "[$-409]h:mm AM/PM;mm:ss.00;s."},
-      {"sss hhh [hhh] e b", ParserType::Default, "ss hh [hh] yyyy bb"},
-      {"$#,##0;\\$0 \"abc\";0\\,0.0", ParserType::Default, "\\$#,##0;\\$0 \"abc\";0\\,0.0"},
-      {"dd\\,mm;0.0%,;0,,", ParserType::Default, "dd,mm;0.0%\\,;0,,"},
-      {"_(* #,##0_);# ?/16;##0.0E+0", ParserType::Default, "_(* #,##0_);# ?/16;##0.0E+0"},
-      {"01,;1/2;1,2E+0", ParserType::Default, "01,;1/2;1,2E+0"},
-      {"\"x\"#,##0;##0", ParserType::Default, "\\x#,##0;##0"},
-      {";;0;@", ParserType::Default, "0;@"},
-      {"yyyy q", ParserType::Restricted, "yyyy \\q"},
+      {"[DBNum1][$-804]General;B2dd/mm/yyyy", "[DBNum1][$-804]General;B2dd/mm/yyyy"},
+      {"[$-409]h:mm AM/PM;mm:ss.00;s.", "[$-409]h:mm AM/PM;mm:ss.00;s."},
+      {"sss hhh [hhh] e b", "ss hh [hh] yyyy bb"},
+      {"$#,##0;\\$0 \"abc\";0\\,0.0", "\\$#,##0;\\$0 \"abc\";0\\,0.0"},
+      {"dd\\,mm;0.0%,;0,,", "dd,mm;0.0%\\,;0,,"},
+      {"_(* #,##0_);# ?/16;##0.0E+0", "_(* #,##0_);# ?/16;##0.0E+0"},
+      {"01,;1/2;1,2E+0", "01,;1/2;1,2E+0"},
+      {"\"x\"#,##0;##0", "\\x#,##0;##0"},
+      {";;0;@", "0;@"},
+      {"yyyy q", "yyyy \\q", ParserType::Restricted},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.code);
@@ -281,20 +237,6 @@ TEST(FormattingParserUtils, AddGrouping) {
   }
 }
 
-TEST(FormattingParserUtils, ColorToRegExReadsBack) {
-  EXPECT_EQ(colorToRegEx(Color{255, 0, 0, 255}), "[red]");
-  EXPECT_EQ(colorToRegEx(Color{0, 102, 204, 255}), "[color 23]");
-  EXPECT_EQ(colorToRegEx(Color{153, 51, 102, 255}), "[color 18]");  // also index 54
-  EXPECT_EQ(colorToRegEx(Color{1, 2, 3, 255}), "");
-  EXPECT_EQ(colorToRegEx(Color{255, 0, 0, 0}), "");
-  for (int index = 1; index <= 56; ++index) {
-    const std::string code = "[Color" + std::to_string(index) + "]0";
-    SCOPED_TRACE(code);
-    const auto expression = parse(code, ParserType::Default);
-    EXPECT_EQ(parse(toRegEx(*expression, ParserType::Default), ParserType::Default), expression);
-  }
-}
-
 TEST(FormattingParserUtils, LocalizedDateTimePatterns) {
   using Token = Model::DateTimePatternToken;
   const Model::DateTimePatternItemSet date = {
@@ -330,33 +272,31 @@ TEST(FormattingParserUtils, LocalizedDateTimePatterns) {
 }
 
 TEST(FormattingParserUtils, WriterAssertions) {
-  std::vector<std::pair<Model::Rule, std::string>> cases(7);
-  cases[0] = {Model::Rule(), "Check correctness of the condition map"};
-  cases[0].first.setCondition(Model::Condition(Model::Condition::Type{6}, 1));
-  cases[1] = {Model::Rule(), "Check correctness of the calendar map"};
-  cases[1].first.setCalendar(Model::Calendar{2});
-  cases[2] = {Model::Rule(), "Check correctness of the transliteration map"};
-  cases[2].first.setTransliteration(Model::Transliteration{4});
-  cases[3] = {Model::Rule({Model::DateTimeItem(Model::DateTimeItem::Type{32})}),
-              "Unknown DOM::CellFormatModel::DateTimeItem::Type"};
-  cases[4] = {Model::Rule({Model::ExtraItem(Model::ExtraItem::Type{5})}),
-              "Unknown DOM::CellFormatModel::ExtraItem::Type"};
-  cases[5] = {Model::Rule({Model::TextItem(Model::TextItem::Type{5}, "x")}),
-              "Unknown DOM::CellFormatModel::TextItem::Type"};
-  cases[6] = {Model::Rule({Model::NumberItem({}, "", false, 0)}), "patternSize != 0"};
-  std::string empty;
-  for (std::size_t i = 0; i <= cases.size(); ++i) {
-    const std::string text = i < cases.size() ? cases[i].second : "!pattern.empty()";
-    SCOPED_TRACE(text);
-    try {
-      if (i < cases.size()) (void)toRegEx(cases[i].first, ParserType::Default);
-      if (i == cases.size()) addGrouping(empty);
-      ADD_FAILURE() << "no assertion";
-    } catch (const AssertionFailure& failure) {
-      EXPECT_EQ(failure.file(), UtilsFile);
-      EXPECT_EQ(failure.message().empty() ? failure.condition() : failure.message(), text);
-    }
-  }
+  const auto write = [](const Model::Rule& rule) {
+    return [rule] { (void)toRegEx(rule, ParserType::Default); };
+  };
+  Model::Rule condition, calendar, transliteration;
+  condition.setCondition(Model::Condition(Model::Condition::Type{6}, 1));
+  calendar.setCalendar(Model::Calendar{2});
+  transliteration.setTransliteration(Model::Transliteration{4});
+  const std::pair<std::function<void()>, std::string> cases[] = {
+      {write(condition), "Check correctness of the condition map"},
+      {write(calendar), "Check correctness of the calendar map"},
+      {write(transliteration), "Check correctness of the transliteration map"},
+      {write(Model::Rule({Model::DateTimeItem(Model::DateTimeItem::Type{32})})),
+       "Unknown DOM::CellFormatModel::DateTimeItem::Type"},
+      {write(Model::Rule({Model::ExtraItem(Model::ExtraItem::Type{5})})),
+       "Unknown DOM::CellFormatModel::ExtraItem::Type"},
+      {write(Model::Rule({Model::TextItem(Model::TextItem::Type{5}, "x")})),
+       "Unknown DOM::CellFormatModel::TextItem::Type"},
+      {write(Model::Rule({Model::NumberItem({}, "", false, 0)})), "patternSize != 0"},
+      {[] {
+         std::string empty;
+         addGrouping(empty);
+       },
+       "!pattern.empty()"},
+  };
+  for (const auto& [call, text] : cases) expectAssertion(call, text);
 }
 
 }  // namespace
