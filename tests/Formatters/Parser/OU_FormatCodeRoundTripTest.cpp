@@ -34,9 +34,7 @@ constexpr std::size_t GeneratedCodes = 100000;
 bool roundTrips(const Model::Expression& model, ParserType type, RoundTripGap gap) {
   // The written text of a fill such as "*\\" may split into other sections: nothing to compare.
   if (gap == RoundTripGap::SplitCharacter) return true;
-  const std::size_t settled = gap == RoundTripGap::None          ? 0
-                              : gap == RoundTripGap::RunTogether ? 2
-                                                                 : 1;
+  const std::size_t settled = gap == RoundTripGap::RunTogether ? 2 : gap != RoundTripGap::None;
   std::vector<std::string> writes = {toRegEx(model, type)};
   auto current = parse(writes[0], type);
   // "1/5[$-409]." writes "[$-409]1/5.", whose point joins the denominator.
@@ -102,8 +100,7 @@ std::string generateCode(std::mt19937& random) {
 TEST(FormatCodeRoundTrip, GeneratedCodesReadBackIntoTheSameModel) {
   std::mt19937 random(20261205);
   std::map<RoundTripGap, std::size_t> gaps;
-  std::size_t valid = 0, failures = 0;
-  std::size_t generated = 0;
+  std::size_t valid = 0, failures = 0, generated = 0;
   for (; valid < GeneratedCodes && failures < 10; ++generated) {
     const std::string code = generateCode(random);
     const auto type = generated % 3 == 0 ? ParserType::Restricted : ParserType::Default;
