@@ -23,8 +23,6 @@ TEST(LocaleContext, HoldsWhatItIsGivenAndOwnsItsTimeZone) {
   const FormattingResources formatting(DateProps{DateOrder::DayFirst, " ", ".", "."},
                                        getDefaultDateProps(), getDefaultDateProps(), TimeProps{});
   LocaleContext context(provider, resources, formatting, TimeZone(7200));
-  EXPECT_EQ(&context.getResourceProvider(), &provider);
-  EXPECT_EQ(&context.getResources(), &resources);
   EXPECT_EQ(&context.getFormattingResources(), &formatting);
   EXPECT_EQ(context.getTimeZoneManager().getApplicationTimeZone().getOffset(), 7200);
 
@@ -33,47 +31,40 @@ TEST(LocaleContext, HoldsWhatItIsGivenAndOwnsItsTimeZone) {
   EXPECT_EQ(context.getTimeZoneManager().getApplicationTimeZone().getOffset(), -3600);
   EXPECT_EQ(copy.getTimeZoneManager().getApplicationTimeZone().getOffset(), 7200);
   EXPECT_EQ(&copy.getResources(), &resources);
+  EXPECT_EQ(&copy.getResourceProvider(), &provider);
 }
 
-TEST(LocaleContext, BuiltInContextsPerDialect) {
+// Dialects 0-3 and then the English context: each its own, all over the built-in resources.
+TEST(LocaleContext, BuiltInContexts) {
   std::set<const LocaleContext*> contexts;
-  for (int value = 0; value <= 3; ++value) {
+  auto get = [](int value) -> const LocaleContext& {
+    return value == 4 ? LocaleContext::getEnLocaleContext()
+                      : LocaleContext::getDefaultLocaleContext(FormulaType(value));
+  };
+  for (int value = 0; value <= 4; ++value) {
     SCOPED_TRACE(value);
-    const auto type = FormulaType(value);
-    const auto& context = LocaleContext::getDefaultLocaleContext(type);
+    const auto& context = get(value);
     contexts.insert(&context);
-    EXPECT_EQ(&context, &LocaleContext::getDefaultLocaleContext(type));
-    EXPECT_EQ(&context.getResources(), &LocaleResources::getDefaultLocaleResources(type));
+    EXPECT_EQ(&context, &get(value));
+    if (value < 4) {
+      EXPECT_EQ(&context.getResources(),
+                &LocaleResources::getDefaultLocaleResources(FormulaType(value)));
+    } else {
+      EXPECT_EQ(&context.getResources().getFunctionsNamesMap(),
+                &DefaultEnResourceLoader::getDefaultFunctionsNamesMap());
+    }
     EXPECT_EQ(&context.getFormattingResources(),
               &FormattingResources::getDefaultFormattingResources());
     EXPECT_EQ(&context.getResourceProvider(),
               &SystemSettingsResourceProvider::getEmptyResourceProvider());
     EXPECT_EQ(context.getTimeZoneManager().getApplicationTimeZone(), TimeZone::getUTCTimeZone());
     EXPECT_EQ(context.getResources().getLocaleName(), "en_US");
+    EXPECT_EQ(context.getResources().getSymbol(LocalizableSymbolType::DecimalSeparator), ".");
   }
-  EXPECT_EQ(contexts.size(), 4u);
+  EXPECT_EQ(contexts.size(), 5u);
   // Dialects 1 and 3: two contexts, one resources object.
   EXPECT_EQ(&LocaleContext::getDefaultLocaleContext(FormulaType::OOXML).getResources(),
             &LocaleContext::getDefaultLocaleContext(FormulaType::OOXMLTransitional).getResources());
-}
-
-TEST(LocaleContext, EnglishContext) {
-  const auto& context = LocaleContext::getEnLocaleContext();
-  EXPECT_EQ(&context, &LocaleContext::getEnLocaleContext());
-  EXPECT_EQ(&context.getResources().getFunctionsNamesMap(),
-            &DefaultEnResourceLoader::getDefaultFunctionsNamesMap());
-  for (int value = 0; value <= 3; ++value)
-    EXPECT_NE(&context, &LocaleContext::getDefaultLocaleContext(FormulaType(value)));
-  EXPECT_EQ(context.getResources().getLocaleName(), "en_US");
-  EXPECT_EQ(context.getResources().getSymbol(LocalizableSymbolType::DecimalSeparator), ".");
-  EXPECT_EQ(&context.getFormattingResources(),
-            &FormattingResources::getDefaultFormattingResources());
-  EXPECT_EQ(&context.getResourceProvider(),
-            &SystemSettingsResourceProvider::getEmptyResourceProvider());
-  EXPECT_EQ(context.getTimeZoneManager().getApplicationTimeZone(), TimeZone::getUTCTimeZone());
-}
-
-TEST(LocaleContext, UnknownDialectFailsTheAssertion) {
   try {
     (void)LocaleContext::getDefaultLocaleContext(FormulaType(4));
     ADD_FAILURE() << "no assertion";

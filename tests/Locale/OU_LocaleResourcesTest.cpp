@@ -1,5 +1,6 @@
 #include "OfficeUtils/Locale/OU_LocaleResources.h"
 
+#include <functional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -15,55 +16,41 @@ using Vesk::DOM::FormulaErrorType;
 using Vesk::DOM::FormulaType;
 using Symbol = LocalizableSymbolType;
 
-const FunctionsNamesMap& english() {
-  return DefaultEnResourceLoader::getDefaultFunctionsNamesMap();
-}
-
 // The English words every resources object built with the defaults shows.
 void expectEnglishWords(const LocaleResources& resources) {
-  const struct {
-    Symbol type;
-    const char* text;
-  } symbols[] = {{Symbol::DecimalSeparator, "."},      {Symbol::ThousandSeparator, ","},
-                 {Symbol::ArgumentListSeparator, ","}, {Symbol::ArrayListSeparator, ","},
-                 {Symbol::ExponentLiteral, "E"},       {Symbol::PercentageSymbol, "%"},
-                 {Symbol::CurrencySymbol, "$"}};
-  for (const auto& s : symbols) {
-    SCOPED_TRACE(static_cast<int>(s.type));
-    EXPECT_EQ(resources.getSymbol(s.type), s.text);
-  }
+  const std::pair<Symbol, const char*> symbols[] = {
+      {Symbol::DecimalSeparator, "."},      {Symbol::ThousandSeparator, ","},
+      {Symbol::ArgumentListSeparator, ","}, {Symbol::ArrayListSeparator, ","},
+      {Symbol::ExponentLiteral, "E"},       {Symbol::PercentageSymbol, "%"},
+      {Symbol::CurrencySymbol, "$"}};
+  for (const auto& [type, text] : symbols)
+    EXPECT_EQ(resources.getSymbol(type), text) << static_cast<int>(type);
   const char* errors[] = {"#NULL!", "#DIV/0!", "#VALUE!", "#REF!",
                           "#NAME?", "#NUM!",   "#N/A",    "#GETTING_DATA"};
-  for (int value = 1; value <= 8; ++value) {
-    SCOPED_TRACE(value);
-    EXPECT_EQ(resources.getErrorString(static_cast<FormulaErrorType>(value)), errors[value - 1]);
-  }
+  for (int value = 1; value <= 8; ++value)
+    EXPECT_EQ(resources.getErrorString(FormulaErrorType(value)), errors[value - 1]) << value;
   EXPECT_EQ(resources.getBooleanString(true), "TRUE");
   EXPECT_EQ(resources.getBooleanString(false), "FALSE");
 }
 
-TEST(LocaleResources, DefaultsAreEnglish) {
-  const LocaleResources resources;
-  expectEnglishWords(resources);
-  EXPECT_EQ(&resources.getFunctionsNamesMap(), &english());
-  EXPECT_EQ(resources.getLocaleName(), "en_US");
-}
-
-TEST(LocaleResources, EachConstructorTakesWhatItIsGiven) {
+TEST(LocaleResources, EachConstructorFillsWhatItIsNotGivenWithEnglish) {
+  const auto& english = DefaultEnResourceLoader::getDefaultFunctionsNamesMap();
   const FunctionsNamesMap names;
-  const LocaleResources withNames(names);
-  expectEnglishWords(withNames);
-  EXPECT_EQ(&withNames.getFunctionsNamesMap(), &names);
-  EXPECT_EQ(withNames.getLocaleName(), "en_US");
+  for (const auto& [resources, map] :
+       {std::pair<LocaleResources, const FunctionsNamesMap*>{LocaleResources(), &english},
+        {LocaleResources(names), &names}}) {
+    expectEnglishWords(resources);
+    EXPECT_EQ(&resources.getFunctionsNamesMap(), map);
+    EXPECT_EQ(resources.getLocaleName(), "en_US");
+  }
 
   const LocaleResources::SymbolStrings symbols{{Symbol::DecimalSeparator, ","},
                                                {Symbol::ThousandSeparator, "\xC2\xA0"}};
   const LocaleResources withSymbols(symbols, "fr_FR");
-  EXPECT_EQ(withSymbols.getSymbol(Symbol::DecimalSeparator), ",");
   EXPECT_EQ(withSymbols.getSymbol(Symbol::ThousandSeparator), "\xC2\xA0");
   EXPECT_EQ(withSymbols.getBooleanString(true), "TRUE");
   EXPECT_EQ(withSymbols.getErrorString(FormulaErrorType::Div0), "#DIV/0!");
-  EXPECT_EQ(&withSymbols.getFunctionsNamesMap(), &english());
+  EXPECT_EQ(&withSymbols.getFunctionsNamesMap(), &english);
   EXPECT_EQ(withSymbols.getLocaleName(), "fr_FR");
 
   LocaleResources::BooleanStrings booleans = LocaleResources::getDefaultBooleanStrings();
@@ -75,55 +62,46 @@ TEST(LocaleResources, EachConstructorTakesWhatItIsGiven) {
   EXPECT_EQ(full.getBooleanString(false), "FALSE");
   EXPECT_EQ(full.getErrorString(FormulaErrorType::Value), "#VALEUR!");
   EXPECT_EQ(full.getErrorString(FormulaErrorType::NA), "#N/A");
-  EXPECT_EQ(full.getSymbols().findValues(","),
-            std::vector<LocalizableSymbolType>{Symbol::DecimalSeparator});
+  EXPECT_EQ(full.getSymbols().findValues(","), std::vector<Symbol>{Symbol::DecimalSeparator});
   EXPECT_EQ(&full.getFunctionsNamesMap(), &names);
   // The built-in maps are copied, not changed.
   EXPECT_EQ(LocaleResources::getDefaultBooleanStrings().getString(true), "TRUE");
 }
 
-TEST(LocaleResources, MissingWordFailsTheAssertion) {
-  const LocaleResources resources(LocaleResources::SymbolStrings{{Symbol::DecimalSeparator, ","}},
-                                  "xx_XX");
-  try {
-    (void)resources.getSymbol(Symbol::CurrencySymbol);
-    ADD_FAILURE() << "no assertion";
-  } catch (const AssertionFailure& failure) {
-    EXPECT_EQ(failure.file(), "OfficeUtils/Locale/OU_LocalizedStringProvider");
-    EXPECT_EQ(failure.condition(), "Unknown value");
-  }
-}
-
 TEST(LocaleResources, BuiltInResourcesPerDialect) {
-  const auto& openDocument = LocaleResources::getDefaultLocaleResources(FormulaType::OpenDocument);
-  EXPECT_EQ(&openDocument.getFunctionsNamesMap(),
-            &FilterFunctionsNamesMap::getMap(FormulaType::OpenDocument));
   const auto& ooxml = LocaleResources::getDefaultLocaleResources(FormulaType::OOXML);
-  EXPECT_NE(&openDocument, &ooxml);
-  for (int value = 1; value <= 3; ++value) {
-    SCOPED_TRACE(value);
-    const auto& resources = LocaleResources::getDefaultLocaleResources(FormulaType(value));
-    EXPECT_EQ(&resources, &ooxml);
-    EXPECT_EQ(&resources.getFunctionsNamesMap(),
-              &FilterFunctionsNamesMap::getMap(FormulaType::OOXMLStrict));
-  }
   for (int value = 0; value <= 3; ++value) {
     SCOPED_TRACE(value);
     const auto& resources = LocaleResources::getDefaultLocaleResources(FormulaType(value));
+    const auto dialect = value == 0 ? FormulaType::OpenDocument : FormulaType::OOXMLStrict;
+    EXPECT_EQ(&resources.getFunctionsNamesMap(), &FilterFunctionsNamesMap::getMap(dialect));
+    EXPECT_EQ(&resources == &ooxml, value != 0);
     expectEnglishWords(resources);
     EXPECT_EQ(resources.getLocaleName(), "en_US");
   }
 }
 
-TEST(LocaleResources, UnknownDialectFailsTheAssertion) {
-  for (int value : {4, 255}) {
-    SCOPED_TRACE(value);
+TEST(LocaleResources, MissingWordOrUnknownDialectFailsTheAssertion) {
+  const LocaleResources commaOnly(LocaleResources::SymbolStrings{{Symbol::DecimalSeparator, ","}},
+                                  "xx_XX");
+  const struct {
+    std::function<void()> call;
+    const char *file, *condition;
+  } cases[] = {
+      {[&] { (void)commaOnly.getSymbol(Symbol::CurrencySymbol); },
+       "OfficeUtils/Locale/OU_LocalizedStringProvider", "Unknown value"},
+      {[] { (void)LocaleResources::getDefaultLocaleResources(FormulaType(4)); },
+       "OfficeUtils/Locale/OU_LocaleResources", "Unknown FormulaType"},
+      {[] { (void)LocaleResources::getDefaultLocaleResources(FormulaType(255)); },
+       "OfficeUtils/Locale/OU_LocaleResources", "Unknown FormulaType"},
+  };
+  for (const auto& c : cases) {
     try {
-      (void)LocaleResources::getDefaultLocaleResources(FormulaType(value));
-      ADD_FAILURE() << "no assertion";
+      c.call();
+      ADD_FAILURE() << "no assertion for " << c.condition;
     } catch (const AssertionFailure& failure) {
-      EXPECT_EQ(failure.file(), "OfficeUtils/Locale/OU_LocaleResources");
-      EXPECT_EQ(failure.condition(), "Unknown FormulaType");
+      EXPECT_EQ(failure.file(), c.file);
+      EXPECT_EQ(failure.condition(), c.condition);
     }
   }
 }

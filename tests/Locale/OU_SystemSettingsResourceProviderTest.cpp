@@ -37,40 +37,35 @@ const MapResourceProvider& wrapped() {
   return provider;
 }
 
+// Each key read as a string ("none" when absent), a list and a boolean, the safe reads alike.
 TEST(SystemSettingsResourceProvider, WholeReferencesBecomeTheLocaleSymbols) {
   const SystemSettingsResourceProvider provider(wrapped(), commaLocale());
+  const Strings list{",", "a", "\xC2\xA0", "@sys:other"};
   const struct {
-    std::string key;
-    std::string expected;
+    std::string key, text;
+    Strings strings;
+    boost::optional<bool> flag;
   } cases[] = {
-      {"k/decimal", ","},
-      {"k/thousand", "\xC2\xA0"},
-      {"k/inside", "x@sys:decimal-separator"},
-      {"k/upper", "@SYS:decimal-separator"},
-      {"k/trailing", "@sys:decimal-separator "},
-      {"k/plain", "dd.mm.yyyy"},
+      {"k/decimal", ",", {}, {}},
+      {"k/thousand", "\xC2\xA0", {}, {}},
+      {"k/inside", "x@sys:decimal-separator", {}, {}},
+      {"k/upper", "@SYS:decimal-separator", {}, {}},
+      {"k/trailing", "@sys:decimal-separator ", {}, {}},
+      {"k/plain", "dd.mm.yyyy", {}, {}},
+      {"k/list", "none", list, {}},
+      {"k/bool", "none", {}, true},
+      {"k/missing", "none", {}, {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.key);
-    EXPECT_EQ(provider.getResourceString(c.key).value_or("none"), c.expected);
-    EXPECT_EQ(provider.safeGetResourceString(c.key), c.expected);
+    EXPECT_EQ(provider.getResourceString(c.key).value_or("none"), c.text);
+    EXPECT_EQ(provider.safeGetResourceString(c.key), c.text == "none" ? "" : c.text);
+    EXPECT_EQ(provider.getResourceStringArray(c.key).value_or(Strings{"none"}),
+              c.strings.empty() ? Strings{"none"} : c.strings);
+    EXPECT_EQ(provider.safeGetResourceStringArray(c.key), c.strings);
+    EXPECT_EQ(provider.getResourceBoolean(c.key), c.flag);
+    EXPECT_EQ(provider.safeGetResourceBoolean(c.key), c.flag.value_or(false));
   }
-  const Strings list{",", "a", "\xC2\xA0", "@sys:other"};
-  EXPECT_EQ(provider.getResourceStringArray("k/list").value_or(Strings{"none"}), list);
-  EXPECT_EQ(provider.safeGetResourceStringArray("k/list"), list);
-}
-
-TEST(SystemSettingsResourceProvider, AbsentValuesAndBooleansPassUnchanged) {
-  const SystemSettingsResourceProvider provider(wrapped(), commaLocale());
-  EXPECT_FALSE(provider.getResourceString("k/missing"));
-  EXPECT_FALSE(provider.getResourceString("k/list"));  // a list is not a string
-  EXPECT_EQ(provider.safeGetResourceString("k/missing"), "");
-  EXPECT_FALSE(provider.getResourceStringArray("k/decimal"));
-  EXPECT_EQ(provider.safeGetResourceStringArray("k/missing"), Strings());
-  EXPECT_EQ(provider.getResourceBoolean("k/bool"), boost::optional<bool>(true));
-  EXPECT_TRUE(provider.safeGetResourceBoolean("k/bool"));
-  EXPECT_FALSE(provider.getResourceBoolean("k/decimal"));
-  EXPECT_FALSE(provider.safeGetResourceBoolean("k/missing"));
 }
 
 TEST(SystemSettingsResourceProvider, SymbolsAreCopiedAtConstruction) {
@@ -94,9 +89,6 @@ TEST(SystemSettingsResourceProvider, EmptyProviderFindsNothingAndUsesEnglishSymb
   EXPECT_FALSE(provider.getResourceString(Vesk::ResourceManager::Keys::LongDatePatternPath));
   EXPECT_FALSE(provider.getResourceStringArray(Vesk::ResourceManager::Keys::AMPMNamesPath));
   EXPECT_FALSE(provider.getResourceBoolean("k/bool"));
-  EXPECT_EQ(provider.safeGetResourceString("k/decimal"), "");
-  EXPECT_EQ(provider.safeGetResourceStringArray("k/list"), Strings());
-  EXPECT_FALSE(provider.safeGetResourceBoolean("k/bool"));
   Strings values{"@sys:decimal-separator", "@sys:thousand-separator"};
   provider.resolveSystemSettings(values);
   EXPECT_EQ(values, (Strings{".", ","}));

@@ -12,14 +12,8 @@
 namespace Vesk::ResourceManager {
 namespace {
 
-using Strings = std::vector<std::string>;
-constexpr char Prefix[] = "LocaleResources/LocaleResources";
-
 TEST(ICUResourceProvider, ConvertsPatternsToFormatCodeLetters) {
-  const struct {
-    const char* icu;
-    const char* expected;
-  } cases[] = {
+  const std::pair<const char*, const char*> cases[] = {
       {"EEEE, MMMM d, y", "EEEE, mmmm d, yyyy"},
       {"dd.MM.yy", "dd.mm.yy"},
       {"h:mm:ss a", "h:mm:ss AP"},
@@ -37,23 +31,15 @@ TEST(ICUResourceProvider, ConvertsPatternsToFormatCodeLetters) {
       {"", ""},
       {"\xFF", "'\xEF\xBF\xBD'"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.icu);
-    EXPECT_EQ(convertICUDateTimePattern(c.icu), c.expected);
-  }
+  for (const auto& [icu, expected] : cases)
+    EXPECT_EQ(convertICUDateTimePattern(icu), expected) << icu;
 }
 
 TEST(ICUResourceProvider, KnowsWhichLocalesHaveData) {
-  const struct {
-    const char* name;
-    bool known;
-  } cases[] = {{"de_DE", true}, {"de", true},         {"de-DE", true},
-               {"de_XX", true}, {"sr_Latn_RS", true}, {"xx_YY", false},
-               {"", false},     {"@@", false},        {"de_DE/x@y", false}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(hasICULocaleData(c.name), c.known);
-  }
+  const std::pair<const char*, bool> cases[] = {
+      {"de_DE", true},  {"de", true}, {"de-DE", true}, {"de_XX", true},     {"sr_Latn_RS", true},
+      {"xx_YY", false}, {"", false},  {"@@", false},   {"de_DE/x@y", false}};
+  for (const auto& [name, known] : cases) EXPECT_EQ(hasICULocaleData(name), known) << name;
   EXPECT_THROW(ICUResourceProvider("de_DE/x@y"), Vesk::ICUError);
 }
 
@@ -61,13 +47,9 @@ TEST(ICUResourceProvider, KnowsWhichLocalesHaveData) {
 // read "decimal|thousands|arguments|arrays|currency|percent|exponent".
 TEST(ICUResourceProvider, KnownLocaleValues) {
   const struct {
-    const char* locale;
-    const char* symbols;
+    const char *locale, *symbols;
     bool before;
-    const char* medium;
-    const char* time;
-    const char* januarySunday;
-    const char* region;
+    const char *medium, *time, *januarySunday, *region;
   } cases[] = {
       {"en_US", ".|,|,|,|$|%|E", true, "mmm d, yyyy", "h:mm:ss'\u202F'AP", "January Sun", "US"},
       {"de_DE", ",|.|;|;|€|%|E", false, "dd.mm.yyyy", "hh:mm:ss", "Januar So.", "DE"},
@@ -82,14 +64,13 @@ TEST(ICUResourceProvider, KnownLocaleValues) {
     SCOPED_TRACE(c.locale);
     const ICUResourceProvider provider(c.locale);
     std::string symbols;
-    for (const char* key : {"Separators/DecimalSeparator", "Separators/ThousandSeparator",
-                            "Separators/ArgumentlistSeparator", "Separators/ArraylistSeparator",
+    for (const char* key : {"/Separators/DecimalSeparator", "/Separators/ThousandSeparator",
+                            "/Separators/ArgumentlistSeparator", "/Separators/ArraylistSeparator",
                             ":FormatSymbols/CurrencySymbol", ":FormatSymbols/PercentageSymbol",
-                            ":FormatSymbols/ExponentLiteral"}) {
+                            ":FormatSymbols/ExponentLiteral"})
       symbols +=
           (symbols.empty() ? "" : "|") +
-          provider.safeGetResourceString(std::string(Prefix) + (*key == ':' ? "" : "/") + key);
-    }
+          provider.safeGetResourceString(std::string("LocaleResources/LocaleResources") + key);
     EXPECT_EQ(symbols, c.symbols);
     EXPECT_EQ(provider.getResourceBoolean(Keys::DefaultCurrencySymbolBeforeAmountPath), c.before);
     EXPECT_EQ(provider.safeGetResourceString(Keys::MediumDatePatternPath), c.medium);
