@@ -38,15 +38,10 @@ const Symbol Symbols[] = {Symbol::DecimalSeparator,      Symbol::ThousandSeparat
                           Symbol::ArgumentListSeparator, Symbol::ArrayListSeparator,
                           Symbol::ExponentLiteral,       Symbol::PercentageSymbol,
                           Symbol::CurrencySymbol};
-const std::string SymbolKeys[] = {
-    "LocaleResources/LocaleResources/Separators/DecimalSeparator",
-    "LocaleResources/LocaleResources/Separators/ThousandSeparator",
-    "LocaleResources/LocaleResources/Separators/ArgumentlistSeparator",
-    "LocaleResources/LocaleResources/Separators/ArraylistSeparator",
-    "LocaleResources/LocaleResources:FormatSymbols/ExponentLiteral",
-    "LocaleResources/LocaleResources:FormatSymbols/PercentageSymbol",
-    "LocaleResources/LocaleResources:FormatSymbols/CurrencySymbol",
-};
+const char* const SymbolKeys[] = {Keys::DecimalSeparatorPath,      Keys::ThousandSeparatorPath,
+                                  Keys::ArgumentListSeparatorPath, Keys::ArrayListSeparatorPath,
+                                  Keys::ExponentLiteralPath,       Keys::PercentageSymbolPath,
+                                  Keys::CurrencySymbolPath};
 
 // The five rows of one description under `prefix` ("…/SUM1/").
 Rows description(const std::string& prefix, const std::string& text) {
@@ -141,19 +136,19 @@ TEST(LocaleManager, LocalizedNamesDescriptionsExamplesAndWords) {
 }
 
 TEST(LocaleManager, ResourceFaultsFailTheirAssertions) {
-  const std::string manager = "OfficeUtils/Locale/OU_LocaleManager";
+  const std::string sum = Functions + "SUM/";
   const struct {
     Rows rows;
-    std::string file, condition;
+    std::string file, condition;  // file under "OfficeUtils/"
   } cases[] = {
-      {{{Functions + "SUM/LocalizedName", "Somme"}},
-       manager,
+      {{{sum + "LocalizedName", "Somme"}},
+       "Locale/OU_LocaleManager",
        "localizedName == utf8StringToUpperCase(localizedName)"},
-      {{{Functions + "SUM/LocalizedName", "SOMME"}, {Functions + "SUM/Description", "d"}},
-       manager,
+      {{{sum + "LocalizedName", "SOMME"}, {sum + "Description", "d"}},
+       "Locale/OU_LocaleManager",
        "opt"},
-      {{{Functions + "SUM/LocalizedName", "AVERAGE"}},
-       "OfficeUtils/Formulas/OU_FunctionsNamesMap",
+      {{{sum + "LocalizedName", "AVERAGE"}},
+       "Formulas/OU_FunctionsNamesMap",
        "insertionResult.second"},
   };
   for (const auto& c : cases) {
@@ -163,7 +158,7 @@ TEST(LocaleManager, ResourceFaultsFailTheirAssertions) {
       const LocaleManager built(provider, TimeZone());
       ADD_FAILURE() << "no assertion";
     } catch (const AssertionFailure& failure) {
-      EXPECT_EQ(failure.file(), c.file);
+      EXPECT_EQ(failure.file(), "OfficeUtils/" + c.file);
       EXPECT_EQ(failure.condition(), c.condition);
     }
   }

@@ -64,13 +64,11 @@ TEST(ICUResourceProvider, KnownLocaleValues) {
     SCOPED_TRACE(c.locale);
     const ICUResourceProvider provider(c.locale);
     std::string symbols;
-    for (const char* key : {"/Separators/DecimalSeparator", "/Separators/ThousandSeparator",
-                            "/Separators/ArgumentlistSeparator", "/Separators/ArraylistSeparator",
-                            ":FormatSymbols/CurrencySymbol", ":FormatSymbols/PercentageSymbol",
-                            ":FormatSymbols/ExponentLiteral"})
-      symbols +=
-          (symbols.empty() ? "" : "|") +
-          provider.safeGetResourceString(std::string("LocaleResources/LocaleResources") + key);
+    for (const char* key :
+         {Keys::DecimalSeparatorPath, Keys::ThousandSeparatorPath, Keys::ArgumentListSeparatorPath,
+          Keys::ArrayListSeparatorPath, Keys::CurrencySymbolPath, Keys::PercentageSymbolPath,
+          Keys::ExponentLiteralPath})
+      symbols += (symbols.empty() ? "" : "|") + provider.safeGetResourceString(key);
     EXPECT_EQ(symbols, c.symbols);
     EXPECT_EQ(provider.getResourceBoolean(Keys::DefaultCurrencySymbolBeforeAmountPath), c.before);
     EXPECT_EQ(provider.safeGetResourceString(Keys::MediumDatePatternPath), c.medium);
