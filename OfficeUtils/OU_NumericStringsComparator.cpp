@@ -3,7 +3,7 @@
 #include <unicode/locid.h>
 #include <unicode/stringpiece.h>
 
-#include "OfficeUtils/Utils/OU_Assert.h"
+#include "OfficeUtils/OU_Assert.h"
 #include "host/Utils/OU_Errors.h"
 
 namespace Vesk::OfficeUtils {

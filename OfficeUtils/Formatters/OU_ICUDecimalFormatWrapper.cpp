@@ -7,7 +7,7 @@
 #include <unicode/decimfmt.h>
 #include <unicode/unistr.h>
 
-#include "OfficeUtils/Utils/OU_Assert.h"
+#include "OfficeUtils/OU_Assert.h"
 #include "host/Utils/OU_Errors.h"
 #include "host/Utils/OU_NumCast.h"
 

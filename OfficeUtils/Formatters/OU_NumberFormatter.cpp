@@ -7,7 +7,7 @@
 
 #include <utf8.h>
 
-#include "OfficeUtils/Utils/OU_Assert.h"
+#include "OfficeUtils/OU_Assert.h"
 #include "host/Utils/OU_NumCast.h"
 
 namespace Vesk::OfficeUtils {

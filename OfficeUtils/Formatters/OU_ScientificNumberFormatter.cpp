@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "OfficeUtils/Utils/OU_Assert.h"
+#include "OfficeUtils/OU_Assert.h"
 #include "host/Utils/OU_NumCast.h"
 
 namespace Vesk::OfficeUtils {

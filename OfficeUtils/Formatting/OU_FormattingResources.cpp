@@ -6,7 +6,7 @@
 #include <boost/algorithm/string/replace.hpp>
 
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
-#include "OfficeUtils/Utils/OU_Assert.h"
+#include "OfficeUtils/OU_Assert.h"
 
 namespace Vesk::OfficeUtils {
 namespace {

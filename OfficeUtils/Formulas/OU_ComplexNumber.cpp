@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "OfficeUtils/Formatters/OU_GeneralNumberFormatter.h"
-#include "OfficeUtils/Utils/OU_Assert.h"
+#include "OfficeUtils/OU_Assert.h"
 #include "host/FormulaModel/OU_FormulaValue.h"
 
 namespace Vesk::OfficeUtils {

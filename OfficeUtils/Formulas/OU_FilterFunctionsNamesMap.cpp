@@ -1,7 +1,7 @@
 #include "OfficeUtils/Formulas/OU_FilterFunctionsNamesMap.h"
 
 #include "OfficeUtils/Formulas/OU_FunctionsNamesTables.h"
-#include "OfficeUtils/Utils/OU_Assert.h"
+#include "OfficeUtils/OU_Assert.h"
 
 namespace Vesk::OfficeUtils {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <unicode/locid.h>
 
-#include "OfficeUtils/Utils/OU_Assert.h"
+#include "OfficeUtils/OU_Assert.h"
 #include "host/Utils/OU_StringUtils.h"
 
 namespace Vesk::OfficeUtils {

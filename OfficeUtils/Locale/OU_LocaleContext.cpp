@@ -2,7 +2,7 @@
 
 #include "OfficeUtils/Formulas/OU_DefaultEnResourceLoader.h"
 #include "OfficeUtils/Locale/OU_SystemSettingsResourceProvider.h"
-#include "OfficeUtils/Utils/OU_Assert.h"
+#include "OfficeUtils/OU_Assert.h"
 
 namespace Vesk::OfficeUtils {
 namespace {

@@ -9,7 +9,7 @@
 #include <utf8.h>
 
 #include "OfficeUtils/Formulas/OU_DefaultEnResourceLoader.h"
-#include "OfficeUtils/Utils/OU_Assert.h"
+#include "OfficeUtils/OU_Assert.h"
 #include "host/Utils/OU_StringUtils.h"
 
 namespace Vesk::OfficeUtils {

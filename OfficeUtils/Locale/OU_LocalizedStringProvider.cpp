@@ -1,6 +1,6 @@
 #include "OfficeUtils/Locale/OU_LocalizedStringProvider.h"
 
-#include "OfficeUtils/Utils/OU_Assert.h"
+#include "OfficeUtils/OU_Assert.h"
 
 namespace Vesk::Detail {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <boost/regex.hpp>
 
-#include "OfficeUtils/Utils/OU_Assert.h"
+#include "OfficeUtils/OU_Assert.h"
 #include "OfficeUtils/Utils/OU_Utils.h"
 
 namespace Vesk::OfficeUtils {

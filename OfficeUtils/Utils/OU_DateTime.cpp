@@ -10,7 +10,7 @@
 #include <unicode/simpletz.h>
 
 #include "OfficeUtils/Locale/OU_LocaleContext.h"
-#include "OfficeUtils/Utils/OU_Assert.h"
+#include "OfficeUtils/OU_Assert.h"
 #include "host/ResourceManager/OU_ResourceProvider.h"
 #include "host/Utils/OU_Errors.h"
 #include "host/Utils/OU_NumCast.h"

@@ -5,7 +5,7 @@
 
 #include <fmt/format.h>
 
-#include "OfficeUtils/Utils/OU_Assert.h"
+#include "OfficeUtils/OU_Assert.h"
 #include "host/Utils/OU_StringUtils.h"
 
 namespace Vesk::OfficeUtils {

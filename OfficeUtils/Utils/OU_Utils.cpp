@@ -16,7 +16,7 @@
 #include <unicode/parsepos.h>
 #include <unicode/unistr.h>
 
-#include "OfficeUtils/Utils/OU_Assert.h"
+#include "OfficeUtils/OU_Assert.h"
 #include "host/Utils/OU_NumCast.h"
 #include "host/Utils/OU_StringUtils.h"
 

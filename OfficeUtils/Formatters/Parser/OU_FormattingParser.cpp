@@ -13,7 +13,7 @@
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParserUtils.h"
 #include "OfficeUtils/Formatters/Parser/OU_FormattingScanner.h"
 #include "OfficeUtils/Formatters/Parser/OU_FormattingToken.h"
-#include "OfficeUtils/Utils/OU_Assert.h"
+#include "OfficeUtils/OU_Assert.h"
 #include "host/Utils/OU_StringUtils.h"
 
 namespace Vesk::OfficeUtils::Parser {

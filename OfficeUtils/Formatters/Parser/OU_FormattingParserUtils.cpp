@@ -15,7 +15,7 @@
 
 #include "OfficeUtils/Formatters/OU_GeneralNumberFormatter.h"
 #include "OfficeUtils/Locale/OU_LocaleContext.h"
-#include "OfficeUtils/Utils/OU_Assert.h"
+#include "OfficeUtils/OU_Assert.h"
 #include "OfficeUtils/Utils/OU_Utils.h"
 #include "host/DOM/OU_FormulaTypes.h"
 #include "host/Utils/OU_StringUtils.h"

@@ -5,7 +5,7 @@
 
 #include <fmt/format.h>
 
-#include "OfficeUtils/Utils/OU_Assert.h"
+#include "OfficeUtils/OU_Assert.h"
 
 namespace Vesk::OfficeUtils::Parser {
 namespace {

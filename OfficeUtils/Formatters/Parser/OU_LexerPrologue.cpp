@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "OfficeUtils/Utils/OU_Assert.h"
+#include "OfficeUtils/OU_Assert.h"
 
 namespace Vesk::OfficeUtils::LexerPrologue {
 namespace {
