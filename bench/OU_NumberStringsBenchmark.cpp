@@ -11,6 +11,7 @@
 
 #include "OfficeUtils/RegEx/OU_NumberRegex.h"
 #include "OfficeUtils/Utils/OU_Utils.h"
+#include "OfficeUtils/Utils/OU_UtilsTesting.h"
 #include "tests/Formatters/OU_FormattersTestLocales.h"
 
 namespace {

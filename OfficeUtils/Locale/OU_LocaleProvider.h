@@ -12,16 +12,23 @@
 
 namespace Vesk::OfficeUtils {
 
-// None (a null pointer) for a name ICU holds no data for ("xx_YY", ""). A shipped file that does
-// not read throws Vesk::ResourceManager::ResourceFileError. The provider is immutable.
+// None (a null pointer) for a name ICU holds no data for ("xx_YY", ""). A resources folder that
+// is missing or unreadable, or a shipped file that does not read, throws
+// Vesk::ResourceManager::ResourceFileError naming the path. The provider is immutable.
 [[nodiscard]] std::shared_ptr<const Vesk::ResourceManager::ResourceProvider> makeLocaleProvider(
     const std::string& localeName, const std::filesystem::path& resourcesDirectory);
 // The same over getDefaultResourcesDirectory().
 [[nodiscard]] std::shared_ptr<const Vesk::ResourceManager::ResourceProvider> makeLocaleProvider(
     const std::string& localeName);
 
-// The source tree's resources folder this library was built from; an installed copy passes
-// its own folder (<prefix>/share/OfficeUtils) to makeLocaleProvider.
+// The folder of the shipped locale data, found once per process: the folder named by the
+// environment variable OFFICEUTILS_RESOURCES_DIR when it is set and not empty; otherwise, for a
+// library loaded from its build folder, the source tree's resources/; otherwise the installed
+// data beside the library (<prefix>/share/OfficeUtils for <prefix>/lib/libOfficeUtils.so).
+// Whether the folder exists is checked where it is read (makeLocaleProvider).
 [[nodiscard]] const std::filesystem::path& getDefaultResourcesDirectory();
+
+// The environment variable that overrides getDefaultResourcesDirectory().
+inline constexpr const char* ResourcesDirectoryVariable = "OFFICEUTILS_RESOURCES_DIR";
 
 }  // namespace Vesk::OfficeUtils

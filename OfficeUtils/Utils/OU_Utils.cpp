@@ -17,6 +17,7 @@
 #include <unicode/unistr.h>
 
 #include "OfficeUtils/OU_Assert.h"
+#include "OfficeUtils/Utils/OU_UtilsTesting.h"
 #include "host/Utils/OU_NumCast.h"
 #include "host/Utils/OU_StringUtils.h"
 

@@ -51,11 +51,4 @@ enum class DecimalSeparatorType : std::uint8_t {
 [[nodiscard]] std::string getCurrencySeparationSymbol(const boost::optional<std::string>& currency,
                                                       const LocaleContext& context);
 
-namespace Detail {
-// stringToDouble building its ICU symbols and format afresh for the call, as the cached
-// conversions would without their cache: the reference they are measured and tested against.
-[[nodiscard]] boost::optional<double> stringToDoubleUncached(const std::string& text,
-                                                             const LocaleContext& context);
-}  // namespace Detail
-
 }  // namespace Vesk::OfficeUtils

@@ -14,6 +14,7 @@
 
 #include "OfficeUtils/Formulas/OU_DefaultEnResourceLoader.h"
 #include "OfficeUtils/Locale/OU_LocaleProvider.h"
+#include "host/ResourceManager/OU_JsonResourceProvider.h"
 #include "host/ResourceManager/OU_MapResourceProvider.h"
 #include "host/Utils/OU_Assert.h"
 #include "host/Utils/OU_StringUtils.h"
@@ -389,6 +390,18 @@ TEST(LocaleManager, EveryICULocale) {
   }
   std::cout << "ICU locales tried " << count << ", passing " << passing << "\n";
   EXPECT_GT(count, 700);
+}
+
+// A resources folder that is not there is an error naming it, never shipped words silently lost.
+TEST(LocaleProvider, MissingResourcesFolderIsAnErrorWithItsPath) {
+  const std::string missing = "/nonexistent/OfficeUtils-resources";
+  try {
+    (void)makeLocaleProvider("de_DE", missing);
+    ADD_FAILURE() << "no error";
+  } catch (const Vesk::ResourceManager::ResourceFileError& error) {
+    EXPECT_NE(std::string(error.what()).find(missing), std::string::npos) << error.what();
+  }
+  EXPECT_FALSE(makeLocaleProvider("xx_YY", missing));  // unknown names stay null
 }
 
 }  // namespace

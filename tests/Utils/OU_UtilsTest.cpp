@@ -18,6 +18,7 @@
 #include <unicode/locid.h>
 
 #include "OfficeUtils/RegEx/OU_NumberRegex.h"
+#include "OfficeUtils/Utils/OU_UtilsTesting.h"
 #include "host/ResourceManager/OU_MapResourceProvider.h"
 #include "host/Utils/OU_Errors.h"
 

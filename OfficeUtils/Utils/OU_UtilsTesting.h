@@ -1,0 +1,17 @@
+// Test and benchmark hooks of the number-text conversions; not installed with the library.
+#pragma once
+
+#include <string>
+
+#include <boost/optional.hpp>
+
+#include "OfficeUtils/Utils/OU_Utils.h"
+
+namespace Vesk::OfficeUtils::Detail {
+
+// stringToDouble building its ICU symbols and format afresh for the call, as the cached
+// conversions would without their cache: the reference they are measured and tested against.
+[[nodiscard]] boost::optional<double> stringToDoubleUncached(const std::string& text,
+                                                             const LocaleContext& context);
+
+}  // namespace Vesk::OfficeUtils::Detail
