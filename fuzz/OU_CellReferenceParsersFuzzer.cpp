@@ -1,11 +1,14 @@
 // The first byte picks one of the eight reference parsers, the rest is the text. Every part a
-// parser returns must be a view inside the text, and parts that tile the text must rebuild it.
+// parser returns must be a view inside the text, parts that tile the text must rebuild it, and
+// each parser must give the same parts as the regular expression that defines its grammar.
 #include "OfficeUtils/RegEx/OU_CellReferenceParsers.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "OfficeUtils/RegEx/OU_CellReferenceParsersTesting.h"
 
 using namespace Vesk::OfficeUtils;
 
@@ -35,13 +38,53 @@ void checkCell(const ShortCellParts& p) {
   for (auto part : {p.columnMarker, p.column, p.rowMarker, p.row}) checkInside(part);
 }
 
+bool same(const ShortCellParts& a, const ShortCellParts& b) {
+  return a.columnMarker == b.columnMarker && a.column == b.column && a.rowMarker == b.rowMarker &&
+         a.row == b.row;
+}
+bool same(const ShortAxisParts& a, const ShortAxisParts& b) {
+  return a.marker == b.marker && a.value == b.value;
+}
+bool same(const ShortRangeParts& a, const ShortRangeParts& b) {
+  return same(ShortCellParts{a.firstColumnMarker, a.firstColumn, a.firstRowMarker, a.firstRow},
+              ShortCellParts{b.firstColumnMarker, b.firstColumn, b.firstRowMarker, b.firstRow}) &&
+         same(ShortCellParts{a.secondColumnMarker, a.secondColumn, a.secondRowMarker, a.secondRow},
+              ShortCellParts{b.secondColumnMarker, b.secondColumn, b.secondRowMarker, b.secondRow});
+}
+bool same(const OXMLRefParts& a, const OXMLRefParts& b) {
+  return a.path == b.path && a.workbook == b.workbook && a.firstSheet == b.firstSheet &&
+         a.lastSheet == b.lastSheet && a.reference == b.reference;
+}
+bool same(const OpenFormulaRefParts& a, const OpenFormulaRefParts& b) {
+  return a.document == b.document && a.sheet == b.sheet && a.reference == b.reference;
+}
+
+// The scanner's result against the pattern's; the patterns backtrack, so only texts of
+// reference length are compared.
+template <typename Parts>
+void checkSame(const boost::optional<Parts>& scanned, const boost::optional<Parts>& matched) {
+  if (scanned.has_value() != matched.has_value() || (scanned && !same(*scanned, *matched)))
+    __builtin_trap();
+}
+constexpr std::size_t ComparedLength = 1024;
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  // References are short; longer texts only slow the backtracking prefix patterns down.
-  if (size < 1 || size > 2048) return 0;
+  if (size < 1) return 0;
   const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);  // any bytes
   input = text;
+  if (text.size() <= ComparedLength) {
+    checkSame(A1ShortCellParser::parse(input), Detail::matchA1ShortCell(input));
+    checkSame(R1C1ShortCellParser::parse(input), Detail::matchR1C1ShortCell(input));
+    checkSame(A1ShortColParser::parse(input), Detail::matchA1ShortCol(input));
+    checkSame(R1C1ShortColParser::parse(input), Detail::matchR1C1ShortCol(input));
+    checkSame(A1ShortRowParser::parse(input), Detail::matchA1ShortRow(input));
+    checkSame(R1C1ShortRowParser::parse(input), Detail::matchR1C1ShortRow(input));
+    checkSame(parseA1ShortRange(input), Detail::matchA1ShortRange(input));
+    checkSame(OXMLRefParser::parse(input), Detail::matchOXMLRef(input));
+    checkSame(OpenFormulaRefParser::parse(input), Detail::matchOpenFormulaRef(input));
+  }
 
   switch (data[0] % 8) {
     case 0:

@@ -1,11 +1,15 @@
 #include "OfficeUtils/RegEx/OU_CellReferenceParsers.h"
 
+#include <random>
 #include <string>
 #include <vector>
 
 #include <fmt/format.h>
 #include <fmt/ranges.h>
 #include <gtest/gtest.h>
+
+#include "OfficeUtils/RegEx/OU_CellReferenceParsersTesting.h"
+#include "tests/OU_TestSupport.h"
 
 namespace Vesk::OfficeUtils {
 namespace {
@@ -198,6 +202,65 @@ TEST(CellReferenceParsers, PartsAreViewsIntoTheTextAndLongTextsGiveAResult) {
   EXPECT_TRUE(OXMLRefParser::parse("'" + std::string(5000, 'x') + "[" + std::string(5000, 'y')));
   EXPECT_TRUE(OpenFormulaRefParser::parse("'" + std::string(20000, 'a') + "#"));
   EXPECT_FALSE(A1ShortCellParser::parse(std::string(20000, 'A') + "1"));
+}
+
+// The scanners against the regular expressions that define the grammars, on generated texts
+// that mix valid references, near misses and the characters every rule turns on.
+TEST(CellReferenceParsers, ScannersAgreeWithThePatterns) {
+  const std::vector<std::string> pieces = {"$",
+                                           "A",
+                                           "b",
+                                           "x",
+                                           "F",
+                                           "d",
+                                           "XFD",
+                                           "XFE",
+                                           "R",
+                                           "r",
+                                           "C",
+                                           "c",
+                                           "[",
+                                           "]",
+                                           "+",
+                                           "-",
+                                           "0",
+                                           "1",
+                                           "7",
+                                           "104857",
+                                           "6",
+                                           "16384",
+                                           "'",
+                                           "!",
+                                           ":",
+                                           ".",
+                                           "#",
+                                           "/",
+                                           "*",
+                                           "\n",
+                                           std::string(1, '\0'),
+                                           " ",
+                                           "\xC3\xA9",
+                                           "Sheet",
+                                           "[Book.xlsx]",
+                                           "Sheet1!",
+                                           "'#",
+                                           "A1",
+                                           "R[-1]C2",
+                                           "$A$1:"};
+  std::mt19937 random(20261205);
+  for (int n = 0; n < 50000; ++n) {
+    const std::string text = Vesk::Testing::randomText(random, pieces, 8);
+    SCOPED_TRACE(testing::PrintToString(text));
+    ASSERT_EQ(dump(A1ShortCellParser::parse(text)), dump(Detail::matchA1ShortCell(text)));
+    ASSERT_EQ(dump(R1C1ShortCellParser::parse(text)), dump(Detail::matchR1C1ShortCell(text)));
+    ASSERT_EQ(dump(A1ShortColParser::parse(text)), dump(Detail::matchA1ShortCol(text)));
+    ASSERT_EQ(dump(R1C1ShortColParser::parse(text)), dump(Detail::matchR1C1ShortCol(text)));
+    ASSERT_EQ(dump(A1ShortRowParser::parse(text)), dump(Detail::matchA1ShortRow(text)));
+    ASSERT_EQ(dump(R1C1ShortRowParser::parse(text)), dump(Detail::matchR1C1ShortRow(text)));
+    ASSERT_EQ(dump(parseA1ShortRange(text)), dump(Detail::matchA1ShortRange(text)));
+    ASSERT_EQ(dump(OXMLRefParser::parse(text)), dump(Detail::matchOXMLRef(text)));
+    ASSERT_EQ(dump(OpenFormulaRefParser::parse(text)), dump(Detail::matchOpenFormulaRef(text)));
+  }
 }
 
 }  // namespace
