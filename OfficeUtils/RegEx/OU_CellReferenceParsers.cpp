@@ -194,7 +194,7 @@ char upper(char c) {
 
 // The view of text[from, to).
 std::string_view span(std::string_view text, std::size_t from, std::size_t to) {
-  return text.substr(from, to - from);
+  return {text.data() + from, to - from};
 }
 
 std::size_t digitsEnd(std::string_view text, std::size_t i) {
@@ -225,8 +225,11 @@ bool scanA1Axis(std::string_view text, std::size_t& i, bool column, ShortAxisPar
       if (a > 'X' || (a == 'X' && (b > 'F' || (b == 'F' && c > 'D')))) return false;
     }
   } else {
-    i = digitsEnd(text, i);
-    if (i == start || text[start] == '0' || digitsValue(span(text, start, i), 1048576) == None)
+    // 1 to 1048576 without a leading zero, read in the same pass.
+    std::size_t row = 0;
+    for (; i < text.size() && isDigit(text[i]) && i - start < 8; ++i)
+      row = row * 10 + static_cast<std::size_t>(text[i] - '0');
+    if (i == start || text[start] == '0' || row > 1048576 || (i < text.size() && isDigit(text[i])))
       return false;
   }
   parts.value = span(text, start, i);
