@@ -1,11 +1,17 @@
 // Numbers as a spreadsheet's "General" display shows them: plain digits inside a magnitude
 // window, scientific notation with a two-digit signed exponent outside it ("1E+11", "9E-09").
-// A formatter keeps its ICU formats between calls and is used by one thread at a time.
+// A formatter is used by one thread at a time. Built from a locale context, it writes finite
+// values from their shortest round-trip digits by arithmetic, with the text ICU's formats give
+// (past fifteen mantissa fraction digits, where ICU can write a malformed mantissa, the correctly
+// rounded one), and builds those formats only for the values that need them (NaN, infinities);
+// built from a decimal-format wrapper, it formats through ICU.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
+
+#include <boost/optional.hpp>
 
 #include "OfficeUtils/Formatters/OU_ICUDecimalFormatWrapper.h"
 #include "OfficeUtils/Locale/OU_LocaleContext.h"
@@ -39,19 +45,27 @@ class GeneralNumberFormatter {
   [[nodiscard]] std::string operator()(Vesk::FloatNumber value) const;
 
  private:
-  struct OwnWrapper {};
-  GeneralNumberFormatter(ICUDecimalFormatWrapper&& decimalFormat, OwnWrapper);
-  void configure();
+  // One ICU format per mode, configured when a setting changes: switching a single format
+  // between the modes would make ICU recompile it for nearly every value of a mixed column.
+  struct ICUFormats {
+    ICUDecimalFormatWrapper fixed;
+    ICUDecimalFormatWrapper scientific;
+  };
+
+  void configure() const;
+  const ICUFormats& icuFormats() const;
+  std::string formatByDigits(double value, bool scientific) const;
 
   Vesk::FloatNumber _thresholdOfMax = 99999999999.0;
   Vesk::FloatNumber _thresholdOfMin = 0.00000001;
   int _precisionForFixedMode = ICUDecimalFormatWrapper::getDefaultMaximumFractionDigits();
   int _precisionForScientificMode = 2;
   int _minExponentDigits = 1;
-  // One ICU format per mode, configured when a setting changes: switching a single format
-  // between the modes would make ICU recompile it for nearly every value of a mixed column.
-  ICUDecimalFormatWrapper _fixedFormat;
-  ICUDecimalFormatWrapper _scientificFormat;
+  // Set when built from a locale context: the context the ICU formats are made from on demand,
+  // and its decimal separator, the one symbol of those formats that is not fixed.
+  const LocaleContext* _context = nullptr;
+  std::string _decimalSeparator;
+  mutable boost::optional<ICUFormats> _icuFormats;
 };
 
 // `value` as written into format codes and document text: the general display with `precision`

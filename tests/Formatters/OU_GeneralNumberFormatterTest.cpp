@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstddef>
+#include <cstring>
+#include <initializer_list>
 #include <limits>
 #include <random>
 #include <string>
@@ -148,6 +150,63 @@ TEST(GeneralNumberFormatter, OneFormatterAgreesWithFreshOnesOnAMixedColumn) {
   for (const double value : mixedValues(300)) {
     SCOPED_TRACE(value);
     EXPECT_EQ(shared(value), GeneralNumberFormatter(enContext())(value));
+  }
+}
+
+// Built from a context the formatter writes finite values by arithmetic; built from that
+// context's ICU format it goes through ICU. Both must give the same text for any value and
+// setting: integers, short decimals and their halves, powers of ten and their neighbours, any bits.
+// (Past fifteen mantissa fraction digits ICU may write a malformed mantissa such as
+// "0.09999999999999999E-14", where the arithmetic writes "9.999999999999999E-16".)
+TEST(GeneralNumberFormatter, ArithmeticDigitsAgreeWithICU) {
+  const Testing::SeparatorContext arabic("\u066B", "\u066C");
+  std::mt19937_64 random(20261206);
+  auto pick = [&random](std::initializer_list<double> values) {
+    return *(values.begin() + random() % values.size());
+  };
+  auto draw = [&random]() -> double {
+    const double sign = random() % 2 ? -1.0 : 1.0;
+    const auto digits = static_cast<double>(random() % 100000);
+    const double scale = std::pow(10.0, static_cast<int>(random() % 40) - 20);
+    switch (random() % 5) {
+      case 0:
+        return sign * static_cast<double>(random() >> (random() % 64));
+      case 1:
+        return sign * digits * scale;
+      case 2:
+        return sign * (digits + 0.5) * scale;
+      case 3:
+        return sign * std::nextafter(scale, random() % 2 ? 0.0 : 1e300);
+      default: {
+        double value;
+        do {
+          const auto bits = random();
+          std::memcpy(&value, &bits, sizeof value);
+        } while (!std::isfinite(value));
+        return value;
+      }
+    }
+  };
+  for (const LocaleContext* context : {&enContext(), &commaContext(), &arabic.get()}) {
+    for (int round = 0; round < 40; ++round) {
+      GeneralNumberFormatter arithmetic(*context);
+      GeneralNumberFormatter icu{ICUDecimalFormatWrapper(*context)};
+      const auto fixed = static_cast<std::size_t>(pick({0, 1, 2, 5, 10, 15, 17, 340}));
+      const auto scientific = static_cast<std::size_t>(random() % 16);
+      const double max = pick({99999999999.0, 1e15, 1e300});
+      const double min = pick({0.00000001, 0.0001, 1e-300});
+      for (auto* formatter : {&arithmetic, &icu}) {
+        formatter->setPrecisionForFixedMode(fixed);
+        formatter->setPrecisionForScientificMode(scientific);
+        formatter->setDefaultThresholdOfMax(max);
+        formatter->setDefaultThresholdOfMin(min);
+      }
+      for (int n = 0; n < 500; ++n) {
+        const double value = n == 0 ? -0.0 : draw();
+        ASSERT_EQ(arithmetic(value), icu(value))
+            << std::hexfloat << value << " fixed " << fixed << " scientific " << scientific;
+      }
+    }
   }
 }
 
