@@ -1,7 +1,8 @@
-// The number formatters on a mixed column beside std::to_chars in the same run: to_chars is the
-// floor that the ICU-based general display is measured against. BM_GeneralSwitchingOneFormat
-// renders the same texts with one ICU format switched between fixed and scientific per value,
-// the cost the general formatter avoids by keeping one format per mode.
+// The number formatters on a mixed column beside std::to_chars in the same run: to_chars into a
+// std::string is the floor that the general display is measured against. BM_GeneralThroughICU is
+// the same display through ICU's formats (the formatter's path for a wrapper it is given), and
+// BM_GeneralSwitchingOneFormat through one ICU format switched between fixed and scientific per
+// value, the cost the ICU path avoids by keeping one format per mode.
 #include <charconv>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "OfficeUtils/Formatters/OU_NumberFormatter.h"
 #include "OfficeUtils/Formatters/OU_ScientificNumberFormatter.h"
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
+#include "OfficeUtils/Formulas/OU_ComplexNumber.h"
 
 namespace {
 
@@ -38,6 +40,18 @@ void BM_ToChars(benchmark::State& state) {
 }
 BENCHMARK(BM_ToChars);
 
+void BM_ToCharsString(benchmark::State& state) {
+  char buffer[64];
+  for (auto _ : state) {
+    for (const double value : MixedColumn) {
+      const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+      benchmark::DoNotOptimize(std::string(buffer, result.ptr));
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<long>(MixedColumn.size()));
+}
+BENCHMARK(BM_ToCharsString);
+
 void BM_GeneralNumberFormatter(benchmark::State& state) {
   const GeneralNumberFormatter formatter(context());
   for (auto _ : state) {
@@ -46,6 +60,44 @@ void BM_GeneralNumberFormatter(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * static_cast<long>(MixedColumn.size()));
 }
 BENCHMARK(BM_GeneralNumberFormatter);
+
+void BM_GeneralThroughICU(benchmark::State& state) {
+  const GeneralNumberFormatter formatter{ICUDecimalFormatWrapper(context())};
+  for (auto _ : state) {
+    for (const double value : MixedColumn) benchmark::DoNotOptimize(formatter(value));
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<long>(MixedColumn.size()));
+}
+BENCHMARK(BM_GeneralThroughICU);
+
+// What callers that build a formatter per call pay before the first value.
+void BM_GeneralFormatterConstruction(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(GeneralNumberFormatter(context()));
+}
+BENCHMARK(BM_GeneralFormatterConstruction);
+
+void BM_GeneralFormatterConstructionThroughICU(benchmark::State& state) {
+  for (auto _ : state)
+    benchmark::DoNotOptimize(GeneralNumberFormatter(ICUDecimalFormatWrapper(context())));
+}
+BENCHMARK(BM_GeneralFormatterConstructionThroughICU);
+
+// A complex value as the engineering functions write it: two parts, each by the general display.
+void BM_ComplexNumberToString(benchmark::State& state) {
+  const ComplexNumber number(3.25, -4.5, ImaginarySuffix());
+  for (auto _ : state) benchmark::DoNotOptimize(number.toString(context()));
+}
+BENCHMARK(BM_ComplexNumberToString);
+
+void BM_ComplexNumberPartsWithOneFormatter(benchmark::State& state) {
+  GeneralNumberFormatter formatter(context());
+  formatter.setPrecisionForScientificMode(15);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(formatter(3.25));
+    benchmark::DoNotOptimize(formatter(4.5));
+  }
+}
+BENCHMARK(BM_ComplexNumberPartsWithOneFormatter);
 
 // The general display with a single ICU format reconfigured whenever the mode changes.
 std::string switchingFormat(ICUDecimalFormatWrapper& wrapper, double value) {
