@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <limits>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -42,7 +43,45 @@ struct CalendarPrototype {
   std::int32_t offsetMilliseconds;
   std::unique_ptr<icu::Calendar> calendar;
   double epochMilliseconds;  // 1899-12-30 00:00 in this calendar
+  bool gregorian;            // the calendar system whose fields civilFields computes
 };
+
+// 1582-10-15, the first day of the Gregorian calendar, in days from 1899-12-30.
+constexpr std::int64_t GregorianSwitchDays = -115858;
+
+// Fields of a Gregorian date and time from milliseconds since 1899-12-30 00:00, by the civil
+// calendar's arithmetic (days to year, month and day in 400-year eras). Only for instants on or
+// after the Gregorian switch, where the calendar's fields are these.
+struct CivilFields {
+  int year, month, day, hours, minutes, seconds, milliseconds, weekDay;  // month 1-12, Sunday 1
+};
+
+CivilFields civilFields(std::int64_t fromEpoch) {
+  std::int64_t days = fromEpoch / MillisecondsPerDay;
+  std::int64_t time = fromEpoch % MillisecondsPerDay;
+  if (time < 0) {
+    time += MillisecondsPerDay;
+    --days;
+  }
+  CivilFields fields{};
+  fields.weekDay = static_cast<int>((days % 7 + 7 + 6) % 7) + 1;  // 1899-12-30 was a Saturday
+  // Days from 0000-03-01, so that the leap day ends each 4-, 100- and 400-year cycle.
+  const std::int64_t shifted = days + 693899;
+  const std::int64_t era = (shifted >= 0 ? shifted : shifted - 146096) / 146097;
+  const std::int64_t dayOfEra = shifted - era * 146097;
+  const std::int64_t yearOfEra =
+      (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const std::int64_t monthFromMarch = (5 * dayOfYear + 2) / 153;
+  fields.day = static_cast<int>(dayOfYear - (153 * monthFromMarch + 2) / 5 + 1);
+  fields.month = static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
+  fields.year = static_cast<int>(yearOfEra + era * 400 + (fields.month <= 2 ? 1 : 0));
+  fields.hours = static_cast<int>(time / MillisecondsPerHour);
+  fields.minutes = static_cast<int>(time / MillisecondsPerMinute % 60);
+  fields.seconds = static_cast<int>(time / MillisecondsPerSecond % 60);
+  fields.milliseconds = static_cast<int>(time % MillisecondsPerSecond);
+  return fields;
+}
 
 // Enough for every locale a process works in at once; beyond it the oldest is rebuilt when
 // needed again.
@@ -67,7 +106,8 @@ CalendarPrototype makePrototype(const std::string& localeName, std::int32_t offs
   setToEpoch(*epoch);
   const double epochMilliseconds = epoch->getTime(status);
   throwIfICUFailure(status);
-  return {localeName, offsetMilliseconds, std::move(calendar), epochMilliseconds};
+  const bool gregorian = std::string_view(calendar->getType()) == "gregorian";
+  return {localeName, offsetMilliseconds, std::move(calendar), epochMilliseconds, gregorian};
 }
 
 // Each thread keeps its own prototypes, so no lock is needed and a prototype is only ever read
@@ -83,6 +123,14 @@ const CalendarPrototype& getCalendarPrototype(const std::string& localeName,
   if (prototypes.size() == MaxCachedPrototypes) prototypes.erase(prototypes.begin());
   prototypes.push_back(std::move(prototype));
   return prototypes.back();
+}
+
+// The thread's prototype for the context's locale, in the zone of the serial conversions (UTC).
+const CalendarPrototype& calendarPrototype(const LocaleContext& context) {
+  OU_ASSERT(isICUInitialized());
+  return getCalendarPrototype(
+      context.getResources().getLocaleName(),
+      Vesk::DOM::TimeZone::getUTCTimeZone().getOffset() * static_cast<std::int32_t>(1000));
 }
 
 // The decimal text of `number`, filled with "0" on the left up to `width` characters; the fill
@@ -213,7 +261,9 @@ DateTime::Difference::Difference(YearTag years, MonthTag months, DayTag days, Ho
 // Construction
 
 DateTime::DateTime(FloatNumber serial, const LocaleContext& context) : _context(&context) {
-  createCalendar();
+  const auto& prototype = calendarPrototype(context);
+  _epochMilliseconds = prototype.epochMilliseconds;
+  _gregorian = prototype.gregorian;
   if (!isDateValid(serial)) throw DateLimitException();
   FloatNumber days;
   const FloatNumber dayFraction = Vesk::modf(serial, &days);
@@ -224,12 +274,12 @@ DateTime::DateTime(FloatNumber serial, const LocaleContext& context) : _context(
   // Adding the days, seconds and milliseconds to the epoch field by field moves the instant by
   // exactly this many milliseconds (the zone has no daylight saving); one setTime is five
   // times cheaper.
-  const std::int64_t elapsed = std::int64_t{numCast<int>(days)} * MillisecondsPerDay +
-                               std::int64_t{numCast<int>(wholeSeconds)} * MillisecondsPerSecond +
-                               numCast<int>(milliseconds);
-  UErrorCode status = U_ZERO_ERROR;
-  _calendar->setTime(_epochMilliseconds + static_cast<double>(elapsed), status);
-  throwIfICUFailure(status);
+  // The calendar is made from the instant when first needed; fields the civil arithmetic
+  // gives are read without it.
+  _lazy = true;
+  _fromEpoch = std::int64_t{numCast<int>(days)} * MillisecondsPerDay +
+               std::int64_t{numCast<int>(wholeSeconds)} * MillisecondsPerSecond +
+               numCast<int>(milliseconds);
 }
 
 DateTime::DateTime(YearTag year, MonthTag month, DayTag day, HourTag hours, MinuteTag minutes,
@@ -278,12 +328,25 @@ DateTime::DateTime(const Vesk::DOM::TimeZone& timeZone, const LocaleContext& con
 }
 
 DateTime::DateTime(const DateTime& other)
-    : _context(other._context), _epochMilliseconds(other._epochMilliseconds) {
-  OU_ASSERT(other._calendar);
-  _calendar.reset(other._calendar->clone());
+    : _context(other._context),
+      _epochMilliseconds(other._epochMilliseconds),
+      _fromEpoch(other._fromEpoch),
+      _gregorian(other._gregorian),
+      _lazy(other._lazy) {
+  if (!other._calendar && !other._lazy) OU_FAIL("other._calendar");
+  if (other._calendar) {
+    _calendar.reset(other._calendar->clone());
+    if (!_calendar) throw ICUError(U_MEMORY_ALLOCATION_ERROR);
+  }
 }
 
-DateTime::DateTime(DateTime&& other) noexcept = default;
+DateTime::DateTime(DateTime&& other) noexcept
+    : _context(other._context),
+      _calendar(std::move(other._calendar)),
+      _epochMilliseconds(other._epochMilliseconds),
+      _fromEpoch(other._fromEpoch),
+      _gregorian(other._gregorian),
+      _lazy(std::exchange(other._lazy, false)) {}
 
 DateTime& DateTime::operator=(const DateTime& other) {
   if (this == &other) return *this;
@@ -291,7 +354,15 @@ DateTime& DateTime::operator=(const DateTime& other) {
   return *this = std::move(copy);
 }
 
-DateTime& DateTime::operator=(DateTime&& other) noexcept = default;
+DateTime& DateTime::operator=(DateTime&& other) noexcept {
+  _context = other._context;
+  _calendar = std::move(other._calendar);
+  _epochMilliseconds = other._epochMilliseconds;
+  _fromEpoch = other._fromEpoch;
+  _gregorian = other._gregorian;
+  _lazy = std::exchange(other._lazy, false);
+  return *this;
+}
 
 DateTime::~DateTime() = default;
 
@@ -299,14 +370,12 @@ DateTime DateTime::getNow(const Vesk::DOM::TimeZone& timeZone, const LocaleConte
   return DateTime(timeZone, context);
 }
 
-void DateTime::createCalendar() {
-  OU_ASSERT(isICUInitialized());
-  const auto& prototype = getCalendarPrototype(
-      _context->getResources().getLocaleName(),
-      Vesk::DOM::TimeZone::getUTCTimeZone().getOffset() * static_cast<std::int32_t>(1000));
+void DateTime::createCalendar() const {
+  const auto& prototype = calendarPrototype(*_context);
   _calendar.reset(prototype.calendar->clone());
   if (!_calendar) throw ICUError(U_MEMORY_ALLOCATION_ERROR);
   _epochMilliseconds = prototype.epochMilliseconds;
+  _gregorian = prototype.gregorian;
 }
 
 void DateTime::initICUCalendar() {
@@ -332,11 +401,19 @@ void DateTime::setICUDateTimeFields(icu::Calendar& calendar, YearTag year, Month
 // Conversions
 
 icu::Calendar& DateTime::calendar() const {
-  OU_ASSERT(_calendar);
+  if (!_calendar) {
+    if (!_lazy) OU_FAIL("_calendar");  // moved from
+    _lazy = false;
+    createCalendar();
+    UErrorCode status = U_ZERO_ERROR;
+    _calendar->setTime(_epochMilliseconds + static_cast<double>(_fromEpoch), status);
+    throwIfICUFailure(status);
+  }
   return *_calendar;
 }
 
 std::int64_t DateTime::millisecondsFromEpoch() const {
+  if (_lazy) return _fromEpoch;
   UErrorCode status = U_ZERO_ERROR;
   const UDate time = calendar().getTime(status);
   throwIfICUFailure(status);
@@ -425,6 +502,29 @@ Vesk::DOM::DateTime toDOMDateTime(const DateTime& dateTime, const Vesk::DOM::Tim
 // Fields
 
 int DateTime::getPeriod(UCalendarDateFields field) const {
+  if (_lazy && _gregorian && _fromEpoch >= GregorianSwitchDays * MillisecondsPerDay) {
+    const CivilFields fields = civilFields(_fromEpoch);
+    switch (field) {
+      case UCAL_YEAR:
+        return fields.year;
+      case UCAL_MONTH:
+        return fields.month - 1;
+      case UCAL_DATE:
+        return fields.day;
+      case UCAL_HOUR_OF_DAY:
+        return fields.hours;
+      case UCAL_MINUTE:
+        return fields.minutes;
+      case UCAL_SECOND:
+        return fields.seconds;
+      case UCAL_MILLISECOND:
+        return fields.milliseconds;
+      case UCAL_DAY_OF_WEEK:
+        return fields.weekDay;
+      default:
+        break;
+    }
+  }
   UErrorCode status = U_ZERO_ERROR;
   const int value = calendar().get(field, status);
   throwIfICUFailure(status);
@@ -508,11 +608,10 @@ void DateTime::shiftBy(const Difference& difference) {
 }
 
 DateTime::Difference DateTime::diffBy(const DateTime& other) const {
-  OU_ASSERT(_calendar);
   UErrorCode status = U_ZERO_ERROR;
   const UDate target = other.calendar().getTime(status);
   throwIfICUFailure(status);
-  const std::unique_ptr<icu::Calendar> clone(_calendar->clone());
+  const std::unique_ptr<icu::Calendar> clone(calendar().clone());
   if (!clone) throw ICUError(U_MEMORY_ALLOCATION_ERROR);
   Difference difference;
   // Years and months need the calendar (their lengths vary, and shifts pin to month ends).
@@ -575,7 +674,7 @@ std::int64_t DateTime::getNoTruncatePeriod(UCalendarDateFields field) const {
       UErrorCode status = U_ZERO_ERROR;
       const UDate target = calendar().getTime(status);
       throwIfICUFailure(status);
-      const std::unique_ptr<icu::Calendar> clone(_calendar->clone());
+      const std::unique_ptr<icu::Calendar> clone(calendar().clone());
       if (!clone) throw ICUError(U_MEMORY_ALLOCATION_ERROR);
       setToEpoch(*clone);
       if (field == UCAL_ERA) {

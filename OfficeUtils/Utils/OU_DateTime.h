@@ -100,8 +100,9 @@ class DateTime {
   // The current moment as the wall clock of `timeZone` shows it. Not checked.
   DateTime(const Vesk::DOM::TimeZone& timeZone, const LocaleContext& context);
 
-  // Copies clone the calendar; a moved-from value has none and may only be assigned to or
-  // destroyed.
+  // A value made from a serial makes its ICU calendar only when something needs it: the date and
+  // time fields of a Gregorian calendar from 1582-10-15 on come from arithmetic. Copies clone the
+  // calendar when there is one; a moved-from value may only be assigned to or destroyed.
   DateTime(const DateTime& other);
   DateTime(DateTime&& other) noexcept;
   DateTime& operator=(const DateTime& other);
@@ -204,7 +205,8 @@ class DateTime {
 
  private:
   // A calendar for the context's locale; its time is not set.
-  void createCalendar();
+  void createCalendar() const;
+  // The calendar, made from the instant first (see _fromEpoch) when there is none yet.
   [[nodiscard]] icu::Calendar& calendar() const;
   // The value's instant minus the epoch, in milliseconds.
   [[nodiscard]] std::int64_t millisecondsFromEpoch() const;
@@ -213,9 +215,17 @@ class DateTime {
                                         int width) const;
 
   const LocaleContext* _context;
-  std::unique_ptr<icu::Calendar> _calendar;
+  // Made on demand by calendar() for a value made from a serial; once made it holds the instant.
+  mutable std::unique_ptr<icu::Calendar> _calendar;
   // 1899-12-30 00:00 in the calendar, in ICU milliseconds; fixed per calendar type and zone.
-  double _epochMilliseconds = 0;
+  mutable double _epochMilliseconds = 0;
+  // The instant, in milliseconds from the epoch, while there is no calendar.
+  std::int64_t _fromEpoch = 0;
+  // Whether the context's calendar is the Gregorian one.
+  mutable bool _gregorian = false;
+  // Whether the instant is in _fromEpoch and no calendar is made yet; a value with neither a
+  // calendar nor this is a moved-from one.
+  mutable bool _lazy = false;
 };
 
 // Whether `serial` lies between the serials of the minimum and the maximum date, compared with

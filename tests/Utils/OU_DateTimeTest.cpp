@@ -899,5 +899,31 @@ TEST(DateTime, NamesMissingFromShortListsRenderEmpty) {
   }
 }
 
+// Values made from serials read their fields by arithmetic in a Gregorian calendar from
+// 1582-10-15 on, and from their ICU calendar otherwise; a value whose calendar is made first
+// reads them from ICU. Both ways agree for every calendar system.
+TEST(DateTime, ArithmeticFieldsAgreeWithTheCalendar) {
+  std::mt19937_64 random(15821015);
+  std::uniform_real_distribution<double> anySerial(-693595, 2958465.99);
+  std::uniform_real_distribution<double> nearSwitch(-115870, -115850);
+  for (const char* name : {"en_US", "th_TH", "ja_JP@calendar=japanese", "fa_IR"}) {
+    const LocaleResources resources{LocaleResources::SymbolStrings{}, name};
+    const LocaleContext context{
+        Vesk::ResourceManager::ResourceProviderImpl::getEmptyResourceProvider(), resources,
+        FormattingResources::getDefaultFormattingResources(), Vesk::DOM::TimeZone()};
+    for (int n = 0; n < 20000 / PropertyScale; ++n) {
+      const double serial = n % 4 == 0 ? nearSwitch(random) : anySerial(random);
+      const DateTime arithmetic(serial, context);
+      DateTime calendar(serial, context);
+      (void)calendar.getPeriod(UCAL_ERA);  // makes the calendar
+      for (const auto field : {UCAL_YEAR, UCAL_MONTH, UCAL_DATE, UCAL_HOUR_OF_DAY, UCAL_MINUTE,
+                               UCAL_SECOND, UCAL_MILLISECOND, UCAL_DAY_OF_WEEK})
+        ASSERT_EQ(arithmetic.getPeriod(field), calendar.getPeriod(field))
+            << name << " serial " << serial << " field " << field;
+      ASSERT_EQ(arithmetic.calculateDaysAndPartOfDay(), calendar.calculateDaysAndPartOfDay());
+    }
+  }
+}
+
 }  // namespace
 }  // namespace Vesk::OfficeUtils
