@@ -180,7 +180,8 @@ void BM_DateTimeFromSerialAndFields(benchmark::State& state) {
   cycle(state, [&](std::size_t k) {
     const DateTime value(inputs[k], context());
     return value.getYear() + value.getMonth() + value.getDay() + value.getHours() +
-           value.getMinutes() + value.getSeconds() + value.getMilliseconds();
+           value.getMinutes() + value.getSeconds() + value.getMilliseconds() +
+           value.getWeekDay();
   });
 }
 BENCHMARK(BM_DateTimeFromSerialAndFields);

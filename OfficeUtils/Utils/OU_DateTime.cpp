@@ -49,40 +49,6 @@ struct CalendarPrototype {
 // 1582-10-15, the first day of the Gregorian calendar, in days from 1899-12-30.
 constexpr std::int64_t GregorianSwitchDays = -115858;
 
-// Fields of a Gregorian date and time from milliseconds since 1899-12-30 00:00, by the civil
-// calendar's arithmetic (days to year, month and day in 400-year eras). Only for instants on or
-// after the Gregorian switch, where the calendar's fields are these.
-struct CivilFields {
-  int year, month, day, hours, minutes, seconds, milliseconds, weekDay;  // month 1-12, Sunday 1
-};
-
-CivilFields civilFields(std::int64_t fromEpoch) {
-  std::int64_t days = fromEpoch / MillisecondsPerDay;
-  std::int64_t time = fromEpoch % MillisecondsPerDay;
-  if (time < 0) {
-    time += MillisecondsPerDay;
-    --days;
-  }
-  CivilFields fields{};
-  fields.weekDay = static_cast<int>((days % 7 + 7 + 6) % 7) + 1;  // 1899-12-30 was a Saturday
-  // Days from 0000-03-01, so that the leap day ends each 4-, 100- and 400-year cycle.
-  const std::int64_t shifted = days + 693899;
-  const std::int64_t era = (shifted >= 0 ? shifted : shifted - 146096) / 146097;
-  const std::int64_t dayOfEra = shifted - era * 146097;
-  const std::int64_t yearOfEra =
-      (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  const std::int64_t monthFromMarch = (5 * dayOfYear + 2) / 153;
-  fields.day = static_cast<int>(dayOfYear - (153 * monthFromMarch + 2) / 5 + 1);
-  fields.month = static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
-  fields.year = static_cast<int>(yearOfEra + era * 400 + (fields.month <= 2 ? 1 : 0));
-  fields.hours = static_cast<int>(time / MillisecondsPerHour);
-  fields.minutes = static_cast<int>(time / MillisecondsPerMinute % 60);
-  fields.seconds = static_cast<int>(time / MillisecondsPerSecond % 60);
-  fields.milliseconds = static_cast<int>(time % MillisecondsPerSecond);
-  return fields;
-}
-
 // Enough for every locale a process works in at once; beyond it the oldest is rebuilt when
 // needed again.
 constexpr std::size_t MaxCachedPrototypes = 16;
@@ -332,7 +298,8 @@ DateTime::DateTime(const DateTime& other)
       _epochMilliseconds(other._epochMilliseconds),
       _fromEpoch(other._fromEpoch),
       _gregorian(other._gregorian),
-      _lazy(other._lazy) {
+      _lazy(other._lazy),
+      _civil(other._civil) {
   if (!other._calendar && !other._lazy) OU_FAIL("other._calendar");
   if (other._calendar) {
     _calendar.reset(other._calendar->clone());
@@ -346,7 +313,8 @@ DateTime::DateTime(DateTime&& other) noexcept
       _epochMilliseconds(other._epochMilliseconds),
       _fromEpoch(other._fromEpoch),
       _gregorian(other._gregorian),
-      _lazy(std::exchange(other._lazy, false)) {}
+      _lazy(std::exchange(other._lazy, false)),
+      _civil(other._civil) {}
 
 DateTime& DateTime::operator=(const DateTime& other) {
   if (this == &other) return *this;
@@ -361,6 +329,7 @@ DateTime& DateTime::operator=(DateTime&& other) noexcept {
   _fromEpoch = other._fromEpoch;
   _gregorian = other._gregorian;
   _lazy = std::exchange(other._lazy, false);
+  _civil = other._civil;
   return *this;
 }
 
@@ -501,9 +470,42 @@ Vesk::DOM::DateTime toDOMDateTime(const DateTime& dateTime, const Vesk::DOM::Tim
 
 // Fields
 
+// Fields of a Gregorian date and time from milliseconds since 1899-12-30 00:00, by the civil
+// calendar's arithmetic (days to year, month and day in 400-year eras). Only for instants on or
+// after the Gregorian switch, where the calendar's fields are these.
+
+DateTime::CivilFields DateTime::civilFields(std::int64_t fromEpoch) {
+  std::int64_t days = fromEpoch / MillisecondsPerDay;
+  std::int64_t time = fromEpoch % MillisecondsPerDay;
+  if (time < 0) {
+    time += MillisecondsPerDay;
+    --days;
+  }
+  CivilFields fields{};
+  fields.known = true;
+  fields.weekDay = static_cast<int>((days % 7 + 7 + 6) % 7) + 1;  // 1899-12-30 was a Saturday
+  // Days from 0000-03-01, so that the leap day ends each 4-, 100- and 400-year cycle.
+  const std::int64_t shifted = days + 693899;
+  const std::int64_t era = (shifted >= 0 ? shifted : shifted - 146096) / 146097;
+  const std::int64_t dayOfEra = shifted - era * 146097;
+  const std::int64_t yearOfEra =
+      (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const std::int64_t monthFromMarch = (5 * dayOfYear + 2) / 153;
+  fields.day = static_cast<int>(dayOfYear - (153 * monthFromMarch + 2) / 5 + 1);
+  fields.month = static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
+  fields.year = static_cast<int>(yearOfEra + era * 400 + (fields.month <= 2 ? 1 : 0));
+  fields.hours = static_cast<int>(time / MillisecondsPerHour);
+  fields.minutes = static_cast<int>(time / MillisecondsPerMinute % 60);
+  fields.seconds = static_cast<int>(time / MillisecondsPerSecond % 60);
+  fields.milliseconds = static_cast<int>(time % MillisecondsPerSecond);
+  return fields;
+}
+
 int DateTime::getPeriod(UCalendarDateFields field) const {
   if (_lazy && _gregorian && _fromEpoch >= GregorianSwitchDays * MillisecondsPerDay) {
-    const CivilFields fields = civilFields(_fromEpoch);
+    if (!_civil.known) _civil = civilFields(_fromEpoch);
+    const CivilFields& fields = _civil;
     switch (field) {
       case UCAL_YEAR:
         return fields.year;

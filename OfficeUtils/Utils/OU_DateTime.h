@@ -214,6 +214,15 @@ class DateTime {
   [[nodiscard]] std::string secondsText(const Vesk::DOM::CellFormatModel::DateTimeItem& item,
                                         int width) const;
 
+  // Fields by the civil calendar's arithmetic: month 1 to 12, week day 1 (Sunday) to 7.
+  struct CivilFields {
+    int year = 0, month = 0, day = 0, hours = 0, minutes = 0, seconds = 0, milliseconds = 0,
+        weekDay = 0;
+    bool known = false;
+  };
+  // The fields of an instant in milliseconds from the epoch, by the Gregorian arithmetic.
+  [[nodiscard]] static CivilFields civilFields(std::int64_t fromEpoch);
+
   const LocaleContext* _context;
   // Made on demand by calendar() for a value made from a serial; once made it holds the instant.
   mutable std::unique_ptr<icu::Calendar> _calendar;
@@ -226,6 +235,8 @@ class DateTime {
   // Whether the instant is in _fromEpoch and no calendar is made yet; a value with neither a
   // calendar nor this is a moved-from one.
   mutable bool _lazy = false;
+  // The Gregorian fields of _fromEpoch, computed on the first read.
+  mutable CivilFields _civil;
 };
 
 // Whether `serial` lies between the serials of the minimum and the maximum date, compared with
