@@ -431,8 +431,10 @@ void writeItems(Output& out, const Rule& rule, const LocaleContext& context,
     if (const auto* literal = boost::get<TextItem>(&item)) writeText(out, *literal, context);
     if (const auto* currency = boost::get<Model::CurrencyItem>(&item))
       out.text(currency->getCurrencySymbol());
+    // In a text section "General" shows the text as "@" does.
     if (const auto* extra = boost::get<ExtraItem>(&item);
-        extra && extra->getType() == ExtraItem::Type::Text && text)
+        extra && text &&
+        (extra->getType() == ExtraItem::Type::Text || extra->getType() == ExtraItem::Type::General))
       out.text(*text);
   }
 }
