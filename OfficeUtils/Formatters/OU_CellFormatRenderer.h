@@ -12,18 +12,28 @@
 // own. A number that no section takes is shown in the general display. A negative number that
 // rounds to zero in the shown digits is shown without a minus.
 //
+// Fractions take the best approximation whose denominator has at most as many digits as the
+// denominator's placeholders (up to 7), or the fixed denominator ("# ?/16", not reduced); the
+// numerator is padded on the left, the denominator on the right; a zero numerator under an
+// integer part blanks the fraction to spaces ("5    " for 5 under "# ?/?"). Scientific codes
+// take an exponent that is a multiple of the count of integer placeholders ("##0.0E+0" is
+// engineering notation).
+//
 // Numbers are rounded half away from zero on the decimal value that the double shows with 15
 // significant digits (2.675 under "0.00" is "2.68"). Dates and times are rounded to the
 // precision of the section's seconds ("ss.00": hundredths, otherwise whole seconds) before the
-// fields are read. A value that cannot be shown (not finite, outside the date range, a
-// percentage or display factor that overflows) is shown as the locale's "#NUM!" word.
+// fields are read; "A/P" shows the first letter of the locale's AM/PM word, and a negative
+// number in a date-time section shows its magnitude under the sign rules above. Serials follow
+// the library's date-time value (serial 61 is 1900-03-01, 45000 is 2023-03-15). A value that cannot
+// be shown (not finite, outside the date range, a percentage or display factor that overflows) is
+// shown as the locale's "#NUM!" word.
 //
 // Text values are shown by the text section with "@" replaced by the text, or unchanged when
 // the code has no text section; booleans and errors are shown in the locale's words.
 //
-// The text is never longer than 16 bytes per byte of the written code plus 1024: a fill is
-// written once and repeated only by the host, digit counts are bounded by the double range and
-// the code's placeholders.
+// The text is never longer than 16 bytes per byte of the code the expression was parsed from,
+// plus 1024, plus a text value's own length: a fill is written once and repeated only by the
+// host, and digit counts are bounded by the double range and the code's placeholders.
 //
 // The renderer only reads the parsed model, so one parsed code serves any number of values and
 // threads at once.
