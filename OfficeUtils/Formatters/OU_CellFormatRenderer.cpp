@@ -422,7 +422,7 @@ void writeGeneral(Output& out, double value, const LocaleContext& context) {
     found = formatters.end() - 1;
   }
   const double shown = toDouble(toDecimal15(std::fabs(value)));
-  out.text((*found->formatter)(std::signbit(value) ? -shown : shown));
+  out.text((*found->formatter)(value < 0 && shown != 0 ? -shown : shown));
 }
 
 void writeItems(Output& out, const Rule& rule, const LocaleContext& context,

@@ -126,6 +126,8 @@ TEST(CellFormatRenderer, MarksFillsAndBlanks) {
       {FM::FormulaError(Vesk::DOM::FormulaErrorType::Value), "0.00", "de_DE", "#WERT!"},
       {FM::FormulaEmpty{}, "0.00", "en_US", ""},
       {FM::FormulaString("abc"), "0;0;0;General", "en_US", "abc"},
+      {FM::FormulaNumber(-0.0), "General", "en_US", "0"},
+      {FM::FormulaNumber(-1e-20), "General;General", "en_US", "1E-20"},
   };
   for (const auto& [value, code, localeName, expected] : cases)
     EXPECT_EQ(formatValueAsText(value, parsed(code), locale(localeName)), expected) << code;
