@@ -143,7 +143,8 @@ TEST(NumListBulletGenerator, EditsKeepTheBulletsOfAFreshBuildAndOfRenumberingFro
           ASSERT_EQ(fresh.generateBullet(id, entry.ref, Views[v]), entry.bullets[v])
               << "paragraph " << id.value << " view " << static_cast<int>(Views[v]);
           ASSERT_EQ(generator.generateBullet(id, entry.ref, Views[v]), entry.bullets[v])
-              << "paragraph " << id.value << " view " << static_cast<int>(Views[v]);
+              << "paragraph " << id.value << " view " << static_cast<int>(Views[v])
+              << " after an edit of kind " << editor.lastEdit;
         }
       }
     }
