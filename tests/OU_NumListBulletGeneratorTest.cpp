@@ -128,12 +128,12 @@ class ReferenceBullets {
 
 TEST(NumListBulletGenerator, EditsKeepTheBulletsOfAFreshBuildAndOfRenumberingFromScratch) {
   std::mt19937 random(18);
-  for (int round = 0; round < 80 / PropertyScale; ++round) {
+  for (int round = 0; round < 40 / PropertyScale; ++round) {
     DOM::Document doc;
     Testing::BulletEditor editor(doc, [&](std::size_t n) { return random() % n; });
     editor.build();
     NumListBulletGenerator generator(doc);
-    for (int step = 0; step <= 40; ++step) {
+    for (int step = 0; step <= 30; ++step) {
       SCOPED_TRACE(fmt::format("round {} step {}", round, step));
       if (step > 0) editor.edit(generator);
       const NumListBulletGenerator fresh(doc);
