@@ -224,6 +224,25 @@ TEST(NumListBulletGenerator, RemovalsRenumberTheItemsAfter) {
   }
 }
 
+TEST(NumListBulletGenerator, SheetRowStylesNumberInTheirScopeAndLeaveWithTheirParagraphs) {
+  auto doc = *DOM::readOutline("list L\nL a\nL b");
+  NumListBulletGenerator generator(doc);
+  const auto ref = effectiveRef(doc, dynamic_cast<const DOM::Paragraph&>(*doc.getBlocks()[1]));
+  DOM::RowStyles rows;
+  auto& cell = rows[3].getCell().getRawBlocks();
+  auto paragraph = doc.makeParagraph();
+  paragraph->setNumRef(ref);
+  const auto id = paragraph->getID();
+  cell.push_back(std::move(paragraph));
+  generator.insert(cell, NumListBulletGenerator::Scope(UUID::generate()),
+                   [](const DOM::NumberingRef&) { return NullID; });
+  EXPECT_EQ(generator.generateBullet(id, ref, TrackChangesViewMode::Final), std::string("1."));
+  generator.remove(rows);
+  Testing::expectAssertion(
+      [&] { (void)generator.generateBullet(id, ref, TrackChangesViewMode::Final); },
+      "OfficeUtils/OU_NumListBulletGenerator", "range.first == range.second");
+}
+
 TEST(NumListBulletGenerator, UnknownListsGiveNoneAndMisuseAsserts) {
   auto doc = *DOM::readOutline("list L\nL a");
   const auto& first = dynamic_cast<const DOM::Paragraph&>(*doc.getBlocks()[0]);
