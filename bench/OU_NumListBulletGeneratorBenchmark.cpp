@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <benchmark/benchmark.h>
+#include <fmt/format.h>
 
 namespace {
 
@@ -27,7 +28,7 @@ struct LongDocument {
       std::vector<DOM::NumberingLevel> levels;
       std::string expression;
       for (int level = 1; level <= 4; ++level) {
-        expression += "%" + std::to_string(level) + ".";
+        expression += fmt::format("%{}.", level);
         levels.emplace_back(DOM::NumListMarker(DOM::NumberFormatType(i % 5), 1, expression));
       }
       doc.getNumLists().emplace_back(UUID::generate(), std::move(levels));
