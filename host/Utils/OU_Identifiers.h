@@ -23,14 +23,27 @@ struct UUID {
   friend bool operator==(const UUID&, const UUID&) = default;
 };
 
-struct IDHolder {
+// A document object with an id of its own (paragraphs).
+class IDHolder {
+ public:
   // The id of one object of a document; 0 is never handed out.
   struct ID {
     std::uint64_t value = 0;
     friend auto operator<=>(const ID&, const ID&) = default;
     friend bool operator==(const ID&, const ID&) = default;
   };
+
+  IDHolder() = default;
+  explicit IDHolder(ID id) : _id(id) {}
+
+  [[nodiscard]] const ID& getID() const { return _id; }
+
+ private:
+  ID _id;
 };
+
+// The id no object has: placeholders and "no such object".
+inline constexpr IDHolder::ID NullID{};
 
 }  // namespace Vesk
 

@@ -1,9 +1,12 @@
 #include "OfficeUtils/Utils/OU_TextUtils.h"
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "OfficeUtils/Locale/OU_LocaleContext.h"
 #include "tests/OU_TestSupport.h"
 
 namespace Vesk::OfficeUtils {
@@ -88,6 +91,104 @@ TEST(TextUtils, EveryOrdinalRoundTripsThroughItsText) {
     if (Testing::romanToNumber(lowerRoman, true) != n) FAIL() << n << " " << lowerRoman;
     if (indexToString(n, NumberFormatType::Decimal) != std::to_string(n)) FAIL() << n;
   }
+}
+
+using DOM::RunType;
+
+std::shared_ptr<const DOM::RunStyle> styleWith(DOM::RunProps props) {
+  return std::make_shared<const DOM::RunStyle>(props);
+}
+
+TEST(TextUtils, TextOfParagraphsAndBlocks) {
+  const auto hidden = styleWith(DOM::RunProps().setColor(Color{0, 0, 0, 0}));
+  const auto black = styleWith(DOM::RunProps().setColor(Color{0, 0, 0, 255}));
+  const struct {
+    std::vector<DOM::Run> runs;
+    std::string direct, newLines;
+  } cases[] = {
+      {{DOM::Run("ab"), DOM::Run("cd")}, "abcd", "ab\ncd"},
+      {{DOM::Run("ab"), DOM::Run(RunType::TabRun, ""), DOM::Run("cd")}, "ab\tcd", "ab\n\t\ncd"},
+      {{DOM::Run(""), DOM::Run("ab"), DOM::Run(""), DOM::Run("c")}, "abc", "ab\n\nc"},
+      {{DOM::Run("h\xc3\xa9", hidden), DOM::Run("x", black)}, "   x", "   \nx"},
+      {{DOM::Run(RunType::BookmarkRun, "b"), DOM::Run(RunType::BreakRun, "r"),
+        DOM::Run(RunType::FieldRun, "f"), DOM::Run("t"), DOM::Run(RunType::DrawingRun, "d"),
+        DOM::Run(RunType::AnchorRun, "a")},
+       "t",
+       "t\n\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.direct);
+    DOM::Paragraph paragraph(NullID);
+    for (const auto& run : c.runs) paragraph.addRun(run);
+    EXPECT_EQ(getTextFromPara(paragraph, RunInsertionStrategy::Concatenate), c.direct);
+    EXPECT_EQ(getTextFromBlock(paragraph, RunInsertionStrategy::NewLineBetween), c.newLines);
+  }
+
+  ReadonlyVector<DOM::Block> blocks;
+  for (const char* text : {"text1", "text2"})
+    blocks.push_back(
+        std::make_unique<DOM::Paragraph>(std::move(DOM::Paragraph(NullID).addRun(DOM::Run(text)))));
+  EXPECT_EQ(getTextFromBlocks(blocks, RunInsertionStrategy::Concatenate,
+                              BlockInsertionStrategy::NewLineAfterEach),
+            "text1\ntext2\n");
+  EXPECT_EQ(getTextFromBlocks(blocks, RunInsertionStrategy::Concatenate,
+                              BlockInsertionStrategy::Concatenate),
+            "text1text2");
+  try {
+    (void)getTextFromBlock(DOM::Table(), RunInsertionStrategy::Concatenate);
+    ADD_FAILURE() << "no assertion";
+  } catch (const AssertionFailure& failure) {
+    EXPECT_NE(failure.message().find("Table"), std::string::npos);
+    EXPECT_TRUE(failure.message().ends_with(" is not implemented")) << failure.message();
+  }
+}
+
+TEST(TextUtils, SetTextKeepsTheStyleOfTheOneRun) {
+  const auto bold = styleWith(DOM::RunProps().setBold(true));
+  DOM::Paragraph paragraph(NullID);
+  paragraph.addRun(DOM::Run("old", bold));
+  setTextToBlock(paragraph, "new");
+  ASSERT_EQ(paragraph.getRuns().size(), 1u);
+  EXPECT_EQ(paragraph.getRuns()[0].getText(), "new");
+  EXPECT_EQ(paragraph.getRuns()[0].getSharedStyle(), bold);
+
+  const std::string file = "OfficeUtils/Utils/OU_TextUtils";
+  DOM::Table table;
+  Testing::expectAssertion([&] { setTextToBlock(table, "x"); }, file,
+                           "Error: Only in paragraph can set text");
+  paragraph.addRun(DOM::Run("second"));
+  Testing::expectAssertion([&] { setTextToBlock(paragraph, "x"); }, file, "1 == runs.size()");
+  DOM::Paragraph empty(NullID);
+  Testing::expectAssertion([&] { setTextToBlock(empty, "x"); }, file, "1 == runs.size()");
+}
+
+TEST(TextUtils, ValueBlocksShowTheLocalesWords) {
+  const DOM::SharedObjectFactory factory;
+  const auto link = std::make_shared<const DOM::Hyperlink>(DOM::Hyperlink{"https://example.com"});
+  const auto& english = LocaleContext::getEnLocaleContext();
+  const struct {
+    std::unique_ptr<DOM::Paragraph> paragraph;
+    std::string expected;
+  } cases[] = {
+      {boolValueToBlock(factory, DOM::BlockValue<bool>(true), link, english), "TRUE"},
+      {boolValueToBlock(factory, DOM::BlockValue<bool>(false), nullptr, english), "FALSE"},
+      {errorValueToBlock(factory, DOM::BlockValue(DOM::FormulaErrorType(7)), link, english),
+       "#N/A"},
+      {errorValueToBlock(factory, DOM::BlockValue(DOM::FormulaErrorType(2)), nullptr, english),
+       "#DIV/0!"},
+      {numberValueToBlock(factory, DOM::BlockValue<FloatNumber>(1.5), link, english), "1.5"},
+      {numberValueToBlock(factory, DOM::BlockValue<FloatNumber>(0.25), nullptr, english), "0.25"},
+      {numberValueToBlock(factory, DOM::BlockValue<FloatNumber>(-2.5e20), nullptr, english),
+       "-2.5E+20"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.expected);
+    ASSERT_EQ(c.paragraph->getRuns().size(), 1u);
+    EXPECT_EQ(c.paragraph->getRuns()[0].getType(), RunType::TextRun);
+    EXPECT_EQ(getTextFromPara(*c.paragraph, RunInsertionStrategy::Concatenate), c.expected);
+  }
+  EXPECT_EQ(*cases[0].paragraph->getRuns()[0].getStyle().getHyperlink(), *link);
+  EXPECT_EQ(cases[1].paragraph->getRuns()[0].getStyle().getHyperlink(), nullptr);
 }
 
 }  // namespace
