@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
@@ -38,11 +39,10 @@ inline bool isSplitCharacter(const Model::TextItem* item) {
 // The letter of an unbracketed date-time code ("m" of "mm"); 0 for "[h]", "A/P" and the others
 // that end where they end whatever follows; upper case for "s" and "r", codes of one letter.
 inline char codeLetter(const Model::Item& item) {
-  static constexpr char Letters[] = "--ddddhh--mm--Ss--mmmmmyybbqqRrw";
-  static_assert(sizeof(Letters) == Model::DateTimeItem::TypeCount + 1);
   const auto* date = boost::get<Model::DateTimeItem>(&item);
-  if (!date) return 0;
-  return Letters[static_cast<int>(date->getType())];
+  const auto code = date ? Model::getCode(date->getType()) : std::string_view();
+  if (code.empty() || code[0] == '[' || code[0] == 'A') return 0;
+  return code == "s" || code == "r" ? static_cast<char>(std::toupper(code[0])) : code[0];
 }
 
 inline const Model::NumberItem* number(const Model::Item& item, Role role) {
