@@ -36,12 +36,14 @@ inline bool isSplitCharacter(const Model::TextItem* item) {
          std::string("\"\\[").find(item->getTextValue()) != std::string::npos;
 }
 
-// The letter of an unbracketed date-time code ("m" of "mm"); 0 for "[h]", "A/P" and the others
-// that end where they end whatever follows; upper case for "s" and "r", codes of one letter.
+// The letter of an unbracketed date-time code ("m" of "mm"); upper case for "s" and "r", codes
+// of one letter; '-' for "[h]", "A/P" and the others that end where they end whatever follows
+// (two of them in a row are counted as run together, which only loosens the check).
 inline char codeLetter(const Model::Item& item) {
   const auto* date = boost::get<Model::DateTimeItem>(&item);
-  const auto code = date ? Model::getCode(date->getType()) : std::string_view();
-  if (code.empty() || code[0] == '[' || code[0] == 'A') return 0;
+  if (!date) return 0;
+  const auto code = Model::getCode(date->getType());
+  if (code.empty() || code[0] == '[' || code[0] == 'A') return '-';
   return code == "s" || code == "r" ? static_cast<char>(std::toupper(code[0])) : code[0];
 }
 
