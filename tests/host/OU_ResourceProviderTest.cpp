@@ -14,7 +14,7 @@ namespace {
 TEST(ResourceProvider, EmptyProviderHoldsNothingAndIsOneObject) {
   const ResourceProvider& empty = ResourceProviderImpl::getEmptyResourceProvider();
   EXPECT_EQ(&empty, &ResourceProviderImpl::getEmptyResourceProvider());
-  for (const std::string key : {std::string(Keys::LongMonthNamesPath), std::string()}) {
+  for (const std::string& key : {std::string(Keys::LongMonthNamesPath), std::string()}) {
     SCOPED_TRACE(key);
     EXPECT_EQ(Testing::answers(empty, key), "none none none");
   }
