@@ -13,7 +13,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 #include <utf8.h>
 
-#include "OfficeUtils/Formatting/OU_FormattingResources.h"
+#include "OfficeUtils/Formatting/OU_DatePatterns.h"
 #include "OfficeUtils/Locale/OU_LocaleProvider.h"
 #include "host/ResourceManager/OU_ICUResourceProvider.h"
 #include "host/ResourceManager/OU_MapResourceProvider.h"

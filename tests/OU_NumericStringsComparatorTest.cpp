@@ -6,9 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "OfficeUtils/Formatting/OU_FormattingResources.h"
-#include "OfficeUtils/Locale/OU_LocaleResources.h"
-#include "host/ResourceManager/OU_ResourceProvider.h"
+#include "tests/OU_TestLocale.h"
 
 namespace Vesk::OfficeUtils {
 namespace {
@@ -16,12 +14,9 @@ namespace {
 // A context whose resources carry `localeName`; everything else is the built-in default.
 struct NamedContext {
   explicit NamedContext(const std::string& localeName)
-      : resources(LocaleResources::getDefaultSymbols(), localeName),
-        context(ResourceManager::ResourceProviderImpl::getEmptyResourceProvider(), resources,
-                FormattingResources::getDefaultFormattingResources(),
-                DOM::TimeZone::getUTCTimeZone()) {}
-  LocaleResources resources;
-  LocaleContext context;
+      : locale(LocaleResources::getDefaultSymbols(), localeName), context(locale) {}
+  Testing::TestLocale locale;
+  const LocaleContext& context;
 };
 
 TEST(NumericStringComparator, NumbersByValueAndUpperCaseFirstInAMovableComparator) {

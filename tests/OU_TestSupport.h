@@ -1,7 +1,6 @@
 // Checks shared by several test files.
 #pragma once
 
-#include <functional>
 #include <random>
 #include <string>
 #include <string_view>
@@ -13,19 +12,22 @@
 
 #include "host/Utils/OU_Assert.h"
 
-namespace Vesk::Testing {
+// `statement` must fail an assertion of the source file `expectedFile` (as
+// "OfficeUtils/Utils/OU_DateTime") whose message, or whose condition when it has no message, is
+// `expectedText`. The test main installs the throwing handler.
+#define EXPECT_ASSERTION(statement, expectedFile, expectedText)                         \
+  do {                                                                                  \
+    try {                                                                               \
+      statement;                                                                        \
+      ADD_FAILURE() << "no assertion from " #statement;                                 \
+    } catch (const ::Vesk::AssertionFailure& failure_) {                                \
+      EXPECT_EQ(failure_.file(), expectedFile);                                         \
+      EXPECT_EQ(failure_.message().empty() ? failure_.condition() : failure_.message(), \
+                expectedText);                                                          \
+    }                                                                                   \
+  } while (false)
 
-// `action` must fail the assertion `condition` of the source file named `file`.
-inline void expectAssertion(const std::function<void()>& action, const std::string& file,
-                            const std::string& condition) {
-  try {
-    action();
-    ADD_FAILURE() << "no assertion";
-  } catch (const Vesk::AssertionFailure& failure) {
-    EXPECT_EQ(failure.file(), file);
-    EXPECT_EQ(failure.condition(), condition);
-  }
-}
+namespace Vesk::Testing {
 
 // The code points of `text` simply case folded, read through ICU's own string class (ill-formed
 // bytes become U+FFFD).

@@ -89,22 +89,4 @@ class FormattingResources {
 // escape symbol is put between double quotes ("d 'de' mmmm" -> "d \"de\" mmmm").
 [[nodiscard]] std::string convertDateTimePatternToFormatCode(const std::string& pattern);
 
-// The order and separators of a date pattern. The order comes from the first day, month or
-// year; separators the pattern does not show are taken from the other separator or from
-// `defaults` (all of them when the pattern does not parse).
-[[nodiscard]] DateProps parseDateProps(const std::string& pattern, const DateProps& defaults);
-
-// The 12-hour flag and the first text between two time components (or after the only one);
-// ":" when there is none.
-[[nodiscard]] TimeProps parseTimeProps(const std::string& pattern);
-
-// A separator ready for a format code: quoted when it holds an escape symbol or reads as
-// anything but literal text ("h" is quoted, "." and ", " are not).
-[[nodiscard]] std::string makeSeparatorSafe(const std::string& separator);
-
-// The default number rule of `code` when that is all the code holds: "0.00" gives its rule;
-// "0;-0", "0;@" and invalid codes give none.
-[[nodiscard]] boost::optional<Vesk::DOM::CellFormatModel::Rule>
-getExclusiveDefaultNumberRuleFromPattern(std::string code);
-
 }  // namespace Vesk::OfficeUtils

@@ -8,6 +8,7 @@
 #include <unicode/uchar.h>
 #include <utf8.h>
 
+#include "OfficeUtils/Formatting/OU_DatePatterns.h"
 #include "OfficeUtils/Formulas/OU_DefaultEnResourceLoader.h"
 #include "OfficeUtils/OU_Assert.h"
 #include "host/Utils/OU_StringUtils.h"

@@ -54,12 +54,15 @@ const LocaleResources::BooleanStrings& LocaleResources::getDefaultBooleanStrings
 }
 
 const LocaleResources::ErrorStrings& LocaleResources::getDefaultErrorStrings() {
-  using Vesk::DOM::FormulaErrorType;
-  static const ErrorStrings strings{
-      {FormulaErrorType::Null, "#NULL!"},   {FormulaErrorType::Div0, "#DIV/0!"},
-      {FormulaErrorType::Value, "#VALUE!"}, {FormulaErrorType::Ref, "#REF!"},
-      {FormulaErrorType::Name, "#NAME?"},   {FormulaErrorType::Num, "#NUM!"},
-      {FormulaErrorType::NA, "#N/A"},       {FormulaErrorType::GettingData, "#GETTING_DATA"}};
+  // The host's English words, "#NULL!" (1) to "#GETTING_DATA" (8).
+  static const ErrorStrings strings = [] {
+    ErrorStrings words;
+    for (int value = 1; value <= 8; ++value) {
+      const auto type = static_cast<Vesk::DOM::FormulaErrorType>(value);
+      words.add(type, Vesk::DOM::formulaErrorTypeToString(type));
+    }
+    return words;
+  }();
   return strings;
 }
 

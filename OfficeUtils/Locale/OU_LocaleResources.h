@@ -50,8 +50,6 @@ class LocaleResources {
   [[nodiscard]] const std::string& getSymbol(LocalizableSymbolType type) const;
 
   // The whole maps, for reading words back into values.
-  [[nodiscard]] const BooleanStrings& getBooleanStrings() const { return _booleanStrings; }
-  [[nodiscard]] const ErrorStrings& getErrorStrings() const { return _errorStrings; }
   [[nodiscard]] const SymbolStrings& getSymbols() const { return _symbols; }
 
   // The built-in English words: "TRUE"/"FALSE"; "#NULL!" to "#GETTING_DATA" by error value;

@@ -1,6 +1,11 @@
 #include "host/DOM/OU_CellFormatModel.h"
 
+#include <array>
 #include <ostream>
+#include <string>
+#include <utility>
+
+#include <fmt/format.h>
 
 #include "host/Utils/OU_Assert.h"
 
@@ -37,21 +42,16 @@ unsigned asNumber(Enum value) {
   return static_cast<unsigned>(value);
 }
 
-std::ostream& quoted(std::ostream& out, const std::string& text) {
-  return out << '"' << text << '"';
+template <std::size_t Size, typename Enum>
+std::string_view codeOf(const std::array<std::string_view, Size>& codes, Enum value) {
+  return asNumber(value) < Size ? codes[asNumber(value)] : std::string_view();
 }
 
-template <typename T>
-std::ostream& optionalValue(std::ostream& out, const boost::optional<T>& value) {
-  if (!value) return out << "none";
-  if constexpr (std::is_enum_v<T>) {
-    return out << asNumber(*value);
-  } else if constexpr (std::is_integral_v<T>) {
-    return out << static_cast<unsigned long long>(*value);
-  } else {
-    return out << *value;
-  }
-}
+// Prints an item of a variant through its own operator<<.
+struct ItemPrinter {
+  std::ostream& out;
+  void operator()(const auto& item) const { out << item; }
+};
 
 }  // namespace
 
@@ -90,6 +90,25 @@ std::uint8_t DateTimeLocalizedExpression::getFormatType() const {
   return hasTime ? TimeFormatType : OtherFormatType;
 }
 
+std::string_view getCode(Condition::Type type) {
+  static constexpr std::array<std::string_view, 6> Codes{{"<", ">", "=", "<>", "<=", ">="}};
+  return codeOf(Codes, type);
+}
+
+std::string_view getCode(DateTimeItem::Type type) {
+  static constexpr std::array<std::string_view, DateTimeItem::TypeCount> Codes{{
+      "A/P",   "AM/PM", "d",    "dd", "ddd",  "dddd", "h",    "hh", "[h]", "[hh]", "m",
+      "mm",    "[m]",   "[mm]", "s",  "ss",   "[s]",  "[ss]", "m",  "mm",  "mmm",  "mmmm",
+      "mmmmm", "yy",    "yyyy", "bb", "bbbb", "q",    "qq",   "r",  "rr",  "ww",
+  }};
+  return codeOf(Codes, type);
+}
+
+std::string_view getCode(ExtraItem::Type type) {
+  static constexpr std::array<std::string_view, 5> Codes{{"General", "/", "E+", "E-", "@"}};
+  return codeOf(Codes, type);
+}
+
 std::ostream& operator<<(std::ostream& out, Calendar calendar) {
   return out << "B" << asNumber(calendar) + 1;
 }
@@ -99,72 +118,77 @@ std::ostream& operator<<(std::ostream& out, Transliteration transliteration) {
 }
 
 std::ostream& operator<<(std::ostream& out, const Condition& condition) {
-  return out << "Condition{" << asNumber(condition.getType()) << " " << condition.getValue() << "}";
+  // {fmt} rather than the stream: the number reads the same in every process locale.
+  return out << fmt::format("[{}{:g}]", getCode(condition.getType()),
+                            condition.getValue().getValue());
 }
 
 std::ostream& operator<<(std::ostream& out, const CurrencyItem& item) {
-  out << "Currency{";
-  quoted(out, item.getCurrencySymbol()) << " ";
-  return optionalValue(out, item.getLanguage()) << "}";
+  const auto& language = item.getLanguage();
+  return out << fmt::format("C('{}'{})", item.getCurrencySymbol(),
+                            language ? fmt::format(",{:X}", *language) : "");
 }
 
 std::ostream& operator<<(std::ostream& out, const DateTimeItem& item) {
-  out << "DateTime{" << asNumber(item.getType()) << " ";
-  return optionalValue(out, item.getDecimalPlaces()) << "}";
+  std::string code(getCode(item.getType()));
+  if (item.getType() >= DateTimeItem::Type::MonthShortDecimal &&
+      item.getType() <= DateTimeItem::Type::MonthFirstLetter) {
+    for (auto& c : code) c = 'M';
+  }
+  out << "D(" << code;
+  if (const auto& places = item.getDecimalPlaces()) out << "." << asNumber(*places);
+  return out << ")";
 }
 
 std::ostream& operator<<(std::ostream& out, const ExtraItem& item) {
-  return out << "Extra{" << asNumber(item.getType()) << "}";
+  return out << "X(" << getCode(item.getType()) << ")";
 }
 
 std::ostream& operator<<(std::ostream& out, const TextItem& item) {
-  out << "Text{" << asNumber(item.getType()) << " ";
-  return quoted(out, item.getTextValue()) << "}";
+  static constexpr std::array<std::string_view, 5> Types{{"lit", "raw", "tr", "fill", "%"}};
+  return out << "T(" << codeOf(Types, item.getType()) << ",'" << item.getTextValue() << "')";
 }
 
 std::ostream& operator<<(std::ostream& out, const NumberItem& item) {
-  out << "Number{" << asNumber(item.getRole()) << " ";
-  quoted(out, item.getPattern()) << (item.hasGrouping() ? " grouping" : " no-grouping")
-                                 << " factor " << item.getDisplayFactor() << " [";
-  const char* separator = "";
+  out << "N(" << asNumber(item.getRole()) << ",'" << item.getPattern() << "',"
+      << (item.hasGrouping() ? "g" : "-") << "," << asNumber(item.getDisplayFactor());
+  const char* separator = ",[";
   for (const auto& [position, embedded] : item.getEmbeddedItems()) {
-    out << separator << "(" << position << ", " << embedded << ")";
-    separator = ", ";
+    out << separator << position << ":";
+    boost::apply_visitor(ItemPrinter{out}, embedded);
+    separator = ",";
   }
-  return out << "]}";
+  return out << (item.getEmbeddedItems().empty() ? ")" : "])");
 }
 
 std::ostream& operator<<(std::ostream& out, const Rule& rule) {
-  out << "Rule{[";
   const char* separator = "";
-  for (const Item& item : rule.getItems()) {
-    out << separator << item;
-    separator = ", ";
-  }
-  out << "] color ";
-  if (const auto& color = rule.getColor()) {
-    out << asNumber(color->red) << "," << asNumber(color->green) << "," << asNumber(color->blue)
-        << "," << asNumber(color->alpha);
-  } else {
-    out << "none";
-  }
-  out << " condition ";
-  optionalValue(out, rule.getCondition()) << " language ";
-  optionalValue(out, rule.getLanguage()) << " calendar ";
-  optionalValue(out, rule.getCalendar()) << " transliteration ";
-  return optionalValue(out, rule.getTransliteration()) << "}";
+  out << "{";
+  const auto part = [&]() -> std::ostream& { return out << std::exchange(separator, " "); };
+  if (const auto& condition = rule.getCondition()) part() << *condition;
+  if (const auto& c = rule.getColor())
+    part() << "color(" << asNumber(c->red) << "," << asNumber(c->green) << "," << asNumber(c->blue)
+           << ")";
+  if (const auto& transliteration = rule.getTransliteration())
+    part() << "[" << *transliteration << "]";
+  if (const auto& language = rule.getLanguage()) part() << fmt::format("lang({:X})", *language);
+  if (const auto& calendar = rule.getCalendar()) part() << "[" << *calendar << "]";
+  for (const Item& item : rule.getItems()) boost::apply_visitor(ItemPrinter{part()}, item);
+  return out << "}";
 }
 
 std::ostream& operator<<(std::ostream& out, const Expression& expression) {
-  out << "Expression{rules [";
   const char* separator = "";
-  for (const Rule& rule : expression.getRules()) {
-    out << separator << rule;
-    separator = ", ";
+  if (!expression.getRules().empty()) {
+    out << "rules=[";
+    for (const Rule& rule : expression.getRules()) out << std::exchange(separator, ",") << rule;
+    out << "]";
+    separator = " ";
   }
-  out << "] number ";
-  optionalValue(out, expression.getDefaultNumberRule()) << " text ";
-  return optionalValue(out, expression.getDefaultTextRule()) << "}";
+  if (const auto& rule = expression.getDefaultNumberRule())
+    out << std::exchange(separator, " ") << "number=" << *rule;
+  if (const auto& rule = expression.getDefaultTextRule()) out << separator << "text=" << *rule;
+  return out;
 }
 
 std::ostream& operator<<(std::ostream& out, const DateTimePatternItem& item) {

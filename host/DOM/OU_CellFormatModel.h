@@ -7,6 +7,7 @@
 #include <iosfwd>
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -350,8 +351,20 @@ class DateTimeLocalizedExpression {
   DateTimePatternItemSet _items;
 };
 
-// Compact one-line dumps for test messages, such as
-// Number{0 "###0.00" grouping factor 0 [(0, Text{4 "%"})]}.
+// The code each type stands for in a format code, as the writer writes it: "<=", "[h]", "E+".
+// Minutes and months share "m" and "mm" (the parser tells them apart by their neighbours).
+// Empty for a value outside the enumeration.
+[[nodiscard]] std::string_view getCode(Condition::Type type);
+[[nodiscard]] std::string_view getCode(DateTimeItem::Type type);
+[[nodiscard]] std::string_view getCode(ExtraItem::Type type);
+
+// The compact one-line form of the model, for tools and test messages:
+//   rules=[{[>100] N(0,'0',-,0)},{...}] number={color(255,0,0) N(0,'###0.00',g,0,[7:T(lit,'-')])}
+//   text={X(@)}
+// N(role,'pattern',g or -,display factor,[position:embedded item ...]); T(type,'text') with the
+// types lit, raw, tr, fill, %; X(code); C('symbol'[,hex language]); D(code[.decimal places])
+// with months in capitals ("MM") and minutes in lower case ("mm"); a rule's directives before
+// its items: [condition] color(r,g,b) [DBNumN] lang(hex) [BN].
 std::ostream& operator<<(std::ostream& out, Calendar calendar);
 std::ostream& operator<<(std::ostream& out, Transliteration transliteration);
 std::ostream& operator<<(std::ostream& out, const Condition& condition);

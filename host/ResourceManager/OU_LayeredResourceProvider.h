@@ -24,8 +24,6 @@ class LayeredResourceProvider final : public ResourceProvider {
       const std::string& key) const override;
   boost::optional<bool> getResourceBoolean(const std::string& key) const override;
 
-  [[nodiscard]] const std::vector<Layer>& getLayers() const { return _layers; }
-
  private:
   std::vector<Layer> _layers;
 };

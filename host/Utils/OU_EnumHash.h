@@ -15,10 +15,4 @@ struct EnumHash {
   }
 };
 
-// Boost containers look for hash_value by argument-dependent lookup; forward to EnumHash.
-template <typename Enum, typename = std::enable_if_t<std::is_enum_v<Enum>>>
-std::size_t hashEnum(Enum value) {
-  return EnumHash()(value);
-}
-
 }  // namespace Vesk

@@ -3,33 +3,16 @@
 
 #include <string>
 
-#include "OfficeUtils/Locale/OU_LocaleContext.h"
-#include "host/ResourceManager/OU_ResourceProvider.h"
+#include "tests/OU_TestLocale.h"
 
 namespace Vesk::OfficeUtils::Testing {
 
 // A context with the given decimal and thousands separators (and the English exponent "E").
-class SeparatorContext {
- public:
+struct SeparatorContext : TestLocale {
   SeparatorContext(std::string decimalSeparator, std::string thousandSeparator)
-      : _resources(
-            LocaleResources::SymbolStrings{
-                {LocalizableSymbolType::DecimalSeparator, std::move(decimalSeparator)},
-                {LocalizableSymbolType::ThousandSeparator, std::move(thousandSeparator)},
-                {LocalizableSymbolType::ExponentLiteral, "E"}},
-            "xx_XX"),
-        _context(Vesk::ResourceManager::ResourceProviderImpl::getEmptyResourceProvider(),
-                 _resources, FormattingResources::getDefaultFormattingResources(),
-                 Vesk::DOM::TimeZone::getUTCTimeZone()) {}
-  SeparatorContext(const SeparatorContext&) = delete;
-  SeparatorContext& operator=(const SeparatorContext&) = delete;
-
-  operator const LocaleContext&() const { return _context; }  // NOLINT: used as a context
-  [[nodiscard]] const LocaleContext& get() const { return _context; }
-
- private:
-  LocaleResources _resources;
-  LocaleContext _context;
+      : TestLocale({{LocalizableSymbolType::DecimalSeparator, std::move(decimalSeparator)},
+                    {LocalizableSymbolType::ThousandSeparator, std::move(thousandSeparator)},
+                    {LocalizableSymbolType::ExponentLiteral, "E"}}) {}
 };
 
 // "1.234.567,5": the decimal comma.

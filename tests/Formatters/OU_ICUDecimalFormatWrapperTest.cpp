@@ -104,29 +104,18 @@ TEST(ICUDecimalFormatWrapper, AlwaysShownDecimalSeparatorAndNarrowedExponentDigi
   EXPECT_THROW(wrapper.setMinExponentDigits(128), Vesk::BadNumCastError);  // a signed byte
 }
 
+// The wrapper owns a clone of ICU's format: a copy changes alone, and a moved-from wrapper
+// revives when assigned to.
 TEST(ICUDecimalFormatWrapper, CopiesAreIndependentAndMovesTakeTheFormat) {
   ICUDecimalFormatWrapper original(enContext());
   ICUDecimalFormatWrapper copy(original);
   copy.setGrouping(true);
   EXPECT_EQ(copy.toString(1234.0), "1,234");
   EXPECT_EQ(original.toString(1234.0), "1234");
-
-  ICUDecimalFormatWrapper assigned(commaContext());
-  assigned = copy;
-  EXPECT_EQ(assigned.toString(1234.5), "1,234.5");
-  auto& self = assigned;
-  assigned = self;
-  EXPECT_EQ(assigned.toString(1234.5), "1,234.5");
-
   ICUDecimalFormatWrapper moved(std::move(copy));
   EXPECT_EQ(moved.toString(1234.0), "1,234");
-  ICUDecimalFormatWrapper moveAssigned(commaContext());
-  moveAssigned = std::move(moved);
-  EXPECT_EQ(moveAssigned.toString(1234.0), "1,234");
-  // A copy of an emptied wrapper is empty too, and assigning to an emptied wrapper revives it.
-  ICUDecimalFormatWrapper emptyCopy(moved);  // NOLINT: use after move is the point
-  emptyCopy = original;
-  EXPECT_EQ(emptyCopy.toString(1234.0), "1234");
+  copy = original;  // NOLINT(bugprone-use-after-move): assigning revives it
+  EXPECT_EQ(copy.toString(1234.0), "1234");
 }
 
 }  // namespace

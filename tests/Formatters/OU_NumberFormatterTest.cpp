@@ -8,6 +8,7 @@
 
 #include "host/Utils/OU_Assert.h"
 #include "tests/Formatters/OU_FormattersTestLocales.h"
+#include "tests/OU_TestSupport.h"
 
 namespace Vesk::OfficeUtils {
 namespace {
@@ -119,13 +120,7 @@ TEST(NumberFormatter, Assertions) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.condition);
-    try {
-      c.call();
-      ADD_FAILURE() << "no assertion";
-    } catch (const AssertionFailure& failure) {
-      EXPECT_EQ(failure.file(), "OfficeUtils/Formatters/OU_NumberFormatter");
-      EXPECT_EQ(failure.condition(), c.condition);
-    }
+    EXPECT_ASSERTION(c.call(), "OfficeUtils/Formatters/OU_NumberFormatter", c.condition);
   }
 }
 

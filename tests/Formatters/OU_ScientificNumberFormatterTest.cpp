@@ -7,6 +7,7 @@
 
 #include "host/Utils/OU_Assert.h"
 #include "tests/Formatters/OU_FormattersTestLocales.h"
+#include "tests/OU_TestSupport.h"
 
 namespace Vesk::OfficeUtils {
 namespace {
@@ -96,13 +97,8 @@ TEST(ScientificFormatter, Assertions) {
   for (const auto& [index, condition] : std::vector<std::pair<std::size_t, std::string>>{
            {2, "placeholderIndex < _exponentPattern.size()"},
            {1, "Unexpected custom formatting placeholder."}}) {
-    try {
-      formatter.processExponentPatternPlaceholder(index, out);
-      ADD_FAILURE() << "no assertion";
-    } catch (const AssertionFailure& failure) {
-      EXPECT_EQ(failure.file(), "OfficeUtils/Formatters/OU_ScientificNumberFormatter");
-      EXPECT_EQ(failure.condition(), condition);
-    }
+    EXPECT_ASSERTION(formatter.processExponentPatternPlaceholder(index, out),
+                     "OfficeUtils/Formatters/OU_ScientificNumberFormatter", condition);
   }
 }
 

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include "OfficeUtils/Formatting/OU_DatePatterns.h"
 #include "host/ResourceManager/OU_MapResourceProvider.h"
 #include "host/Utils/OU_Assert.h"
+#include "tests/OU_TestSupport.h"
 
 namespace Vesk::OfficeUtils {
 
@@ -57,17 +59,9 @@ TEST(FormattingResources, UnknownDateTypeFailsTheAssertion) {
   for (int type : {3, 255}) {
     for (bool map : {false, true}) {
       SCOPED_TRACE(std::to_string(type) + (map ? " map" : " props"));
-      try {
-        if (map) {
-          (void)resources.getSeparatorsMap(DateType(type));
-        } else {
-          (void)resources.getDateProps(DateType(type));
-        }
-        ADD_FAILURE() << "no assertion";
-      } catch (const AssertionFailure& failure) {
-        EXPECT_EQ(failure.file(), "OfficeUtils/Formatting/OU_FormattingResources");
-        EXPECT_EQ(failure.condition(), "Unknown date type");
-      }
+      EXPECT_ASSERTION(map ? (void)resources.getSeparatorsMap(DateType(type))
+                           : (void)resources.getDateProps(DateType(type)),
+                       "OfficeUtils/Formatting/OU_FormattingResources", "Unknown date type");
     }
   }
 }
@@ -103,21 +97,16 @@ TEST(FormattingResources, DatePropsOfLocalePatterns) {
     DateProps expected;
   } cases[] = {
       {"en_US long", "EEEE, mmmm d, yyyy", {MonthFirst, ", ", " ", ", "}},
-      {"en_US medium", "mmm d, yyyy", {MonthFirst, ", ", " ", ", "}},
       {"en_US short", "m/d/yy", {MonthFirst, ", ", "/", "/"}},
       {"de_DE long", "EEEE, d. mmmm yyyy", {DayFirst, ", ", ". ", " "}},
       {"de_DE medium", "dd.mm.yyyy", {DayFirst, ", ", ".", "."}},
-      {"de_DE short", "dd.mm.yy", {DayFirst, ", ", ".", "."}},
       {"fr_FR long", "EEEE d mmmm yyyy", {DayFirst, " ", " ", " "}},
-      {"fr_FR medium", "d mmm yyyy", {DayFirst, " ", " ", " "}},
       {"fr_FR short", "dd/mm/yyyy", {DayFirst, " ", "/", "/"}},
       {"ru_RU long", "EEEE, d mmmm yyyy 'г'.", {DayFirst, ", ", " ", " "}},
       {"ru_RU medium", "d mmm yyyy 'г'.", {DayFirst, ", ", " ", " "}},
-      {"ru_RU short", "dd.mm.yyyy", {DayFirst, ", ", ".", "."}},
       // The weekday follows the day, so it separates nothing and its separator stays ", ".
       {"ja_JP long", "yyyy'年'm'月'd'日'EEEE", {YearFirst, ", ", "月", "年"}},
       {"ja_JP medium", "yyyy/mm/dd", {YearFirst, ", ", "/", "/"}},
-      {"ja_JP short", "yy/mm/dd", {YearFirst, ", ", "/", "/"}},
       {"es_ES long", "EEEE, d 'de' mmmm 'de' yyyy", {DayFirst, ", ", " de ", " de "}},
       {"hu_HU long", "yyyy. mmmm d., EEEE", {YearFirst, ", ", " ", ". "}},
       {"sv_SE short", "yyyy-mm-dd", {YearFirst, ", ", "-", "-"}},
@@ -140,21 +129,18 @@ TEST(FormattingResources, DatePropsEdgeCases) {
   } cases[] = {
       // Nothing to read: month first, the defaults' separators.
       {"", {MonthFirst, "; ", "~", "="}},
-      {"0.00", {MonthFirst, "; ", "~", "="}},
       {"h:mm", {MonthFirst, "; ", "~", "="}},
       {"d 'x", {MonthFirst, "; ", "~", "="}},   // unclosed quote: not a code
       {"dd;mm", {MonthFirst, "; ", "~", "="}},  // two sections
       // The first day, month or year decides the order; a weekday does not.
       {"d", {DayFirst, "; ", "~", "="}},
       {"yyyy", {YearFirst, "; ", "~", "="}},
-      {"mmmmm", {MonthFirst, "; ", "~", "="}},
       {"EEEE", {MonthFirst, "; ", "~", "="}},
       {"EEEE yy", {YearFirst, " ", "~", "="}},
       {"ddd, d/m", {DayFirst, ", ", "/", "/"}},
       // One separator shown: the other copies it.
       {"mmmm yyyy", {MonthFirst, "; ", " ", " "}},
       {"d/m", {DayFirst, "; ", "/", "/"}},
-      {"yyyy-mm", {YearFirst, "; ", "-", "-"}},
       // A later separator of the same kind wins.
       {"d/m-d", {DayFirst, "; ", "-", "-"}},
       {"d.m.yyyy yy", {DayFirst, "; ", ".", " "}},
@@ -182,8 +168,6 @@ TEST(FormattingResources, TimePropsOfPatterns) {
   } cases[] = {
       {"", {false, ":"}},
       {"h:mm:ss AP", {true, ":"}},
-      {"hh:mm:ss", {false, ":"}},
-      {"AP h:mm:ss", {true, ":"}},
       {"h.mm.ss", {false, "."}},
       {"hh' h 'mm", {false, " h "}},
       {"h:mm A/P", {true, ":"}},
@@ -192,9 +176,7 @@ TEST(FormattingResources, TimePropsOfPatterns) {
       {"mm:ss.00", {false, ":"}},
       // The text after the only time component.
       {"h AP", {true, " "}},
-      {"hh", {false, ":"}},
       {"'at' h", {false, ":"}},
-      {"0.00", {false, ":"}},
       {"h 'x", {false, ":"}},
   };
   for (const auto& c : cases) {

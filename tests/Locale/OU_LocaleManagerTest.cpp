@@ -12,12 +12,14 @@
 #include <unicode/datefmt.h>
 #include <unicode/fpositer.h>
 
+#include "OfficeUtils/Formatting/OU_DatePatterns.h"
 #include "OfficeUtils/Formulas/OU_DefaultEnResourceLoader.h"
 #include "OfficeUtils/Locale/OU_LocaleProvider.h"
 #include "host/ResourceManager/OU_JsonResourceProvider.h"
 #include "host/ResourceManager/OU_MapResourceProvider.h"
 #include "host/Utils/OU_Assert.h"
 #include "host/Utils/OU_StringUtils.h"
+#include "tests/OU_TestSupport.h"
 
 namespace Vesk::OfficeUtils {
 namespace {
@@ -155,32 +157,23 @@ TEST(LocaleManager, ResourceFaultsFailTheirAssertions) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.condition);
     const MapResourceProvider provider(c.rows);
-    try {
-      const LocaleManager built(provider, TimeZone());
-      ADD_FAILURE() << "no assertion";
-    } catch (const AssertionFailure& failure) {
-      EXPECT_EQ(failure.file(), "OfficeUtils/" + c.file);
-      EXPECT_EQ(failure.condition(), c.condition);
-    }
+    EXPECT_ASSERTION(const LocaleManager built(provider, TimeZone()), "OfficeUtils/" + c.file,
+                     c.condition);
   }
 }
 
+// Documented refusals; the property below covers the rules over random symbols.
 TEST(LocaleManager, RefusedSymbolsFallBack) {
   const struct {
     Texts provided;  // by SymbolKeys, missing ones absent
     LocaleExtensions extensions;
     std::string expected;
   } cases[] = {
-      {{}, {}, ".|,|,|,|E|%|$"},
       {{",", ".", ";", ";", "E", "%", "€"}, {}, ",|.|;|;|E|%|€"},
       {{"ab", "1", "", "a"}, {}, ".|,|,|,|E|%|$"},       // two code points, digit, empty, letter
-      {{" ", " ", "\t", ":"}, {}, ".| |,|,|E|%|$"},      // only the thousands may be a space
       {{",", ",", ",", "("}, {}, ",|.|;|;|E|%|$"},       // clashes with a "," decimal
       {{"\xC3", "\xC2\xA0"}, {}, ".|\u00A0|,|,|E|%|$"},  // ill-formed UTF-8
-      {{".", ",", ",", ",", "×10^", "%%", "€-"}, {}, ".|,|,|,|E|%|$"},
       {{".", ",", ",", ",", "e", "٪", "kr."}, {}, ".|,|,|,|e|٪|kr."},
-      {{".", ",", ",", ",", "E", "%", "E"}, {}, ".|,|,|,|E|%|$"},   // currency as the exponent
-      {{".", ",", ",", ",", "E", ",", "12"}, {}, ".|,|,|,|E|%|$"},  // percent as a separator
       {{",", ".", ";", ";", "E", "%", "€"},
        {{Ext::DecimalSeparator, "."}, {Ext::CurrencySymbol, "CHF"}},
        ".|,|;|;|E|%|CHF"},  // the provider's "." thousands now clashes

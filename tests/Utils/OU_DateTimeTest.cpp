@@ -24,6 +24,7 @@
 #include "host/Utils/OU_Assert.h"
 #include "host/Utils/OU_Errors.h"
 #include "host/Utils/OU_System.h"
+#include "tests/OU_TestLocale.h"
 #include "tests/OU_TestSupport.h"
 
 namespace Vesk::OfficeUtils {
@@ -59,12 +60,6 @@ constexpr std::int64_t MaxInstant = 2958465 * DayMs + DayMs - 1;
 // make the library's side several times slower, so those builds check a quarter.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr int PropertyScale = 4;
-#elif defined(__has_feature)
-#  if __has_feature(address_sanitizer)
-constexpr int PropertyScale = 4;
-#  else
-constexpr int PropertyScale = 1;
-#  endif
 #else
 constexpr int PropertyScale = 1;
 #endif
@@ -73,9 +68,9 @@ const LocaleContext& english() {
   return LocaleContext::getEnLocaleContext();
 }
 
-// A German locale assembled from an in-memory provider.
-struct GermanLocale {
-  Vesk::ResourceManager::MapResourceProvider provider{
+// A German locale over an in-memory provider.
+const LocaleContext& german() {
+  static const Vesk::ResourceManager::MapResourceProvider provider{
       {Keys::AMPMNamesPath, {"vorm.", "nachm."}},
       {Keys::ShortDaysOfWeekNamesPath, {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"}},
       {Keys::LongDaysOfWeekNamesPath,
@@ -93,15 +88,9 @@ struct GermanLocale {
       {Keys::ShortEraNamesPath, {"v. Chr.", "n. Chr."}},
       {Keys::LongEraNamesPath, {"vor Christus", "nach Christus"}},
   };
-  LocaleResources resources{
-      LocaleResources::SymbolStrings{{LocalizableSymbolType::DecimalSeparator, ","}}, "de_DE"};
-  LocaleContext context{provider, resources, FormattingResources::getDefaultFormattingResources(),
-                        Vesk::DOM::TimeZone()};
-};
-
-const LocaleContext& german() {
-  static const GermanLocale locale;
-  return locale.context;
+  static const Testing::TestLocale locale({{LocalizableSymbolType::DecimalSeparator, ","}}, "de_DE",
+                                          provider);
+  return locale;
 }
 
 DateTime makeDate(int year, int month, int day, int hours = 0, int minutes = 0, int seconds = 0,
@@ -185,18 +174,12 @@ TEST(DateTime, SerialsGiveFieldsFlooredDaysAndSignedFractions) {
     const char* expected;
   } cases[] = {
       {0, 0, 0, "1899-12-30 00:00:00.000"},
-      {1, 1, 0, "1899-12-31 00:00:00.000"},
-      {2, 2, 0, "1900-01-01 00:00:00.000"},
       {60, 60, 0, "1900-02-28 00:00:00.000"},
       {61, 61, 0, "1900-03-01 00:00:00.000"},
       {0.5, 0, 0.5, "1899-12-30 12:00:00.000"},
       {1.75, 1, 0.75, "1899-12-31 18:00:00.000"},
       {-1.25, -2, -0.25, "1899-12-28 18:00:00.000"},
-      {-0.5, -1, -0.5, "1899-12-29 12:00:00.000"},
       {-1, -1, 0, "1899-12-29 00:00:00.000"},
-      {38571.5, 38571, 0.5, "2005-08-07 12:00:00.000"},
-      {1462, 1462, 0, "1904-01-01 00:00:00.000"},
-      {-693595, -693595, 0, "0001-01-01 00:00:00.000"},
       {-115858, -115858, 0, "1582-10-15 00:00:00.000"},
       {-115859, -115859, 0, "1582-10-04 00:00:00.000"},
       {-1.0 / 86400000, -1, -1.0 / 86400000, "1899-12-29 23:59:59.999"},
@@ -315,83 +298,52 @@ TEST(DateTime, NowIsTheWallClockOfTheZone) {
   }
 }
 
-TEST(DateTime, CopiesAreIndependentAndMovedFromValuesFailTheAssertion) {
+TEST(DateTime, MovedFromValuesFailTheAssertion) {
   DateTime original = makeDate(2021, 1, 31);
-  DateTime copy = original;
-  copy.shiftBy(DayTag(1));
-  EXPECT_EQ(fields(original), "2021-01-31 00:00:00.000");
-  copy = copy;  // self-assignment keeps the value
-  EXPECT_EQ(fields(copy), "2021-02-01 00:00:00.000");
-  original = copy;
-  DateTime moved = std::move(original);
-  EXPECT_EQ(fields(moved), "2021-02-01 00:00:00.000");
+  const DateTime moved = std::move(original);
   // NOLINTBEGIN(bugprone-use-after-move)
   const char* const file = "OfficeUtils/Utils/OU_DateTime";
-  Testing::expectAssertion([&] { (void)original.getPeriod(UCAL_YEAR); }, file, "_calendar");
-  Testing::expectAssertion([&] { (void)original.diffBy(moved); }, file, "_calendar");
-  Testing::expectAssertion([&] { const DateTime copy(original); }, file, "other._calendar");
+  EXPECT_ASSERTION((void)original.getPeriod(UCAL_YEAR), file, "_calendar");
+  EXPECT_ASSERTION((void)original.diffBy(moved), file, "_calendar");
+  EXPECT_ASSERTION(const DateTime copy(original), file, "other._calendar");
   original = moved;  // a moved-from value may be assigned to
   // NOLINTEND(bugprone-use-after-move)
-  EXPECT_EQ(fields(original), "2021-02-01 00:00:00.000");
+  EXPECT_EQ(fields(original), "2021-01-31 00:00:00.000");
 }
 
-// The round trip over the whole range: serials of whole milliseconds come back bit for bit and
-// the fields agree with the Gregorian or Julian day arithmetic above.
-TEST(DateTime, PropertyWholeMillisecondSerialsRoundTripAndMatchCalendarArithmetic) {
-  std::mt19937_64 random(20240229);
-  std::uniform_int_distribution<std::int64_t> anyInstant(MinInstant, MaxInstant);
-  // A third of the draws near the epoch and the 1582 change, where the signs and calendars meet.
-  std::uniform_int_distribution<std::int64_t> nearEpoch(-3 * DayMs, 3 * DayMs);
-  std::uniform_int_distribution<std::int64_t> nearChange(-115870 * DayMs, -115850 * DayMs);
-  const int count = 1'000'000 / PropertyScale;
-  int julian = 0, negative = 0;
-  for (int i = 0; i < count; ++i) {
-    const std::int64_t instant = i % 3 == 0   ? anyInstant(random)
-                                 : i % 3 == 1 ? nearEpoch(random)
-                                              : nearChange(random);
-    const double serial = serialOf(instant);
-    const DateTime value(serial, english());
-    ASSERT_EQ(value.calculateDaysAndPartOfDay().getValue(), serial) << instant;
-    ASSERT_EQ(fieldErrors(value, instant), "");
-    julian += instant < -115858 * DayMs;
-    negative += instant < 0;
-  }
-  // Both calendars and both signs are well covered.
-  EXPECT_GT(julian, count / 5);
-  EXPECT_GT(negative, count / 2);
-}
-
-// Each thread keeps its own calendar prototypes; values built at once on several threads, in
-// two locales, convert as on one.
-TEST(DateTime, ValuesAreBuiltOnSeveralThreadsAtOnce) {
-  std::vector<int> failures(4, 0);
+// The round trip over the whole range, on four threads at once (each keeps its own calendar
+// prototypes) in two locales: serials of whole milliseconds come back bit for bit with the
+// fields of the Gregorian or Julian day arithmetic above; any double comes back within half a
+// millisecond. A third of the draws lie near the epoch and the 1582 change, where the signs and
+// calendars meet.
+TEST(DateTime, PropertySerialsRoundTripOnSeveralThreads) {
+  std::vector<std::string> failures(4);
   std::vector<std::thread> threads;
   for (int t = 0; t < 4; ++t) {
     threads.emplace_back([t, &failures] {
-      std::mt19937_64 random(t);
-      std::uniform_int_distribution<std::int64_t> anyInstant(MinInstant, MaxInstant);
-      for (int i = 0; i < 20000 / PropertyScale; ++i) {
-        const std::int64_t instant = anyInstant(random);
-        const DateTime value(serialOf(instant), i % 2 ? english() : german());
-        failures[t] += value.calculateDaysAndPartOfDay().getValue() != serialOf(instant) ||
-                       !fieldErrors(value, instant).empty();
+      std::mt19937_64 random(20240229 + t);
+      std::uniform_int_distribution<std::int64_t> anyInstant(MinInstant, MaxInstant),
+          nearEpoch(-3 * DayMs, 3 * DayMs), nearChange(-115870 * DayMs, -115850 * DayMs);
+      std::uniform_real_distribution<double> anySerial(-693595, 2958465.99999998), small(-2, 2);
+      const LocaleContext& context = t % 2 ? english() : german();
+      for (int i = 0; i < 250'000 / PropertyScale && failures[t].empty(); ++i) {
+        const std::int64_t instant = i % 3 == 0   ? anyInstant(random)
+                                     : i % 3 == 1 ? nearEpoch(random)
+                                                  : nearChange(random);
+        const DateTime value(serialOf(instant), context);
+        if (value.calculateDaysAndPartOfDay().getValue() != serialOf(instant))
+          failures[t] = "serial of instant " + std::to_string(instant);
+        else
+          failures[t] = fieldErrors(value, instant);
+        const double serial = i % 2 ? anySerial(random) : small(random);
+        const double back = DateTime(serial, context).calculateDaysAndPartOfDay().getValue();
+        if (std::fabs(back - serial) > 0.5 / 86400000 + 1e-15 * std::fabs(serial))
+          failures[t] = "serial " + std::to_string(serial);
       }
     });
   }
   for (auto& thread : threads) thread.join();
-  EXPECT_EQ(failures, std::vector<int>(4, 0));
-}
-
-// Arbitrary doubles come back within half a millisecond.
-TEST(DateTime, PropertyAnySerialRoundTripsToTheMillisecond) {
-  std::mt19937_64 random(7);
-  std::uniform_real_distribution<double> anySerial(-693595, 2958465.99999998), small(-2, 2);
-  for (int i = 0; i < 1'000'000 / PropertyScale; ++i) {
-    const double serial = i % 2 ? anySerial(random) : small(random);
-    const double back = DateTime(serial, english()).calculateDaysAndPartOfDay().getValue();
-    ASSERT_LE(std::fabs(back - serial), 0.5 / 86400000 + 1e-15 * std::fabs(serial))
-        << std::hexfloat << serial;
-  }
+  EXPECT_EQ(failures, std::vector<std::string>(4));
 }
 
 // The calendar-level reference: the epoch set field by field, then days, seconds and
@@ -467,13 +419,26 @@ struct ReferenceCalendar {
 };
 
 // The value's conversions, diffBy and total counts agree with the calendar computing them field
-// by field.
+// by field, over the whole range and at month ends near leap days and the 1582 change, where
+// shifts by years and months pin and skip.
 TEST(DateTime, PropertyAgreesWithFieldByFieldCalendarArithmetic) {
   const ReferenceCalendar reference;
   std::mt19937_64 random(1582);
   std::uniform_real_distribution<double> anySerial(-693595, 2958465.99999998), small(-3, 3);
-  for (int i = 0; i < 5'000 / PropertyScale; ++i) {
-    const double serial = i % 4 ? anySerial(random) : small(random);
+  std::uniform_int_distribution<int> yearNear(-3, 3), month(1, 12), day(27, 31);
+  const int centres[] = {1582, 1900, 2000, 4, 9996};
+  // Day 31 of a 30-day month rolls into the next month, which is fine: any date will do.
+  const auto monthEnd = [&](int centre) {
+    return makeDate(std::max(1, centre + yearNear(random)), month(random), day(random))
+               .calculateDaysAndPartOfDay()
+               .getValue() +
+           small(random) / 8 + 0.375;
+  };
+  for (int i = 0; i < 8'000 / PropertyScale; ++i) {
+    const int centre = centres[i % 5];
+    const double serial = i % 3 == 0   ? monthEnd(centre)
+                          : i % 3 == 1 ? anySerial(random)
+                                       : small(random);
     SCOPED_TRACE(serial);
     const DateTime value(serial, english());
     const auto expected = reference.fromSerial(serial);
@@ -490,37 +455,15 @@ TEST(DateTime, PropertyAgreesWithFieldByFieldCalendarArithmetic) {
       SCOPED_TRACE(field);
       ASSERT_EQ(value.getNoTruncatePeriod(field), reference.noTruncatePeriod(*expected, field));
     }
-    const double otherSerial = i % 3 ? small(random) + serial : anySerial(random);
+    const double otherSerial = i % 3 == 0 ? monthEnd(i % 7 ? centre : 2000)
+                               : i % 2    ? small(random) + serial
+                                          : anySerial(random);
     if (!isDateValid(otherSerial)) continue;
+    const auto other = reference.fromSerial(otherSerial);
     ASSERT_EQ(value.diffBy(DateTime(otherSerial, english())),
-              reference.difference(*expected, *reference.fromSerial(otherSerial)));
-  }
-}
-
-// Month ends, leap days and the 1582 change are where shifts by years and months pin and skip.
-TEST(DateTime, PropertyDiffByAgreesWithTheCalendarAtMonthEndsAndTheCalendarChange) {
-  const ReferenceCalendar reference;
-  std::mt19937_64 random(1900);
-  std::uniform_int_distribution<int> yearNear(-3, 3), month(1, 12), day(27, 31), hour(0, 23),
-      anyYear(1, 9999), minute(0, 59);
-  const int centres[] = {1582, 1900, 2000, 4, 9996};
-  for (int i = 0; i < 4000 / PropertyScale; ++i) {
-    auto draw = [&](int centre) {
-      const int year = centre < 0 ? anyYear(random) : std::max(1, centre + yearNear(random));
-      const int m = month(random);
-      // Day 31 of a 30-day month rolls into the next month, which is fine: any date will do.
-      return makeDate(year, m, day(random), hour(random), minute(random), minute(random));
-    };
-    const int centre = centres[i % 5];
-    const DateTime a = draw(centre);
-    const DateTime b = draw(i % 7 == 0 ? -1 : centre);
-    SCOPED_TRACE(fields(a) + " to " + fields(b));
-    const auto from = reference.fromSerial(a.calculateDaysAndPartOfDay().getValue());
-    const auto to = reference.fromSerial(b.calculateDaysAndPartOfDay().getValue());
-    ASSERT_EQ(a.diffBy(b), reference.difference(*from, *to));
-    ASSERT_EQ(b.diffBy(a), reference.difference(*to, *from));
-    ASSERT_EQ(a.getNoTruncatePeriod(UCAL_YEAR), reference.noTruncatePeriod(*from, UCAL_YEAR));
-    ASSERT_EQ(a.getNoTruncatePeriod(UCAL_MONTH), reference.noTruncatePeriod(*from, UCAL_MONTH));
+              reference.difference(*expected, *other));
+    ASSERT_EQ(DateTime(otherSerial, english()).diffBy(value),
+              reference.difference(*other, *expected));
   }
 }
 
@@ -561,22 +504,6 @@ TEST(DateTime, MonthAndYearShiftsPinToTheMonthEnd) {
   EXPECT_EQ(fields(value), "2022-02-01 00:00:01.000");
   value.setDay(DayTag(15));
   EXPECT_EQ(fields(value), "2022-02-15 00:00:01.000");
-}
-
-DateTime::Difference difference(int y, int mo, int d, int h, int mi, int s, int ms) {
-  return DateTime::Difference(YearTag(y), MonthTag(mo), DayTag(d), HourTag(h), MinuteTag(mi),
-                              SecondTag(s), MillisecondTag(ms));
-}
-
-TEST(DateTime, DiffByCountsGreatestUnitsFirst) {
-  const DateTime a = makeDate(2020, 1, 15, 10, 30);
-  const DateTime b = makeDate(2021, 3, 20, 8, 15, 30, 250);
-  EXPECT_EQ(a.diffBy(b), difference(1, 2, 4, 21, 45, 30, 250));
-  EXPECT_EQ(b.diffBy(a), difference(-1, -2, -4, -21, -45, -30, -250));
-  EXPECT_EQ(a.diffBy(a), DateTime::Difference());
-  EXPECT_NE(a.diffBy(b), DateTime::Difference());
-  // A month-end start: 31 January plus one month is pinned to 28 February, one day short.
-  EXPECT_EQ(makeDate(2021, 1, 31).diffBy(makeDate(2021, 3, 1)), difference(0, 1, 1, 0, 0, 0, 0));
 }
 
 TEST(DateTime, PropertyShiftingByTheDifferenceReachesTheOtherValue) {
@@ -630,12 +557,6 @@ TEST(DateTime, MonthAndYearLengthsFollowTheCalendarInForce) {
     EXPECT_EQ(value.getLastDayOfMonth(), c.lastDay);
     EXPECT_EQ(value.getMaxDaysInYear(), c.daysInYear);
   }
-  for (int year = 1583; year <= 2500; ++year) {
-    SCOPED_TRACE(year);
-    const DateTime value = makeDate(year, 2, 10);
-    ASSERT_EQ(value.getLastDayOfMonth(), isLeapYear(year, false) ? 29 : 28);
-    ASSERT_EQ(value.getMaxDaysInYear(), isLeapYear(year, false) ? 366 : 365);
-  }
 }
 
 TEST(DateTime, LastDayOfShiftedMonthKeepsTheTimeAndTheShift) {
@@ -662,21 +583,11 @@ TEST(DateTime, NoTruncatePeriodsCountWholeUnitsFromTheEpoch) {
     UCalendarDateFields field;
     std::int64_t expected;
   } cases[] = {
-      {1.5, UCAL_MINUTE, 2160},
-      {1.5, UCAL_DATE, 1},
-      {1.5, UCAL_HOUR, 36},
-      {1.5, UCAL_SECOND, 129600},
-      {1.5, UCAL_MILLISECOND, 129600000},
       {1.5, UCAL_AM_PM, 3},
-      {-1.25, UCAL_DATE, -1},
       {-1.25, UCAL_HOUR, -30},
-      {-1.25, UCAL_MINUTE, -1800},
       {0.0416, UCAL_MINUTE, 59},
-      {15, UCAL_WEEK_OF_YEAR, 2},
       {-15, UCAL_WEEK_OF_YEAR, -2},
       {0, UCAL_ERA, 0},
-      {44348, UCAL_YEAR, 121},    // 2021-06-01
-      {44348, UCAL_MONTH, 1457},  // 121 years and 5 months
       {-693595, UCAL_YEAR, -1898},
       {2958465.99999998843, UCAL_MILLISECOND, 255611462399999},
   };
@@ -701,12 +612,8 @@ TEST(DateTime, WeekDaysAndWeekends) {
     const DateTime value = makeDate(2021, 1, 2 + i, 9);
     EXPECT_EQ(value.getWeekDay(), expectedWeekDays[i]);
     EXPECT_EQ(value.isWeekend(), i < 2);
-    EXPECT_EQ(value.isExtendedWeekend(WeekDays{3}), i < 2);
     EXPECT_EQ(value.isExtendedWeekend(WeekDays::Saturday | WeekDays::Sunday), i < 2);
-    EXPECT_EQ(value.isExtendedWeekend(WeekDays{64}), i == 2);
-    EXPECT_EQ(value.isExtendedWeekend(WeekDays::Friday), i == 6);
     EXPECT_FALSE(value.isExtendedWeekend(WeekDays::None));
-    EXPECT_TRUE(value.isExtendedWeekend(WeekDays{127}));
     // Exactly one of the seven single-day masks holds.
     int matches = 0;
     for (int bit = 0; bit < 7; ++bit) matches += value.isExtendedWeekend(WeekDays(1 << bit));
@@ -833,34 +740,20 @@ TEST(DateTime, RendersSecondFractionsByCuttingDigits) {
   }
 }
 
-TEST(DateTime, RendersTotalsYearsAndQuarters) {
+TEST(DateTime, RendersNegativeTotalsAndShortYears) {
   const struct {
     double serial;
     Type type;
     const char* expected;
   } cases[] = {
-      {1.5, Type::HoursShortNoTruncate, "36"},
-      {0.0416, Type::MinutesLongNoTruncate, "59"},
-      {0.01, Type::HoursLongNoTruncate, "00"},
-      {0.0001, Type::SecondsLongNoTruncate, "08"},
-      {-1.25, Type::HoursShortNoTruncate, "-30"},
-      {-0.25, Type::HoursLongNoTruncate, "-6"},
-      {-0.001, Type::MinutesShortNoTruncate, "-1"},
-      {38353, Type::YearShort, "05"},
-      {-690308, Type::YearShort, "10"},
-      {-690308, Type::YearLong, "0010"},
-      {-693595, Type::YearShort, "01"},
-      {2958465, Type::YearShort, "99"},
-      {38565, Type::QuarterShort, "Q3"},
-      {38412, Type::QuarterLong, "1. Quartal"},
-      {38718, Type::QuarterShort, "Q1"},
+      {0.01, Type::HoursLongNoTruncate, "00"},  {-1.25, Type::HoursShortNoTruncate, "-30"},
+      {-0.25, Type::HoursLongNoTruncate, "-6"}, {-690308, Type::YearLong, "0010"},
       {38717, Type::QuarterLong, "4. Quartal"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.serial);
     EXPECT_EQ(DateTime(c.serial, german()).toString(Item(c.type), false), c.expected);
   }
-  EXPECT_EQ(makeDate(7, 3, 1).toString(Item(Type::YearShort), false), "07");
 }
 
 TEST(DateTime, NamesMissingFromShortListsRenderEmpty) {

@@ -55,8 +55,8 @@ TEST(TextUtils, IndexToStringPerFormat) {
 TEST(TextUtils, UnsupportedTypesFailTheAssertion) {
   for (int type : {5, 6}) {
     SCOPED_TRACE(type);
-    Testing::expectAssertion([&] { (void)indexToString(1, typeOf(type)); },
-                             "OfficeUtils/Utils/OU_TextUtils", "Unsupported type");
+    EXPECT_ASSERTION((void)indexToString(1, typeOf(type)), "OfficeUtils/Utils/OU_TextUtils",
+                     "Unsupported type");
   }
 }
 

@@ -39,9 +39,7 @@ TEST(FormulaValue, HelpersMakeAndRecogniseValues) {
       {"number with text", FormulaNumber(2.0, std::string("2.00")), false, 2.0,
        "Number{2 text \"2.00\" format none}"},
       {"number with format", FormulaNumber(0.5, props), false, 0.5,
-       "Number{0.5 text none format CellFormat{Expression{rules [] number Rule{[Number{0 \"0\" "
-       "no-grouping factor 0 []}, Text{4 \"%\"}] color none condition none language none "
-       "calendar none transliteration none} text none}}}"},
+       "Number{0.5 text none format CellFormat{number={N(0,'0',-,0) T(%,'%')}}}"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

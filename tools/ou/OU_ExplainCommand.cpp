@@ -1,6 +1,7 @@
-// ou explain: a format code read into the cell-format model, section by section with each item,
-// the kind of value it shows and the code written back from the model, with a note when the
-// written code reads back into a different model.
+// ou explain: a format code read into the cell-format model, rule by rule in the model's compact
+// form with the condition that selects it, the kind of value it shows and the code written back
+// from the model, with a note when the written code reads back into a different model; or a
+// plain statement that the code is invalid.
 #include <cstdio>
 #include <sstream>
 #include <string>
@@ -23,20 +24,26 @@ std::string dump(const Value& value) {
   return out.str();
 }
 
-void printRule(const char* title, const Model::Rule& rule, ParserType type) {
-  std::printf("  %s \"%s\": %s\n", title, Parser::toRegEx(rule, type).c_str(),
+void printRule(const std::string& title, const Model::Rule& rule, ParserType type,
+               const boost::optional<Model::Condition>& positional = boost::none) {
+  std::printf("  %s \"%s\": %s\n", title.c_str(), Parser::toRegEx(rule, type).c_str(),
               Parser::formatTypeName(Parser::calcFormatType(rule)));
-  if (rule.getCondition()) std::printf("    %s\n", dump(*rule.getCondition()).c_str());
-  for (const auto& item : rule.getItems()) std::printf("    %s\n", dump(item).c_str());
+  if (positional && !rule.getCondition())
+    std::printf("    condition by position: %s\n", dump(*positional).c_str());
+  std::printf("    %s\n", dump(rule).c_str());
 }
 
 bool explain(const std::string& code, ParserType type) {
   const auto expression = Parser::parse(code, type);
   if (!expression) {
-    std::printf("  invalid: \"%s\" is not a valid format code\n", code.c_str());
+    std::printf("  invalid: \"%s\" is not a valid format code%s\n", code.c_str(),
+                type == ParserType::Restricted ? " in the restricted dialect" : "");
     return false;
   }
-  for (const auto& rule : expression->getRules()) printRule("rule", rule, type);
+  const auto& rules = expression->getRules();
+  for (std::size_t i = 0; i < rules.size(); ++i)
+    printRule("rule " + std::to_string(i + 1), rules[i], type,
+              Parser::resolveCondition(*expression, i));
   if (const auto& rule = expression->getDefaultNumberRule())
     printRule("default number rule", *rule, type);
   if (const auto& rule = expression->getDefaultTextRule())
@@ -67,11 +74,13 @@ int run(const std::vector<std::string>& arguments) {
 }
 
 void tour() {
-  for (const char* code : {"#,##0.00;[Red]-#,##0.00", "[$€-407]#,##0.00", "0.0%,",
-                           "[>=100][Color 10]0;\"x\"@", "dd.mm.yyyy h:mm", ";;;@"}) {
+  for (const char* code : {"#,##0.00;[Red]-#,##0.00", "[$€-407]#,##0.00", "0.0%,", "# ?/16",
+                           "[>=100][Color 10]0;\"x\"@", "[$-409]h:mm AM/PM", ";;;@"}) {
     std::printf("$ ou explain '%s'\n", code);
     explain(code, ParserType::Default);
   }
+  std::printf("$ ou explain 'yyyy q' --restricted\n");
+  explain("yyyy q", ParserType::Restricted);
   // The locale-dependent formats have no code of their own: the locale writes it.
   const auto& context = LocaleContext::getEnLocaleContext();
   for (const auto type : {Model::DateTimeDefaultType::Date, Model::DateTimeDefaultType::Time,

@@ -100,47 +100,6 @@ bool isNumberOrPoint(const FormattingToken& token) {
   return token.getType() == Type::Number || token.getType() == Type::Point;
 }
 
-// The sections of a code, as views into it: ";" outside double quotes, square brackets and
-// after a backslash ends one. None when a quote, bracket or escape is left open at the end or
-// a "]" stands outside brackets.
-boost::optional<std::vector<std::string_view>> splitSections(std::string_view code) {
-  enum class State { Plain, Quoted, Bracketed, Escaped };
-  std::vector<std::string_view> sections;
-  auto state = State::Plain;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < code.size(); ++i) {
-    const char c = code[i];
-    switch (state) {
-      case State::Plain:
-        if (c == '"') {
-          state = State::Quoted;
-        } else if (c == '[') {
-          state = State::Bracketed;
-        } else if (c == '\\') {
-          state = State::Escaped;
-        } else if (c == ']') {
-          return boost::none;
-        } else if (c == ';') {
-          sections.push_back(code.substr(start, i - start));
-          start = i + 1;
-        }
-        break;
-      case State::Quoted:
-        if (c == '"') state = State::Plain;
-        break;
-      case State::Bracketed:
-        if (c == ']') state = State::Plain;
-        break;
-      case State::Escaped:
-        state = State::Plain;
-        break;
-    }
-  }
-  if (state != State::Plain) return boost::none;
-  sections.push_back(code.substr(start));
-  return sections;
-}
-
 // One scanned section: the rule with its directives set, the kept tokens and what is counted
 // over them. Positions index the kept tokens.
 struct Section {
@@ -646,6 +605,44 @@ boost::optional<Model::Expression> assemble(std::vector<Section> sections, Parse
 }
 
 }  // namespace
+
+boost::optional<std::vector<std::string_view>> splitSections(std::string_view code) {
+  enum class State { Plain, Quoted, Bracketed, Escaped };
+  std::vector<std::string_view> sections;
+  auto state = State::Plain;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < code.size(); ++i) {
+    const char c = code[i];
+    switch (state) {
+      case State::Plain:
+        if (c == '"') {
+          state = State::Quoted;
+        } else if (c == '[') {
+          state = State::Bracketed;
+        } else if (c == '\\') {
+          state = State::Escaped;
+        } else if (c == ']') {
+          return boost::none;
+        } else if (c == ';') {
+          sections.push_back(code.substr(start, i - start));
+          start = i + 1;
+        }
+        break;
+      case State::Quoted:
+        if (c == '"') state = State::Plain;
+        break;
+      case State::Bracketed:
+        if (c == ']') state = State::Plain;
+        break;
+      case State::Escaped:
+        state = State::Plain;
+        break;
+    }
+  }
+  if (state != State::Plain) return boost::none;
+  sections.push_back(code.substr(start));
+  return sections;
+}
 
 boost::optional<Model::Expression> parse(const std::string& code, ParserType type) {
   // The scanner ends the process on a byte outside UTF-8, so such text never reaches it.

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include <boost/optional.hpp>
 
@@ -34,6 +36,12 @@ inline constexpr std::size_t MaxZeroCount = 3;
 // default text rule @. In a number item "#,##0.00" is the pattern "###0.00" with grouping.
 [[nodiscard]] boost::optional<Vesk::DOM::CellFormatModel::Expression> parse(const std::string& code,
                                                                             ParserType type);
+
+// The sections of a code, as views into it: ";" outside double quotes, square brackets and
+// after a backslash ends one ("0;\"a;b\";[;]0" has three). None when a quote, bracket or escape
+// is left open at the end or a "]" stands outside brackets. A valid code parses into one rule
+// per section.
+[[nodiscard]] boost::optional<std::vector<std::string_view>> splitSections(std::string_view code);
 
 // The condition that selects rule `ruleIndex` of `expression.getRules()`: the rule's own one, else
 // ">= 0" for a single rule, else "> 0" for the first and "< 0" for the second. An index past the

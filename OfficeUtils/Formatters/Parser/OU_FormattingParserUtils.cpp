@@ -209,16 +209,6 @@ namespace {
 using ItemType = Model::DateTimeItem::Type;
 using PatternToken = Model::DateTimePatternToken;
 
-// The code of each DateTimeItem type, by type number. Minutes and months share "m" and "mm":
-// the parser tells them apart again by their neighbours.
-constexpr std::array<std::string_view, Model::DateTimeItem::TypeCount> DateTimeCodes{{
-    "A/P",   "AM/PM", "d",    "dd", "ddd",  "dddd", "h",    "hh", "[h]", "[hh]", "m",
-    "mm",    "[m]",   "[mm]", "s",  "ss",   "[s]",  "[ss]", "m",  "mm",  "mmm",  "mmmm",
-    "mmmmm", "yy",    "yyyy", "bb", "bbbb", "q",    "qq",   "r",  "rr",  "ww",
-}};
-
-constexpr std::array<std::string_view, 5> ExtraCodes{{"General", "/", "E+", "E-", "@"}};
-
 struct PatternItemCode {
   PatternToken token;
   std::uint8_t variant;
@@ -294,10 +284,10 @@ class ItemWriter : public boost::static_visitor<void> {
   }
 
   void operator()(const Model::DateTimeItem& item) const {
-    const auto index = static_cast<std::size_t>(item.getType());
-    if (index >= DateTimeCodes.size()) OU_FAIL("Unknown DOM::CellFormatModel::DateTimeItem::Type");
+    const auto code = Model::getCode(item.getType());
+    if (code.empty()) OU_FAIL("Unknown DOM::CellFormatModel::DateTimeItem::Type");
     if (_type == ParserType::Restricted && item.getType() >= ItemType::QuarterShort) return;
-    *_out += DateTimeCodes[index];
+    *_out += code;
     if (const auto& decimalPlaces = item.getDecimalPlaces()) {
       *_out += '.';
       _out->append(*decimalPlaces, '0');
@@ -305,9 +295,9 @@ class ItemWriter : public boost::static_visitor<void> {
   }
 
   void operator()(const Model::ExtraItem& item) const {
-    const auto index = static_cast<std::size_t>(item.getType());
-    if (index >= ExtraCodes.size()) OU_FAIL("Unknown DOM::CellFormatModel::ExtraItem::Type");
-    *_out += ExtraCodes[index];
+    const auto code = Model::getCode(item.getType());
+    if (code.empty()) OU_FAIL("Unknown DOM::CellFormatModel::ExtraItem::Type");
+    *_out += code;
   }
 
   void operator()(const Model::TextItem& item) const {

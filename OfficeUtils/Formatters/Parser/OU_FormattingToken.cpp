@@ -85,11 +85,6 @@ constexpr bool isOrderedWithoutGaps() {
 }
 static_assert(isOrderedWithoutGaps(), "TypeNames must list every type once, by value");
 
-// Signed, so that the order of types matches the order of their integer values.
-std::int32_t orderOf(Type type) {
-  return static_cast<std::int32_t>(type);
-}
-
 }  // namespace
 
 FormattingToken::FormattingToken(Type type, std::string value)
@@ -108,32 +103,6 @@ FormattingToken& FormattingToken::operator=(FormattingToken&& other) noexcept {
 
 std::string FormattingToken::toString() const {
   return fmt::format("Type: [{}] Value: [{}]", tokenTypeToString(_type), _value);
-}
-
-bool operator==(const FormattingToken& left, const FormattingToken& right) {
-  return left._type == right._type && left._value == right._value;
-}
-
-bool operator!=(const FormattingToken& left, const FormattingToken& right) {
-  return !(left == right);
-}
-
-bool operator<(const FormattingToken& left, const FormattingToken& right) {
-  if (left._type != right._type) return orderOf(left._type) < orderOf(right._type);
-  // std::char_traits<char>::compare orders bytes as unsigned char.
-  return left._value.compare(right._value) < 0;
-}
-
-bool operator>(const FormattingToken& left, const FormattingToken& right) {
-  return right < left;
-}
-
-bool operator<=(const FormattingToken& left, const FormattingToken& right) {
-  return !(right < left);
-}
-
-bool operator>=(const FormattingToken& left, const FormattingToken& right) {
-  return !(left < right);
 }
 
 std::string_view tokenTypeToString(const FormattingToken::Type& type) {

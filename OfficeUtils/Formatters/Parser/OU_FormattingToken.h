@@ -2,6 +2,7 @@
 // parser: a type and the UTF-8 text that the parser needs ("#", "red", "<=100", "€-407").
 #pragma once
 
+#include <compare>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -84,14 +85,10 @@ class FormattingToken {
   // "Type: [Number] Value: [0]".
   [[nodiscard]] std::string toString() const;
 
-  friend bool operator==(const FormattingToken& left, const FormattingToken& right);
-  friend bool operator!=(const FormattingToken& left, const FormattingToken& right);
-  // Ordered by type (as a signed integer), then by value byte by byte (bytes unsigned, a
-  // prefix before the longer text).
-  friend bool operator<(const FormattingToken& left, const FormattingToken& right);
-  friend bool operator>(const FormattingToken& left, const FormattingToken& right);
-  friend bool operator<=(const FormattingToken& left, const FormattingToken& right);
-  friend bool operator>=(const FormattingToken& left, const FormattingToken& right);
+  friend bool operator==(const FormattingToken&, const FormattingToken&) = default;
+  // Ordered by type, then by value byte by byte (bytes unsigned, a prefix before the longer
+  // text).
+  friend std::strong_ordering operator<=>(const FormattingToken&, const FormattingToken&) = default;
 
  private:
   Type _type;

@@ -8,16 +8,13 @@
 #include <gtest/gtest.h>
 
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
-#include "host/Utils/OU_Assert.h"
+#include "tests/OU_TestSupport.h"
 
 namespace Vesk::OfficeUtils::Parser {
 
 // Kind names in test messages.
 inline void PrintTo(FormatType type, std::ostream* out) {
-  static const char* const Names[] = {
-      "General",    "Number",   "Currency",   "Accounting", "Date", "Time", "DateTime",
-      "Percentage", "Fraction", "Scientific", "Text",       "?",    "Other"};
-  *out << Names[static_cast<int>(type)];
+  *out << formatTypeName(type);
 }
 
 namespace {
@@ -38,33 +35,23 @@ TEST(FormatClassification, RealCodes) {
       {"0", T::Number},
       {"#,##0.00;[Red]-#,##0.00", T::Number},
       {"#,##0;\\-#,##0;\"-\"", T::Other},
-      {"\"-\";#,##0", T::Number},
       {"0;-0;0;@", T::Number},
       {"0%", T::Percentage},
-      {"#,##0.0%;[Red]-#,##0.0%", T::Percentage},
       {"0.00E+00", T::Scientific},
       {"# ?/?", T::Fraction},
-      {"?/16", T::Fraction},
       {"[$€-407]#,##0.00", T::Currency},
-      {"[$$-409]#,##0.00;[Red]-[$$-409]#,##0.00", T::Currency},
       {"#,##0 [$USD]", T::Currency},
       {"_-* #,##0.00 [$€-407]_-", T::Accounting},
       {"_-[$$-409]* #,##0.00_ ;_-[$$-409]* -#,##0.00 ;_-[$$-409]* \"-\"??_ ;_-@_ ", T::Accounting},
       {"dd.mm.yyyy", T::Date},
-      {"[$-409]mmmm d, yyyy;@", T::Date},
       {"yyyy\"年\"m\"月\"d\"日\"", T::Date},
       {"hh:mm", T::Time},
-      {"h:mm:ss AM/PM", T::Time},
       {"[mm]:ss.00", T::Time},
-      {"mm:ss", T::Time},
       {"dd.mm.yyyy hh:mm", T::DateTime},
-      {"yyyy-mm-dd\"T\"hh:mm:ss", T::DateTime},
       {"0;dd.mm.yyyy", T::Other},
-      {"[>=100]0;[<100]0.00", T::Number},
       {"0.00,,\" M\"", T::Number},
       {"[DBNum1][$-804]General", T::General},
       {"\"[\"", T::Other},
-      {"[Blue", T::Other},
       {"0;0;0;0;0", T::Other},
   };
   for (const auto& c : cases) {
@@ -110,10 +97,8 @@ TEST(FormatClassification, RuleMarksDecideInOrder) {
       {"exponent beats currency", {currency, exponent}, T::Scientific},
       {"currency with fill", {fill, currency}, T::Accounting},
       {"currency beats percent", {currency, number, percent}, T::Currency},
-      {"percent needs a number", {percent}, T::Other},
       {"embedded currency", {numberWithCurrency}, T::Currency},
       {"embedded percent", {numberWithPercent}, T::Percentage},
-      {"fill alone", {fill, literal}, T::Other},
       {"nothing", {}, T::Other},
   };
   for (const auto& c : cases) {
@@ -190,9 +175,7 @@ TEST(FormatClassification, PatternMeasures) {
       {calcMinIntegerDigits, "##0.00", 1}, {calcMinIntegerDigits, "#00", 2},
       {calcMinIntegerDigits, "0#0", 1},    {calcMinIntegerDigits, "00?", 2},
       {calcMinIntegerDigits, "", 0},       {calcMinIntegerDigits, "?0", 0},
-      {calcMinIntegerDigits, ".00", 0},    {calcMinIntegerDigits, "###", 0},
-      {calcMinIntegerDigits, "000", 3},    {calcMinIntegerDigits, "0.0", 1},
-      {calcMinIntegerDigits, "#", 0},      {calcMinIntegerDigits, "00#?0", 2},
+      {calcMinIntegerDigits, ".00", 0},    {calcMinIntegerDigits, "00#?0", 2},
       {calcMinExponentDigits, "00", 2},    {calcMinNumeratorDigits, "#??", 3},
       {calcMinDenominatorDigits, "", 0},
   };
@@ -205,21 +188,14 @@ TEST(FormatClassification, PatternMeasures) {
   EXPECT_EQ(calcFirstDecimalPlaceHolder("0."), boost::none);
   EXPECT_EQ(calcFirstDecimalPlaceHolder("00"), boost::none);
   for (const std::string pattern : {"#,##0", "0x", "#E"}) {
-    SCOPED_TRACE(pattern);
-    try {
-      (void)calcMinIntegerDigits(pattern);
-      ADD_FAILURE() << "no assertion";
-    } catch (const AssertionFailure& failure) {
-      EXPECT_EQ(failure.file(), "OfficeUtils/Formatters/Parser/OU_FormattingParser");
-      EXPECT_EQ(failure.condition(), "Unexpected cell formatting pattern");
-    }
+    EXPECT_ASSERTION((void)calcMinIntegerDigits(pattern),
+                     "OfficeUtils/Formatters/Parser/OU_FormattingParser",
+                     "Unexpected cell formatting pattern");
   }
 }
 
 TEST(FormatClassification, KindNames) {
-  EXPECT_STREQ(formatTypeName(FormatType::General), "General");
   EXPECT_STREQ(formatTypeName(FormatType::DateTime), "DateTime");
-  EXPECT_STREQ(formatTypeName(FormatType::Other), "Other");
   EXPECT_STREQ(formatTypeName(static_cast<FormatType>(11)), "Unknown");
   EXPECT_STREQ(formatTypeName(static_cast<FormatType>(200)), "Unknown");
 }

@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
@@ -35,14 +36,15 @@ inline bool isSplitCharacter(const Model::TextItem* item) {
          std::string("\"\\[").find(item->getTextValue()) != std::string::npos;
 }
 
-// The letter of an unbracketed date-time code ("m" of "mm"); 0 for "[h]", "A/P" and the others
-// that end where they end whatever follows; upper case for "s" and "r", codes of one letter.
+// The letter of an unbracketed date-time code ("m" of "mm"); upper case for "s" and "r", codes
+// of one letter; '-' for "[h]", "A/P" and the others that end where they end whatever follows
+// (two of them in a row are counted as run together, which only loosens the check).
 inline char codeLetter(const Model::Item& item) {
-  static constexpr char Letters[] = "--ddddhh--mm--Ss--mmmmmyybbqqRrw";
-  static_assert(sizeof(Letters) == Model::DateTimeItem::TypeCount + 1);
   const auto* date = boost::get<Model::DateTimeItem>(&item);
   if (!date) return 0;
-  return Letters[static_cast<int>(date->getType())];
+  const auto code = Model::getCode(date->getType());
+  if (code.empty() || code[0] == '[' || code[0] == 'A') return '-';
+  return code == "s" || code == "r" ? static_cast<char>(std::toupper(code[0])) : code[0];
 }
 
 inline const Model::NumberItem* number(const Model::Item& item, Role role) {

@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
-#include "host/Utils/OU_Assert.h"
+#include "tests/OU_TestSupport.h"
 
 namespace Vesk::OfficeUtils::Parser {
 namespace {
@@ -27,19 +27,6 @@ std::string describe(const boost::optional<Color>& color) {
   if (!color) return "none";
   return std::to_string(color->red) + "," + std::to_string(color->green) + "," +
          std::to_string(color->blue) + "," + std::to_string(color->alpha);
-}
-
-// Runs `call`, which must fail the utils' assertion `text`: its message, or its condition when
-// it has no message.
-void expectAssertion(const std::function<void()>& call, const std::string& text) {
-  SCOPED_TRACE(text);
-  try {
-    call();
-    ADD_FAILURE() << "no assertion";
-  } catch (const AssertionFailure& failure) {
-    EXPECT_EQ(failure.file(), UtilsFile);
-    EXPECT_EQ(failure.message().empty() ? failure.condition() : failure.message(), text);
-  }
 }
 
 TEST(FormattingParserUtils, StringToCondition) {
@@ -122,12 +109,9 @@ TEST(FormattingParserUtils, CalendarsAndTransliterations) {
   EXPECT_EQ(stringToCalendar("B2"), Model::Calendar::B2);
   EXPECT_EQ(stringToTransliteration("DBNum1"), Model::Transliteration::DBNum1);
   EXPECT_EQ(stringToTransliteration("DBNum4"), Model::Transliteration::DBNum4);
-  expectAssertion([] { (void)stringToCalendar("B3"); }, "Check correctness of calendar map");
-  expectAssertion([] { (void)stringToCalendar("b1"); }, "Check correctness of calendar map");
-  expectAssertion([] { (void)stringToTransliteration("DBNum5"); },
-                  "Check correctness of the transliteration map");
-  expectAssertion([] { (void)stringToTransliteration(""); },
-                  "Check correctness of the transliteration map");
+  EXPECT_ASSERTION((void)stringToCalendar("b1"), UtilsFile, "Check correctness of calendar map");
+  EXPECT_ASSERTION((void)stringToTransliteration("DBNum5"), UtilsFile,
+                   "Check correctness of the transliteration map");
 }
 
 TEST(FormattingParserUtils, StringToLanguage) {
@@ -284,7 +268,7 @@ TEST(FormattingParserUtils, WriterAssertions) {
       {write(Model::Rule({Model::NumberItem({}, "", false, 0)})), "patternSize != 0"},
       {[&empty] { addGrouping(empty); }, "!pattern.empty()"},
   };
-  for (const auto& [call, text] : cases) expectAssertion(call, text);
+  for (const auto& [call, text] : cases) EXPECT_ASSERTION(call(), UtilsFile, text);
 }
 
 }  // namespace
