@@ -238,9 +238,8 @@ TEST(NumListBulletGenerator, SheetRowStylesNumberInTheirScopeAndLeaveWithTheirPa
                    [](const DOM::NumberingRef&) { return NullID; });
   EXPECT_EQ(generator.generateBullet(id, ref, TrackChangesViewMode::Final), std::string("1."));
   generator.remove(rows);
-  Testing::expectAssertion(
-      [&] { (void)generator.generateBullet(id, ref, TrackChangesViewMode::Final); },
-      "OfficeUtils/OU_NumListBulletGenerator", "range.first == range.second");
+  EXPECT_ASSERTION((void)generator.generateBullet(id, ref, TrackChangesViewMode::Final),
+                   "OfficeUtils/OU_NumListBulletGenerator", "range.first == range.second");
 }
 
 TEST(NumListBulletGenerator, UnknownListsGiveNoneAndMisuseAsserts) {
@@ -262,11 +261,9 @@ TEST(NumListBulletGenerator, UnknownListsGiveNoneAndMisuseAsserts) {
       boost::none);
 
   const std::string file = "OfficeUtils/OU_NumListBulletGenerator";
-  Testing::expectAssertion(
-      [&] {
-        (void)generator.generateBullet(first.getID(), ref, DOM::TrackChangesViewMode::Markup);
-      },
-      file, "Unsupported viewMode was met");
+  EXPECT_ASSERTION(
+      (void)generator.generateBullet(first.getID(), ref, DOM::TrackChangesViewMode::Markup), file,
+      "Unsupported viewMode was met");
   try {
     (void)generator.generateBullet(IDHolder::ID{99}, ref, TrackChangesViewMode::Final);
     ADD_FAILURE() << "no assertion";
@@ -274,12 +271,11 @@ TEST(NumListBulletGenerator, UnknownListsGiveNoneAndMisuseAsserts) {
     EXPECT_EQ(failure.condition(), "range.first == range.second");
     EXPECT_EQ(failure.message(), "Object with id does not exist in cache");
   }
-  Testing::expectAssertion([&] { NumListBulletGenerator(doc).modify(UUID::generate()); }, file,
-                           "plainPtr");
+  EXPECT_ASSERTION(NumListBulletGenerator(doc).modify(UUID::generate()), file, "plainPtr");
   auto untagged = doc.makeParagraph();
   untagged->setNumRef(DOM::NumberingRef(ref).setListTagUUID(boost::none));
   doc.getBlocks().push_back(std::move(untagged));
-  Testing::expectAssertion([&] { NumListBulletGenerator{doc}; }, file, "opt");
+  EXPECT_ASSERTION(NumListBulletGenerator{doc}, file, "opt");
 }
 
 }  // namespace

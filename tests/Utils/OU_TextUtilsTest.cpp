@@ -154,12 +154,11 @@ TEST(TextUtils, SetTextKeepsTheStyleOfTheOneRun) {
 
   const std::string file = "OfficeUtils/Utils/OU_TextUtils";
   DOM::Table table;
-  Testing::expectAssertion([&] { setTextToBlock(table, "x"); }, file,
-                           "Error: Only in paragraph can set text");
+  EXPECT_ASSERTION(setTextToBlock(table, "x"), file, "Error: Only in paragraph can set text");
   paragraph.addRun(DOM::Run("second"));
-  Testing::expectAssertion([&] { setTextToBlock(paragraph, "x"); }, file, "1 == runs.size()");
+  EXPECT_ASSERTION(setTextToBlock(paragraph, "x"), file, "1 == runs.size()");
   DOM::Paragraph empty(NullID);
-  Testing::expectAssertion([&] { setTextToBlock(empty, "x"); }, file, "1 == runs.size()");
+  EXPECT_ASSERTION(setTextToBlock(empty, "x"), file, "1 == runs.size()");
 }
 
 TEST(TextUtils, ValueBlocksShowTheLocalesWords) {
