@@ -239,7 +239,8 @@ TEST(NumListBulletGenerator, SheetRowStylesNumberInTheirScopeAndLeaveWithTheirPa
   EXPECT_EQ(generator.generateBullet(id, ref, TrackChangesViewMode::Final), std::string("1."));
   generator.remove(rows);
   EXPECT_ASSERTION((void)generator.generateBullet(id, ref, TrackChangesViewMode::Final),
-                   "OfficeUtils/OU_NumListBulletGenerator", "range.first == range.second");
+                   "OfficeUtils/OU_NumListBulletGenerator",
+                   "Object with id does not exist in cache");
 }
 
 TEST(NumListBulletGenerator, UnknownListsGiveNoneAndMisuseAsserts) {
