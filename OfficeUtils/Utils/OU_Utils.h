@@ -47,7 +47,8 @@ enum class DecimalSeparatorType : std::uint8_t {
 
 // The spacing between a currency and an amount: "" for no currency or a currency written as
 // one of the locale's currency symbols (also bracketed as in a format code, "[$€]"), else one
-// space ("USD"). Compared after lower-casing under ICU's default locale.
+// space ("USD"). Compared after lower-casing under ICU's default locale, against the lists the
+// context lowered once (LocaleContext::getCurrencyLists).
 [[nodiscard]] std::string getCurrencySeparationSymbol(const boost::optional<std::string>& currency,
                                                       const LocaleContext& context);
 
@@ -56,6 +57,9 @@ namespace Detail {
 // conversions would without their cache: the reference they are measured and tested against.
 [[nodiscard]] boost::optional<double> stringToDoubleUncached(const std::string& text,
                                                              const LocaleContext& context);
+// getCurrencySeparationSymbol reading and lower-casing the symbols list afresh for the call.
+[[nodiscard]] std::string getCurrencySeparationSymbolUncached(
+    const boost::optional<std::string>& currency, const LocaleContext& context);
 }  // namespace Detail
 
 }  // namespace Vesk::OfficeUtils
