@@ -17,9 +17,12 @@
 #include <gtest/gtest.h>
 #include <unicode/locid.h>
 
+#include "OfficeUtils/Locale/OU_LocaleManager.h"
+#include "OfficeUtils/Locale/OU_LocaleProvider.h"
 #include "OfficeUtils/RegEx/OU_NumberRegex.h"
 #include "host/ResourceManager/OU_MapResourceProvider.h"
 #include "host/Utils/OU_Errors.h"
+#include "host/Utils/OU_StringUtils.h"
 
 namespace Vesk::OfficeUtils {
 namespace {
@@ -395,6 +398,26 @@ TEST(Utils, CurrencySeparationSymbol) {
   }
   // Without lists every currency gets a space.
   EXPECT_EQ(getCurrencySeparationSymbol(std::string("$"), point()), " ");
+}
+
+// The lists lowered once per context answer as lowering them on every call does, for every
+// currency a locale knows, in any case and bracketed as in a code.
+TEST(Utils, CurrencySeparationSymbolMatchesLoweringPerCall) {
+  for (const auto* name : {"de_DE", "ja_JP", "tr_TR"}) {
+    const auto provider = makeLocaleProvider(name);
+    const LocaleManager manager(*provider, Vesk::DOM::TimeZone::getUTCTimeZone());
+    const auto& context = manager.getLocaleContext();
+    auto currencies = context.getCurrencyLists().symbols;
+    for (const auto& code : context.getCurrencyLists().codes) currencies.push_back(code);
+    ASSERT_GT(currencies.size(), 100u);
+    for (const auto& currency : currencies) {
+      for (const auto& variant : {currency, Vesk::utf8StringToLowerCase(currency),
+                                  Vesk::utf8StringToUpperCase(currency), "[$" + currency + "]"})
+        EXPECT_EQ(getCurrencySeparationSymbol(variant, context),
+                  Detail::getCurrencySeparationSymbolUncached(variant, context))
+            << name << " " << variant;
+    }
+  }
 }
 
 }  // namespace
