@@ -1,7 +1,6 @@
 // ou factory: a standard cell format as the cell format factory builds it for a locale (what
 // typed-input detection gives "12.5%" or "1.234,50 €"), printed as its written code and kind.
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,7 +18,7 @@ namespace Model = Vesk::DOM::CellFormatModel;
 using Factory = CellFormatFactory;
 
 constexpr const char* Usage =
-    "usage: ou factory [--locale L] KIND ARGS, KIND ARGS one of\n"
+    "usage: ou factory [--locale L (en_US)] KIND ARGS, KIND ARGS one of\n"
     "  number DECIMALS [--grouping] [--red] [--minus|--parentheses]\n"
     "  currency DECIMALS [CURRENCY] [--accounting] [--red] [--minus|--parentheses]\n"
     "  percentage DECIMALS | scientific DECIMALS\n"
@@ -86,20 +85,15 @@ void print(const Factory::CellFormatPtr& format, const LocaleContext& context) {
               Parser::formatTypeName(Parser::calcFormatType(*format)));
 }
 
-// Runs `request` under the locale `name` (the built-in English context when empty).
+// Runs `request` under the locale `name`.
 int make(const std::string& name, const Request& request) {
-  std::shared_ptr<const Vesk::ResourceManager::ResourceProvider> provider;
-  std::unique_ptr<LocaleManager> manager;
-  if (!name.empty()) {
-    provider = makeLocaleProvider(name);
-    if (!provider) {
-      std::fprintf(stderr, "ou factory: no locale data for \"%s\"\n", name.c_str());
-      return 1;
-    }
-    manager = std::make_unique<LocaleManager>(*provider, Vesk::DOM::TimeZone::getUTCTimeZone());
+  const auto provider = makeLocaleProvider(name);
+  if (!provider) {
+    std::fprintf(stderr, "ou factory: no locale data for \"%s\"\n", name.c_str());
+    return 1;
   }
-  const LocaleContext& context =
-      manager ? manager->getLocaleContext() : LocaleContext::getEnLocaleContext();
+  const LocaleManager manager(*provider, Vesk::DOM::TimeZone::getUTCTimeZone());
+  const LocaleContext& context = manager.getLocaleContext();
   const auto format = build(request, Factory(context));
   if (!format) {
     std::fputs(Usage, stderr);
@@ -110,7 +104,7 @@ int make(const std::string& name, const Request& request) {
 }
 
 int run(const std::vector<std::string>& arguments) {
-  std::string locale;
+  std::string locale = "en_US";
   Request request;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
