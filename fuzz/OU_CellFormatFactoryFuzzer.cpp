@@ -14,6 +14,7 @@
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParserUtils.h"
 #include "OfficeUtils/Locale/OU_LocaleManager.h"
+#include "OfficeUtils/Utils/OU_Utils.h"
 #include "host/ResourceManager/OU_MapResourceProvider.h"
 
 using namespace Vesk::OfficeUtils;
@@ -65,6 +66,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const auto& locale = context(input.ConsumeBool());
   const std::string currency = input.ConsumeRemainingBytesAsString();
 
+  // The currency lists lowered once per context answer as lowering them per call does.
+  if (getCurrencySeparationSymbol(currency, locale) !=
+      Detail::getCurrencySeparationSymbolUncached(currency, locale))
+    __builtin_trap();
   const Factory factory(locale);
   // Inside "[$...]" a bracket, quote, backslash or ";" changes where the code splits, and "-"
   // starts a language; the parser takes only UTF-8.

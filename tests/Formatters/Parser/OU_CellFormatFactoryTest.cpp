@@ -1,9 +1,9 @@
 #include "OfficeUtils/Formatters/Parser/OU_CellFormatFactory.h"
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -20,184 +20,150 @@ namespace {
 namespace Model = Vesk::DOM::CellFormatModel;
 namespace Keys = Vesk::ResourceManager::Keys;
 using Factory = CellFormatFactory;
-using Policy = Factory::NegativeNumberRenderingPolicy;
-using Currency = Factory::CurrencyType;
-using Make = std::function<Factory::CellFormatPtr(const Factory&)>;
+using Vesk::DOM::TimeZone;
 
-std::string written(const Factory::CellFormatPtr& format, const LocaleContext& context) {
-  return Parser::toRegEx(format->getData(), Parser::ParserType::Default, context);
-}
-
-// "€" among the symbols and "USD" among the codes, the symbol after the amount.
-const LocaleContext& euroContext() {
-  static const Vesk::ResourceManager::MapResourceProvider provider{
+// A locale by name, built once; "" has "€" among its symbols, "USD" among its codes, the symbol
+// after the amount.
+const LocaleContext& localeContext(const std::string& name) {
+  static const Vesk::ResourceManager::MapResourceProvider euro{
       {Keys::CurrencySymbolPath, "\u20AC"},
       {Keys::CurrencySymbolsListPath, {"$", "\u20AC", "K\u010D"}},
       {Keys::CurrencyCodesListPath, {"USD", "EUR", "CZK"}},
       {Keys::DefaultCurrencySymbolBeforeAmountPath, false}};
-  static const LocaleManager manager(provider, Vesk::DOM::TimeZone::getUTCTimeZone());
-  return manager.getLocaleContext();
+  static std::map<std::string, std::unique_ptr<LocaleManager>> managers;
+  static std::vector<std::shared_ptr<const Vesk::ResourceManager::ResourceProvider>> providers;
+  auto& manager = managers[name];
+  if (name.empty() && !manager) manager = std::make_unique<LocaleManager>(euro, TimeZone());
+  if (!manager)
+    manager = std::make_unique<LocaleManager>(*providers.emplace_back(makeLocaleProvider(name)),
+                                              TimeZone());
+  return manager->getLocaleContext();
 }
 
-// A locale built once from its ICU and shipped data; "" is the euro locale above.
-const LocaleContext& localeContext(const std::string& name) {
-  struct Locale {
-    std::shared_ptr<const Vesk::ResourceManager::ResourceProvider> provider;
-    std::unique_ptr<LocaleManager> manager;
-  };
-  static std::map<std::string, Locale> locales;
-  if (name.empty()) return euroContext();
-  auto& locale = locales[name];
-  if (!locale.manager) {
-    locale.provider = makeLocaleProvider(name);
-    locale.manager =
-        std::make_unique<LocaleManager>(*locale.provider, Vesk::DOM::TimeZone::getUTCTimeZone());
-  }
-  return locale.manager->getLocaleContext();
+// One factory call: 'n'umber, 'c'urrency, 'a'ccounting, 'p'ercentage, 's'cientific, 'f'raction
+// of `count` numerator digits over `text` ("??" or "16"), 'd'ate-time of default type `count`,
+// 't'ext, 'g'eneral.
+struct Call {
+  char kind;
+  unsigned long count;
+  std::string text;
+  bool red = false;
+  int policy = 0;  // none, minus sign, parentheses
+  bool grouping = false;
+};
+
+Factory::CellFormatPtr make(const Factory& f, const Call& c) {
+  using Policy = Factory::NegativeNumberRenderingPolicy;
+  const auto policy = c.policy ? boost::make_optional(Policy(c.policy - 1)) : boost::none;
+  const auto type = c.kind == 'a' ? Factory::CurrencyType::Accounting : Factory::CurrencyType(7);
+  if (c.kind == 'n') return f.makeNumberFormat(c.count, c.grouping, c.red, policy);
+  if (c.kind == 'c' || c.kind == 'a')
+    return f.makeCurrencyFormat(c.count, c.text, c.red, policy, type);
+  if (c.kind == 'p') return f.makePercentageFormat(c.count);
+  if (c.kind == 's') return f.makeScientificFormat(c.count);
+  if (c.kind == 'd') return Factory::makeDateTimeFormat(Model::DateTimeDefaultType(c.count));
+  if (c.kind == 't') return Factory::makeTextFormat();
+  if (c.kind == 'g') return Factory::makeDefaultFormat();
+  if (c.text[0] == '?')
+    return f.makeFractionFormat(DenominatorDigitsNumber(c.text.size()), c.count);
+  return f.makeFractionFormat(DenominatorValue(std::stoul(c.text)), c.count);
 }
 
-Make number(unsigned long decimals, bool grouping, bool red, boost::optional<Policy> policy) {
-  return [=](const Factory& f) { return f.makeNumberFormat(decimals, grouping, red, policy); };
-}
-Make currency(unsigned long decimals, std::string symbol, bool red, boost::optional<Policy> policy,
-              Currency type) {
-  return
-      [=](const Factory& f) { return f.makeCurrencyFormat(decimals, symbol, red, policy, type); };
-}
-Make fraction(Denominator denominator, unsigned long numeratorDigits) {
-  return [=](const Factory& f) { return f.makeFractionFormat(denominator, numeratorDigits); };
-}
-Make dateTime(Model::DateTimeDefaultType type) {
-  return [=](const Factory&) { return Factory::makeDateTimeFormat(type); };
+std::string written(const Call& call, const std::string& locale) {
+  const auto& context = localeContext(locale);
+  return Parser::toRegEx(make(Factory(context), call)->getData(), Parser::ParserType::Default,
+                         context);
 }
 
 TEST(CellFormatFactory, WritesTheStandardCodes) {
-  const auto none = boost::none;
-  const std::pair<Make, std::string> rows[] = {
-      {number(2, true, false, none), "#,##0.00"},
-      {number(2, true, true, Policy::MinusSign), "#,##0.00;[red]-#,##0.00"},
-      {number(0, false, false, Policy::Parentheses), "0;(0)"},
-      {number(1, false, true, none), "0.0;[red]0.0"},
-      {number(0, true, false, none), "#,##0"},
-      {currency(2, "\u20AC", false, none, Currency::Regular), "#,##0.00[$\u20AC]"},
-      {currency(2, "usd", false, none, Currency::Regular), "#,##0.00 [$USD]"},
-      {currency(2, "\u20AC", true, Policy::MinusSign, Currency::Accounting),
-       "* #,##0.00[$\u20AC];[red]-* #,##0.00[$\u20AC]"},
-      {currency(0, "", false, none, Currency::Regular), "#,##0[$\u20AC]"},
-      {currency(1, "XYZ", false, Policy::Parentheses, Currency::Accounting),
-       "* #,##0.0 [$XYZ];(* #,##0.0 [$XYZ])"},
-      {currency(0, "k\u010C", false, none, Currency(7)), "#,##0[$K\u010D]"},  // Regular layout
-      {[](const Factory& f) { return f.makePercentageFormat(2); }, "0.00%"},
-      {[](const Factory& f) { return f.makeScientificFormat(2); }, "0.00E+00"},
-      {[](const Factory& f) { return f.makeScientificFormat(0); }, "0E+00"},
-      {fraction(DenominatorDigitsNumber(2), 2), "# ?\?/??"},
-      {fraction(DenominatorValue(16), 1), "# ?/16"},
-      {fraction(DenominatorValue(100), 3), "# ??\?/100"},
-      {dateTime(Model::DateTimeDefaultType::DateTime), "m/d/yyyy h:mm"},
-      {[](const Factory&) {
-         using Token = Model::DateTimePatternToken;
-         return Factory::makeDateTimeFormat({{Token::Month, 1}, {Token::Year, 0}});
-       },
-       "mmmm/yyyy"},
-      {[](const Factory&) { return Factory::makeTextFormat(); }, "@"},
-      {[](const Factory&) { return Factory::makeDefaultFormat(); }, "General"},
+  const std::pair<Call, std::string> rows[] = {
+      {{'n', 2, "", false, 0, true}, "#,##0.00"},
+      {{'n', 2, "", true, 1, true}, "#,##0.00;[red]-#,##0.00"},
+      {{'n', 0, "", false, 2}, "0;(0)"},
+      {{'n', 1, "", true}, "0.0;[red]0.0"},
+      {{'n', 0, "", false, 0, true}, "#,##0"},
+      {{'c', 2, "\u20AC"}, "#,##0.00[$\u20AC]"},
+      {{'c', 2, "usd"}, "#,##0.00 [$USD]"},
+      {{'a', 2, "\u20AC", true, 1}, "* #,##0.00[$\u20AC];[red]-* #,##0.00[$\u20AC]"},
+      {{'c', 0, ""}, "#,##0[$\u20AC]"},
+      {{'a', 1, "XYZ", false, 2}, "* #,##0.0 [$XYZ];(* #,##0.0 [$XYZ])"},
+      {{'c', 0, "k\u010C"}, "#,##0[$K\u010D]"},
+      {{'p', 2, ""}, "0.00%"},
+      {{'s', 2, ""}, "0.00E+00"},
+      {{'s', 0, ""}, "0E+00"},
+      {{'f', 2, "??"}, "# ?\?/??"},
+      {{'f', 1, "16"}, "# ?/16"},
+      {{'f', 3, "100"}, "# ??\?/100"},
+      {{'d', 2, ""}, "m/d/yyyy h:mm"},
+      {{'t', 0, ""}, "@"},
+      {{'g', 0, ""}, "General"},
   };
-  const Factory factory(euroContext());
-  for (const auto& [make, expected] : rows)
-    EXPECT_EQ(written(make(factory), euroContext()), expected);
-  EXPECT_EQ(factory.makeNumberPattern(3, true), "###0.000");
-  EXPECT_EQ(factory.makeNumberPattern(0, false), "0");
+  for (const auto& [call, expected] : rows) EXPECT_EQ(written(call, ""), expected);
+  EXPECT_EQ(Factory(localeContext("")).makeNumberPattern(3, true), "###0.000");
   EXPECT_EQ(Factory::makeTextFormat(), Factory::makeTextFormat());
-  EXPECT_EQ(Factory::makeDefaultFormat(), Factory::makeDefaultFormat());
 }
 
-// Where the symbol goes and which currencies count as symbols (no space) are the locale's.
+// Where the symbol goes and which currencies are symbols (no space) are the locale's.
 TEST(CellFormatFactory, LocalesPlaceAndSpellCurrencies) {
-  const auto none = boost::none;
-  const std::vector<std::pair<Make, std::vector<std::string>>> rows = {
-      {currency(2, "", false, none, Currency::Regular),
-       {"#,##0.00[$\u20AC]", "#,##0.00[$\u20AC]", "[$\uFFE5]#,##0.00"}},
-      {currency(2, "usd", false, none, Currency::Regular),
-       {"#,##0.00 [$USD]", "#,##0.00 [$USD]", "[$USD] #,##0.00"}},
-      {currency(0, "\u00A5", false, none, Currency::Regular),
-       {"#,##0[$\u00A5]", "#,##0 [$\u00A5]", "[$\u00A5] #,##0"}},
-      {currency(2, "$", true, Policy::Parentheses, Currency::Accounting),
+  const std::pair<Call, std::vector<std::string>> rows[] = {
+      {{'c', 2, ""}, {"#,##0.00[$\u20AC]", "#,##0.00[$\u20AC]", "[$\uFFE5]#,##0.00"}},
+      {{'c', 2, "usd"}, {"#,##0.00 [$USD]", "#,##0.00 [$USD]", "[$USD] #,##0.00"}},
+      {{'c', 0, "\u00A5"}, {"#,##0[$\u00A5]", "#,##0 [$\u00A5]", "[$\u00A5] #,##0"}},
+      {{'a', 2, "$", true, 2},
        {"* #,##0.00[$$];[red](* #,##0.00[$$])", "* #,##0.00 [$$];[red](* #,##0.00 [$$])",
         "[$$]* #,##0.00;[red]([$$]* #,##0.00)"}},
-      {dateTime(Model::DateTimeDefaultType::Date), {"d.m.yyyy", "d m yyyy", "yyyy/m/d"}},
-      {dateTime(Model::DateTimeDefaultType::DateTime),
-       {"d.m.yyyy h:mm", "d m yyyy h:mm", "yyyy/m/d h:mm"}},
+      {{'d', 2, ""}, {"d.m.yyyy h:mm", "d m yyyy h:mm", "yyyy/m/d h:mm"}},
   };
   const char* const names[] = {"de_DE", "fr_FR", "ja_JP"};
-  for (std::size_t i = 0; i < std::size(names); ++i) {
-    SCOPED_TRACE(names[i]);
-    const auto& context = localeContext(names[i]);
-    for (const auto& [make, expected] : rows)
-      EXPECT_EQ(written(make(Factory(context)), context), expected[i]);
-  }
+  for (std::size_t i = 0; i < std::size(names); ++i)
+    for (const auto& [call, expected] : rows) EXPECT_EQ(written(call, names[i]), expected[i]);
 }
 
-// The model with each number part's leading and trailing literals put beside it, where the
-// factory puts them and the parser embeds them.
+// The rule with each number part's leading and trailing literals beside it, where the factory
+// puts them and the parser embeds them.
 Model::Rule flattened(Model::Rule rule) {
   Model::Items items;
-  for (const auto& item : rule.getItems()) {
-    const auto* number = boost::get<Model::NumberItem>(&item);
-    if (!number) {
-      items.push_back(item);
-      continue;
-    }
+  for (auto item : rule.getItems()) {
     Model::Items after;
-    for (const auto& [position, embedded] : number->getEmbeddedItems()) {
-      auto plain = boost::apply_visitor([](const auto& e) { return Model::Item(e); }, embedded);
-      (position == 0 ? after : items).push_back(std::move(plain));
+    if (auto* number = boost::get<Model::NumberItem>(&item)) {
+      for (const auto& [position, embedded] : number->getEmbeddedItems())
+        (position == 0 ? after : items)
+            .push_back(
+                boost::apply_visitor([](const auto& e) { return Model::Item(e); }, embedded));
+      number->setEmbeddedItems({});
     }
-    items.push_back(Model::NumberItem(number->getRole(), number->getPattern(),
-                                      number->hasGrouping(), number->getDisplayFactor()));
+    items.push_back(item);
     items.insert(items.end(), after.begin(), after.end());
   }
   rule.setItems(std::move(items));
   return rule;
 }
 
-const boost::optional<Policy> Policies[] = {boost::none, Policy::MinusSign, Policy::Parentheses};
-
-// Every format the factory makes reads back from its code into the same model and kind.
+// Every format the factory makes reads back from its code into the same model.
 TEST(CellFormatFactory, CodesReadBackIntoTheSameModel) {
-  std::vector<Make> makes;
-  for (unsigned long decimals : {0, 1, 3}) {
-    for (const boost::optional<Policy> policy : Policies) {
+  std::vector<Call> calls;
+  for (unsigned long n : {0, 1, 3}) {
+    calls.insert(calls.end(),
+                 {{'p', n, ""}, {'s', n, ""}, {'f', n + 1, "???"}, {'f', n + 1, "16"}});
+    for (int policy : {0, 1, 2}) {
       for (const bool red : {false, true}) {
-        makes.push_back(number(decimals, red, red, policy));
-        makes.push_back(number(decimals, !red, red, policy));
-        for (const auto* symbol : {"", "\u20AC", "usd", "$", "xyz", "\u00A5"}) {
-          makes.push_back(currency(decimals, symbol, red, policy, Currency::Regular));
-          makes.push_back(currency(decimals, symbol, red, policy, Currency::Accounting));
-        }
+        calls.push_back({'n', n, "", red, policy, red != (policy == 1)});
+        for (const auto* currency : {"", "\u20AC", "usd", "$", "xyz", "\u00A5"})
+          calls.insert(calls.end(),
+                       {{'c', n, currency, red, policy}, {'a', n, currency, red, policy}});
       }
-    }
-    makes.push_back([=](const Factory& f) { return f.makePercentageFormat(decimals); });
-    makes.push_back([=](const Factory& f) { return f.makeScientificFormat(decimals); });
-    for (unsigned long digits : {1, 2, 3}) {
-      makes.push_back(fraction(DenominatorDigitsNumber(digits), decimals + 1));
-      makes.push_back(fraction(DenominatorValue(digits * 8), decimals + 1));
     }
   }
   for (const auto* name : {"", "de_DE", "fr_FR", "ja_JP"}) {
-    const auto& context = localeContext(name);
-    for (const auto& make : makes) {
-      const auto format = make(Factory(context));
-      const auto& made = boost::get<Model::Expression>(format->getData());
-      const std::string code = written(format, context);
-      SCOPED_TRACE(name + (" " + code));
-      auto read = Parser::parse(code, Parser::ParserType::Default);
-      ASSERT_TRUE(read);
+    for (const auto& call : calls) {
+      const std::string code = written(call, name);
+      auto read = Parser::parse(code, Parser::ParserType::Default).value_or(Model::Expression());
       std::vector<Model::Rule> rules;
-      for (const auto& rule : read->getRules()) rules.push_back(flattened(rule));
-      read->setRules(std::move(rules));
-      if (read->getDefaultNumberRule())
-        read->setDefaultNumberRule(flattened(*read->getDefaultNumberRule()));
-      EXPECT_EQ(*read, made);
+      for (const auto& rule : read.getRules()) rules.push_back(flattened(rule));
+      read.setRules(rules);
+      read.setDefaultNumberRule(flattened(read.getDefaultNumberRule().value_or(Model::Rule())));
+      const auto made = make(Factory(localeContext(name)), call);
+      EXPECT_EQ(read, boost::get<Model::Expression>(made->getData())) << name << " " << code;
     }
   }
 }
