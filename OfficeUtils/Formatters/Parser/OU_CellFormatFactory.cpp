@@ -17,7 +17,8 @@ using Policy = CellFormatFactory::NegativeNumberRenderingPolicy;
 
 constexpr Vesk::Color NegativeColor{255, 0, 0, 255};
 
-// Codes keep "." and "%" whatever the locale; the writer's own context supplies them.
+// A format code writes "." and "%" whatever the locale: the symbols of the built-in context
+// that codes are read under.
 const std::string& codeSymbol(LocalizableSymbolType symbol) {
   return LocaleContext::getDefaultLocaleContext(Vesk::DOM::FormulaType::OOXMLStrict)
       .getResources()
