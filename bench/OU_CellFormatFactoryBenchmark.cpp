@@ -1,5 +1,5 @@
-// The currency lookups of the cell format factory under de_DE (ICU's lists: some 300 codes and
-// 70 symbols): the spacing between currency and amount against the context's lists lowered
+// The currency lookups of the cell format factory under de_DE (ICU's lists of codes and
+// symbols): the spacing between currency and amount against the context's lists lowered
 // once, beside the same lookup lowering the provider's list on every call, and a whole currency
 // format as a detector builds one for what a user typed.
 #include "OfficeUtils/Formatters/Parser/OU_CellFormatFactory.h"
