@@ -45,9 +45,9 @@ class LocaleContext {
   }
   [[nodiscard]] const TimeZoneManager& getTimeZoneManager() const { return _timeZoneManager; }
 
-  // Read from the provider and lower-cased on the first call from any thread (a locale lists
-  // some 300 currencies), then kept for the life of the context; its copies share them. Lowered
-  // under the ICU default locale of that first call.
+  // Read from the provider and lower-cased on the first call from any thread, then kept for the
+  // life of the context; its copies share them. Lowered under the ICU default locale of that
+  // first call.
   [[nodiscard]] const CurrencyLists& getCurrencyLists() const;
 
   // Not synchronised with readers of the context.
