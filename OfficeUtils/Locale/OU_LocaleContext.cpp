@@ -1,10 +1,21 @@
 #include "OfficeUtils/Locale/OU_LocaleContext.h"
 
+#include <mutex>
+
 #include "OfficeUtils/Formulas/OU_DefaultEnResourceLoader.h"
 #include "OfficeUtils/Locale/OU_SystemSettingsResourceProvider.h"
 #include "OfficeUtils/OU_Assert.h"
+#include "host/Utils/OU_StringUtils.h"
 
 namespace Vesk::OfficeUtils {
+
+namespace Detail {
+struct CurrencyListsCache {
+  std::once_flag once;
+  CurrencyLists lists;
+};
+}  // namespace Detail
+
 namespace {
 
 constexpr const char* SourceFile = "OfficeUtils/Locale/OU_LocaleContext";
@@ -27,7 +38,28 @@ LocaleContext::LocaleContext(const Vesk::ResourceManager::ResourceProvider& prov
     : _provider(&provider),
       _resources(&resources),
       _formattingResources(&formattingResources),
-      _timeZoneManager(timeZone) {}
+      _timeZoneManager(timeZone),
+      _currencyLists(std::make_shared<Detail::CurrencyListsCache>()) {}
+
+const CurrencyLists& LocaleContext::getCurrencyLists() const {
+  auto& cache = *_currencyLists;
+  std::call_once(cache.once, [&] {
+    const auto lowered = [](const std::vector<std::string>& list) {
+      std::vector<std::string> result;
+      result.reserve(list.size());
+      for (const auto& entry : list) result.push_back(Vesk::utf8StringToLowerCase(entry));
+      return result;
+    };
+    using Vesk::ResourceManager::Keys::CurrencyCodesListPath;
+    using Vesk::ResourceManager::Keys::CurrencySymbolsListPath;
+    auto& lists = cache.lists;
+    lists.symbols = _provider->safeGetResourceStringArray(CurrencySymbolsListPath);
+    lists.loweredSymbols = lowered(lists.symbols);
+    lists.codes = _provider->safeGetResourceStringArray(CurrencyCodesListPath);
+    lists.loweredCodes = lowered(lists.codes);
+  });
+  return cache.lists;
+}
 
 void LocaleContext::setApplicationTimeZone(Vesk::DOM::TimeZone timeZone) {
   _timeZoneManager.setApplicationTimeZone(timeZone);

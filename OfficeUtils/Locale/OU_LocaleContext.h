@@ -3,6 +3,10 @@
 // objects are not owned and must outlive the context; the built-in contexts live until exit.
 #pragma once
 
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "OfficeUtils/Formatting/OU_FormattingResources.h"
 #include "OfficeUtils/Locale/OU_LocaleResources.h"
 #include "OfficeUtils/Locale/OU_TimeZoneManager.h"
@@ -11,6 +15,20 @@
 #include "host/ResourceManager/OU_ResourceProvider.h"
 
 namespace Vesk::OfficeUtils {
+
+// The currencies a locale knows: the provider's lists under Keys::CurrencySymbolsListPath and
+// Keys::CurrencyCodesListPath, each entry as written and lower-cased under ICU's default locale
+// (same index), for case-insensitive lookups ("EUR" finds "eur").
+struct CurrencyLists {
+  std::vector<std::string> symbols;
+  std::vector<std::string> loweredSymbols;
+  std::vector<std::string> codes;
+  std::vector<std::string> loweredCodes;
+};
+
+namespace Detail {
+struct CurrencyListsCache;
+}  // namespace Detail
 
 class LocaleContext {
  public:
@@ -27,6 +45,11 @@ class LocaleContext {
   }
   [[nodiscard]] const TimeZoneManager& getTimeZoneManager() const { return _timeZoneManager; }
 
+  // Read from the provider and lower-cased on the first call from any thread, then kept for the
+  // life of the context; its copies share them. Lowered under the ICU default locale of that
+  // first call.
+  [[nodiscard]] const CurrencyLists& getCurrencyLists() const;
+
   // Not synchronised with readers of the context.
   void setApplicationTimeZone(Vesk::DOM::TimeZone timeZone);
 
@@ -42,6 +65,7 @@ class LocaleContext {
   const LocaleResources* _resources;
   const FormattingResources* _formattingResources;
   TimeZoneManager _timeZoneManager;
+  std::shared_ptr<Detail::CurrencyListsCache> _currencyLists;
 };
 
 }  // namespace Vesk::OfficeUtils

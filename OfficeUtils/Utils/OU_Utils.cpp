@@ -1,5 +1,6 @@
 #include "OfficeUtils/Utils/OU_Utils.h"
 
+#include <algorithm>
 #include <array>
 #include <locale>
 #include <memory>
@@ -176,6 +177,14 @@ boost::optional<Result> convert(const std::string& text, const LocaleContext& co
   OU_FAIL("Unexpected type of conversion from string to number.");
 }
 
+// The currency lower-cased, without the brackets of a format code: "[$€]" is "€".
+std::string lowerCurrency(const std::string& currency) {
+  std::string lowered = Vesk::utf8StringToLowerCase(currency);
+  if (lowered.size() >= 3 && lowered.compare(0, 2, "[$") == 0 && lowered.back() == ']')
+    lowered = lowered.substr(2, lowered.size() - 3);
+  return lowered;
+}
+
 template <typename Result>
 boost::optional<Result> readClassic(const std::string& text) {
   std::istringstream in(text);
@@ -227,19 +236,10 @@ boost::optional<std::size_t> stringToSizeT(const std::string& text) {
 std::string getCurrencySeparationSymbol(const boost::optional<std::string>& currency,
                                         const LocaleContext& context) {
   if (!currency || currency->empty()) return "";
-  const auto& provider = context.getResourceProvider();
   // Only the symbols list decides: a currency code and an unknown currency both get a space.
-  const auto symbols =
-      provider.safeGetResourceStringArray(Vesk::ResourceManager::Keys::CurrencySymbolsListPath);
-
-  std::string lowered = Vesk::utf8StringToLowerCase(*currency);
-  // "[$€]" as a format code writes the currency "€".
-  if (lowered.size() >= 3 && lowered.compare(0, 2, "[$") == 0 && lowered.back() == ']')
-    lowered = lowered.substr(2, lowered.size() - 3);
-  for (const auto& symbol : symbols) {
-    if (Vesk::utf8StringToLowerCase(symbol) == lowered) return "";
-  }
-  return " ";
+  const auto& symbols = context.getCurrencyLists().loweredSymbols;
+  const std::string lowered = lowerCurrency(*currency);
+  return std::find(symbols.begin(), symbols.end(), lowered) == symbols.end() ? " " : "";
 }
 
 namespace Detail {
@@ -247,6 +247,18 @@ namespace Detail {
 boost::optional<double> stringToDoubleUncached(const std::string& text,
                                                const LocaleContext& context) {
   return convert<double>(text, context, FormatSource::Fresh);
+}
+
+std::string getCurrencySeparationSymbolUncached(const boost::optional<std::string>& currency,
+                                                const LocaleContext& context) {
+  if (!currency || currency->empty()) return "";
+  const auto symbols = context.getResourceProvider().safeGetResourceStringArray(
+      Vesk::ResourceManager::Keys::CurrencySymbolsListPath);
+  const std::string lowered = lowerCurrency(*currency);
+  for (const auto& symbol : symbols) {
+    if (Vesk::utf8StringToLowerCase(symbol) == lowered) return "";
+  }
+  return " ";
 }
 
 }  // namespace Detail

@@ -47,7 +47,8 @@ enum class DecimalSeparatorType : std::uint8_t {
 
 // The spacing between a currency and an amount: "" for no currency or a currency written as
 // one of the locale's currency symbols (also bracketed as in a format code, "[$€]"), else one
-// space ("USD"). Compared after lower-casing under ICU's default locale.
+// space ("USD"). Compared after lower-casing under ICU's default locale, against the lists the
+// context lowered once (LocaleContext::getCurrencyLists).
 [[nodiscard]] std::string getCurrencySeparationSymbol(const boost::optional<std::string>& currency,
                                                       const LocaleContext& context);
 

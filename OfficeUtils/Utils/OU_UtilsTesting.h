@@ -13,5 +13,8 @@ namespace Vesk::OfficeUtils::Detail {
 // conversions would without their cache: the reference they are measured and tested against.
 [[nodiscard]] boost::optional<double> stringToDoubleUncached(const std::string& text,
                                                              const LocaleContext& context);
+// getCurrencySeparationSymbol reading and lower-casing the symbols list afresh for the call.
+[[nodiscard]] std::string getCurrencySeparationSymbolUncached(
+    const boost::optional<std::string>& currency, const LocaleContext& context);
 
 }  // namespace Vesk::OfficeUtils::Detail

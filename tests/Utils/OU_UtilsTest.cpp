@@ -17,10 +17,13 @@
 #include <gtest/gtest.h>
 #include <unicode/locid.h>
 
+#include "OfficeUtils/Locale/OU_LocaleManager.h"
+#include "OfficeUtils/Locale/OU_LocaleProvider.h"
 #include "OfficeUtils/RegEx/OU_NumberRegex.h"
 #include "OfficeUtils/Utils/OU_UtilsTesting.h"
 #include "host/ResourceManager/OU_MapResourceProvider.h"
 #include "host/Utils/OU_Errors.h"
+#include "host/Utils/OU_StringUtils.h"
 #include "tests/OU_TestLocale.h"
 
 namespace Vesk::OfficeUtils {
@@ -378,6 +381,24 @@ TEST(Utils, CurrencySeparationSymbol) {
   }
   // Without lists every currency gets a space.
   EXPECT_EQ(getCurrencySeparationSymbol(std::string("$"), point()), " ");
+}
+
+// The lists lowered once per context answer as lowering them on every call does, for every
+// currency a locale knows, in upper case and bracketed as in a code.
+TEST(Utils, CurrencySeparationSymbolMatchesLoweringPerCall) {
+  for (const auto* name : {"de_DE", "ja_JP", "tr_TR"}) {
+    const auto provider = makeLocaleProvider(name);
+    const LocaleManager manager(*provider, Vesk::DOM::TimeZone());
+    const auto& context = manager.getLocaleContext();
+    auto currencies = context.getCurrencyLists().codes;
+    for (const auto& symbol : context.getCurrencyLists().symbols) currencies.push_back(symbol);
+    for (const auto& currency : currencies) {
+      for (const auto& variant : {Vesk::utf8StringToUpperCase(currency), "[$" + currency + "]"})
+        EXPECT_EQ(getCurrencySeparationSymbol(variant, context),
+                  Detail::getCurrencySeparationSymbolUncached(variant, context))
+            << variant;
+    }
+  }
 }
 
 }  // namespace
