@@ -97,7 +97,8 @@ void TokensManager::makeAllRulesWithOpt(ComplexToken& token, const std::vector<s
                                      token.getName(), MaxOptionalItems));
   }
   if (index == items.size()) {
-    if (++_ruleCount > MaxRules)
+    _ruleItemsCount += current.size();
+    if (++_ruleCount > MaxRules || _ruleItemsCount > MaxRulesItems)
       throw GrammarError(fmt::format("the grammar has more than {} rules at token \"{}\"", MaxRules,
                                      token.getName()));
     token.addRule(TokensRule(_pool, current));

@@ -33,11 +33,12 @@ class TokensManager {
       std::function<Vesk::FormulaModel::FormulaValue(const TokenMap& tokens)>;
 
   // Limits of what a grammar may ask for; past them loading throws GrammarError.
-  static constexpr std::size_t MaxTokenNesting = 64;   // tokens being loaded inside each other
-  static constexpr std::size_t MaxRuleItems = 256;     // items of one rule line
-  static constexpr std::size_t MaxOptionalItems = 12;  // optional items of one rule line
-  static constexpr std::size_t MaxRules = 1u << 16;    // rules after optional expansion
-  static constexpr std::size_t MaxNodes = 1u << 18;    // nodes of all matching trees
+  static constexpr std::size_t MaxTokenNesting = 64;      // tokens being loaded inside each other
+  static constexpr std::size_t MaxRuleItems = 256;        // items of one rule line
+  static constexpr std::size_t MaxOptionalItems = 12;     // optional items of one rule line
+  static constexpr std::size_t MaxRules = 1u << 16;       // rules after optional expansion
+  static constexpr std::size_t MaxRulesItems = 1u << 20;  // items of all those rules
+  static constexpr std::size_t MaxNodes = 1u << 18;       // nodes of all matching trees
   // Longer texts never match (they are never a number or a date, and the walk's depth grows
   // with the text).
   static constexpr std::size_t MaxTextBytes = 1024;
@@ -83,6 +84,7 @@ class TokensManager {
   ValueTokensBits _valueTokens;
   std::vector<std::string> _loading;  // tokens being registered, outermost first
   std::size_t _ruleCount = 0;
+  std::size_t _ruleItemsCount = 0;
 };
 
 // The entries the library injects into the grammar of a locale: the rules of the locale's date
