@@ -49,19 +49,6 @@ void MatchContext::start(const std::string& text) {
                  std::strcmp(language, "lt") != 0;
 }
 
-bool MatchContext::isPlainRange(std::size_t position, std::size_t length) const {
-  const std::size_t size = _text->size();
-  const std::size_t from = std::min(position, size);
-  const std::size_t to = from + std::min(length, size - from);
-  return _plainCasing && _otherBytesBefore[to] == _otherBytesBefore[from];
-}
-
-int MatchContext::getLoweredFirstByte(std::size_t position) const {
-  if (!_plainCasing || position >= _text->size()) return -1;
-  const auto c = static_cast<unsigned char>((*_text)[position]);
-  return c >= 0x80 ? -1 : static_cast<unsigned char>(_lowered[position]);
-}
-
 std::string_view MatchContext::getLoweredSlice(std::size_t position, std::size_t length) {
   const std::size_t size = _text->size();
   const std::size_t from = std::min(position, size);

@@ -51,9 +51,18 @@ class MatchContext {
   [[nodiscard]] std::string_view getLoweredSlice(std::size_t position, std::size_t length);
   // The first byte of every lower-cased slice from `position`, when that does not depend on the
   // slice's length (an ASCII byte under a locale without special ASCII casing); -1 otherwise.
-  [[nodiscard]] int getLoweredFirstByte(std::size_t position) const;
+  [[nodiscard]] int getLoweredFirstByte(std::size_t position) const {
+    if (!_plainCasing || position >= _text->size()) return -1;
+    const auto c = static_cast<unsigned char>((*_text)[position]);
+    return c >= 0x80 ? -1 : static_cast<unsigned char>(_lowered[position]);
+  }
   // Whether slices from `position` of up to `length` bytes lower-case byte for byte.
-  [[nodiscard]] bool isPlainRange(std::size_t position, std::size_t length) const;
+  [[nodiscard]] bool isPlainRange(std::size_t position, std::size_t length) const {
+    const std::size_t size = _text->size();
+    const std::size_t from = position < size ? position : size;
+    const std::size_t to = from + (length < size - from ? length : size - from);
+    return _plainCasing && _otherBytesBefore[to] == _otherBytesBefore[from];
+  }
   [[nodiscard]] std::string_view getLoweredText() const { return _lowered; }
 
   // Counts one node step; false once the parse has used up its allowance.

@@ -2,7 +2,7 @@
 
 namespace Vesk::OfficeUtils {
 
-TokenStateStorage& TokenStateStorage::getInnerTokenStorage() {
+TokenStateStorage& TokenStateStorage::refreshInner() {
   if (!_inner) {
     _inner = std::make_unique<TokenStateStorage>();
   } else if (_innerStale) {
@@ -12,7 +12,7 @@ TokenStateStorage& TokenStateStorage::getInnerTokenStorage() {
   return *_inner;
 }
 
-TokenStateStorage& TokenStateStorage::getOuterTokenStorage() {
+TokenStateStorage& TokenStateStorage::refreshOuter() {
   if (!_outer) {
     _outer = std::make_unique<TokenStateStorage>();
   } else if (_outerStale) {
@@ -20,16 +20,6 @@ TokenStateStorage& TokenStateStorage::getOuterTokenStorage() {
   }
   _outerStale = false;
   return *_outer;
-}
-
-void TokenStateStorage::setInnerStateNumber(std::size_t state) {
-  _innerState = state;
-  _innerStale = _inner != nullptr;
-}
-
-void TokenStateStorage::setOuterStateNumber(std::size_t state) {
-  _outerState = state;
-  _outerStale = _outer != nullptr;
 }
 
 void TokenStateStorage::reset() {

@@ -26,16 +26,28 @@ class TokenStateStorage {
 
   // The storage of the node's own match (the current rule root, the current repetition); fresh
   // on first access and after every reset or inner state change.
-  TokenStateStorage& getInnerTokenStorage();
+  TokenStateStorage& getInnerTokenStorage() {
+    if (_inner && !_innerStale) return *_inner;
+    return refreshInner();
+  }
   // The storage of the node's continuation (the current child, the following repetitions).
-  TokenStateStorage& getOuterTokenStorage();
+  TokenStateStorage& getOuterTokenStorage() {
+    if (_outer && !_outerStale) return *_outer;
+    return refreshOuter();
+  }
 
   [[nodiscard]] std::size_t getInnerStateNumber() const { return _innerState; }
   [[nodiscard]] std::size_t getOuterStateNumber() const { return _outerState; }
   // Stores the number and makes the inner storage fresh.
-  void setInnerStateNumber(std::size_t state);
+  void setInnerStateNumber(std::size_t state) {
+    _innerState = state;
+    _innerStale = _inner != nullptr;
+  }
   // Stores the number and makes the outer storage fresh.
-  void setOuterStateNumber(std::size_t state);
+  void setOuterStateNumber(std::size_t state) {
+    _outerState = state;
+    _outerStale = _outer != nullptr;
+  }
 
   [[nodiscard]] std::size_t getSymbolsContained() const { return _symbolsContained; }
   void setSymbolsContained(std::size_t count) { _symbolsContained = count; }
@@ -48,6 +60,9 @@ class TokenStateStorage {
   void reset();
 
  private:
+  TokenStateStorage& refreshInner();
+  TokenStateStorage& refreshOuter();
+
   std::unique_ptr<TokenStateStorage> _inner;
   std::unique_ptr<TokenStateStorage> _outer;
   std::size_t _innerState = FreshState;
