@@ -41,7 +41,12 @@ void MatchContext::start(const std::string& text) {
     _lowered[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : static_cast<char>(c);
   }
   _otherBytesBefore[text.size()] = others;
-  _icuSlices.clear();
+  // Clearing costs the bucket count: a table grown by one long text is dropped instead.
+  if (_icuSlices.bucket_count() > 256) {
+    _icuSlices = {};
+  } else if (!_icuSlices.empty()) {
+    _icuSlices.clear();
+  }
   _steps = 0;
   // Turkish and Azeri lower-case 'I' to a dotless i, Lithuanian depends on what follows it.
   const char* language = icu::Locale::getDefault().getLanguage();

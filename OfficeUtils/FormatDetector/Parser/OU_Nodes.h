@@ -68,6 +68,7 @@ class MatchContext {
   // Counts one node step; false once the parse has used up its allowance.
   bool spendStep() { return ++_steps <= MaxSteps; }
   [[nodiscard]] bool isOverBudget() const { return _steps > MaxSteps; }
+  [[nodiscard]] std::size_t getStepCount() const { return _steps; }
 
  private:
   const ValueTokensBits* _valueTokens;

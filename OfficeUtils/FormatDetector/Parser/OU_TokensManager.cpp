@@ -12,6 +12,7 @@ namespace Vesk::OfficeUtils {
 namespace {
 
 constexpr std::string_view MultiplePrefix = "[MULTIPLE]";
+constexpr std::size_t LargeSearchSteps = 1u << 14;
 
 // What one parse reuses from the last one on the same thread.
 struct ParseScratch {
@@ -141,9 +142,14 @@ Vesk::FormulaModel::FormulaValue TokensManager::parse(const std::string& text,
     scratch = ownScratch.get();
   }
   scratch->busy = true;
+  // A long search leaves a large storage tree behind; it is not kept for the next parse.
   struct Release {
     ParseScratch* scratch;
-    ~Release() { scratch->busy = false; }
+    ~Release() {
+      if (scratch->context.getStepCount() > LargeSearchSteps)
+        scratch->storage = TokenStateStorage();
+      scratch->busy = false;
+    }
   } release{scratch};
 
   MatchContext& context = scratch->context;
