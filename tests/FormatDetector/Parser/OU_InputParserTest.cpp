@@ -1,0 +1,241 @@
+// Loading a grammar from rule resources, and the matching edge cases that a random grammar
+// seldom builds.
+#include "OfficeUtils/FormatDetector/Parser/OU_InputParser.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "OfficeUtils/FormatDetector/Parser/OU_TokensManager.h"
+#include "OfficeUtils/Locale/OU_LocaleManager.h"
+#include "host/ResourceManager/OU_MapResourceProvider.h"
+
+namespace Vesk::OfficeUtils {
+namespace {
+
+using Vesk::ResourceManager::MapResourceProvider;
+using List = std::vector<std::string>;
+
+// A manager of the tokens `names` over rows keyed "G/<Token>/<Entry>".
+TokensManager load(const MapResourceProvider& provider, const List& names) {
+  return TokensManager(
+      [&provider](const std::string& key) { return provider.getResourceStringArray(key); },
+      fillTokensStructures, names, {{"G"}});
+}
+
+// The rules of a complex token as "A B|A C" (names of each rule, rules in order).
+std::string rules(const TokensManager& manager, const std::string& name) {
+  std::string text;
+  for (const auto& rule :
+       dynamic_cast<const ComplexToken&>(manager.getPool().getToken(name)).getRules()) {
+    text += text.empty() ? "" : "|";
+    for (std::size_t i = 0; i < rule.getRuleSize(); ++i)
+      text += (i ? " " : "") + rule.getRuleToken(i).getName();
+  }
+  return text;
+}
+
+TEST(InputParser, ItemsAndOptionalExpansion) {
+  const struct {
+    std::string item, name;
+    bool optional;
+  } items[] = {{"Digit", "Digit", false},
+               {"Digit = mul", "[MULTIPLE]Digit", false},
+               {"X=opt mul", "[MULTIPLE]X", true},
+               {"X\t =optional", "X", true},
+               {"X=", "X", false}};
+  for (const auto& c : items) {
+    std::string name;
+    bool optional = true;
+    TokensManager::processParameters(c.item, name, optional);
+    EXPECT_EQ(name, c.name) << c.item;
+    EXPECT_EQ(optional, c.optional) << c.item;
+  }
+  const MapResourceProvider provider{{"G/R/Complexity", List{"Complex"}},
+                                     {"G/R/Rules", List{"A, B=opt, C=mul opt", " A ,, B  B2 "}},
+                                     {"G/B2/Rules", List{"x"}},
+                                     {"G/A/Rules", List{"a"}},
+                                     {"G/B/Rules", List{"b"}},
+                                     {"G/C/Rules", List{"c"}}};
+  const auto manager = load(provider, {"R"});
+  EXPECT_EQ(rules(manager, "R"), "A|A [MULTIPLE]C|A B|A B [MULTIPLE]C|A BB2");
+}
+
+TEST(InputParser, PrimitivesComplexityAndTypicalNames) {
+  const MapResourceProvider provider{
+      {"G/P/Rules", List{"AM", "a.m.", "am"}},   {"G/S/Rules", List{" ", "  "}},
+      {"G/Q/Complexity", List{"NonPRIMITIVE"}},  {"G/Q/Rules", List{"P"}},
+      {"G/Q/TypicalName", List{"Day", "Month"}}, {"G/K/Complexity", List{"Complex", "Primitive"}},
+      {"G/K/TypicalName", List{"Sign"}},         {"G/K/Rules", List{"P"}}};
+  const auto manager = load(provider, {"P", "S", "Q", "K"});
+  const auto& p = dynamic_cast<const PrimitiveToken&>(manager.getPool().getToken("P"));
+  EXPECT_EQ(p.getPrimitives().size(), 2u);
+  EXPECT_TRUE(p.existsInSet("a.m."));
+  EXPECT_FALSE(p.existsInSet("AM"));
+  EXPECT_EQ(p.getMaxPrimitiveLength(), 4u);
+  const auto& s = dynamic_cast<const PrimitiveToken&>(manager.getPool().getToken("S"));
+  EXPECT_EQ(s.getPrimitives().size(), 32u);  // the whitespace group and the two-space literal
+  // "NonPRIMITIVE" contains "primitive": primitive, with the line "P" as a literal; two typical
+  // names are ignored, two complexities too.
+  const auto& q = manager.getPool().getToken("Q");
+  EXPECT_TRUE(dynamic_cast<const PrimitiveToken&>(q).existsInSet("p"));
+  EXPECT_EQ(q.getTypicalNameIndex(), UnlistedIndex);
+  EXPECT_NE(dynamic_cast<const PrimitiveToken*>(&manager.getPool().getToken("K")), nullptr);
+  EXPECT_EQ(manager.getPool().getToken("K").getTypicalNameIndex(), SignIndex);
+}
+
+TEST(InputParser, PathsTurnLikeAnOdometer) {
+  const MapResourceProvider provider{{"q1/T/Rules", List{"late"}}, {"p2/T/Rules", List{"early"}}};
+  const InputParser parser(
+      [&provider](const std::string& key) { return provider.getResourceStringArray(key); },
+      {{"p", "q"}, {"1", "2"}});
+  EXPECT_EQ(parser.getPaths(), (List{"p1", "p2", "q1", "q2"}));
+  EXPECT_EQ(parser.getTokenFromResources("T").rules, (std::vector<List>{{"early"}}));
+  const auto missing = parser.getTokenFromResources("U");
+  EXPECT_TRUE(missing.rules.empty());
+  EXPECT_FALSE(missing.isComplex);
+}
+
+// A -> B B, B -> C C, ... S -> x x.
+std::vector<std::pair<std::string, std::string>> doubling() {
+  std::vector<std::pair<std::string, std::string>> tokens;
+  for (char c = 'A'; c < 'S'; ++c)
+    tokens.emplace_back(std::string(1, c), std::string{char(c + 1), ',', char(c + 1)});
+  tokens.emplace_back("S", "x, x");
+  return tokens;
+}
+
+TEST(InputParser, RejectsCyclesAndExplosions) {
+  auto complexRows = [](std::vector<std::pair<std::string, std::string>> tokens) {
+    std::vector<MapResourceProvider::Row> rows;
+    for (const auto& [name, line] : tokens) {
+      rows.emplace_back("G/" + name + "/Complexity", List{"complex"});
+      rows.emplace_back("G/" + name + "/Rules", List{line});
+    }
+    return MapResourceProvider(rows);
+  };
+  const struct {
+    std::vector<std::pair<std::string, std::string>> tokens;
+    std::string message;
+  } cases[] = {
+      {{{"A", "x, B"}, {"B", "A=opt"}}, "cyclic token reference: A -> B -> A"},
+      {{{"A", "A = mul"}}, "cyclic token reference: A -> [MULTIPLE]A -> A"},
+      {{{"A", "B=opt,B=opt,B=opt,B=opt,B=opt,B=opt,B=opt,B=opt,B=opt,B=opt,B=opt,B=opt,B=opt"}},
+       "a rule of token \"A\" has more than 12 optional items"},
+      {doubling(), "grammar too large"},  // each token doubles the tree: 2^20 nodes
+  };
+  for (const auto& c : cases) {
+    auto rows = c.tokens;
+    const auto provider = complexRows(rows);
+    try {
+      TokensManager(
+          [&provider](const std::string& key) { return provider.getResourceStringArray(key); },
+          [](ValueTokensInfo& info) {
+            fillTokensStructures(info);
+            info.typicalNames["A"] = CommonNumberIndex;
+          },
+          {"A"}, {{"G"}});
+      ADD_FAILURE() << c.message;
+    } catch (const GrammarError& error) {
+      EXPECT_EQ(std::string(error.what()).substr(0, c.message.size()), c.message);
+    }
+  }
+}
+
+// The byte counts a node offers at `position` of `text`, one ask after another.
+std::vector<std::size_t> offers(const BaseNode& node, const std::string& text,
+                                std::size_t position = 0) {
+  static const ValueTokensBits none;
+  MatchContext context(none);
+  context.start(text);
+  TokenMap map;
+  TokenStateStorage storage;
+  std::vector<std::size_t> counts;
+  while (const std::size_t n = node.getNextMatchInnerStep(map, context, position, storage)) {
+    counts.push_back(n);
+    if (counts.size() > 10) break;
+  }
+  return counts;
+}
+
+TEST(MatchingEngine, NodeEdgeCases) {
+  const MapResourceProvider provider{
+      {"G/N/Rules", List{"1", "12"}},          {"G/Digit/Rules", List{"1", "2", "3"}},
+      {"G/Month/Rules", List{"jan"}},          {"G/R/Complexity", List{"complex"}},
+      {"G/R/Rules", List{"N, Digit", "N"}},    {"G/D/Complexity", List{"complex"}},
+      {"G/D/Rules", List{"Digit=mul"}},        {"G/DD/Complexity", List{"complex"}},
+      {"G/DD/Rules", List{"Digit=mul, Digit"}}};
+  const auto manager = load(provider, {"N", "Month", "R", "D", "DD"});
+  const auto& pool = manager.getPool();
+  EXPECT_EQ(offers(*pool.getToken("N").createNode(), "123"), (std::vector<std::size_t>{1, 2}));
+  EXPECT_EQ(offers(*pool.getToken("N").createNode(), "1"), (std::vector<std::size_t>{1}));
+  EXPECT_EQ(offers(*pool.getToken("N").createNode(), "x12", 1), (std::vector<std::size_t>{1, 2}));
+  EXPECT_EQ(offers(*pool.getToken("Month").createNode(), "JAN"), (std::vector<std::size_t>{3}));
+  EXPECT_EQ(offers(*pool.getToken("D").createNode(), "123"), (std::vector<std::size_t>{3}));
+  EXPECT_TRUE(offers(*pool.getToken("DD").createNode(), "123").empty());
+
+  // Rules "N Digit" and "N": one root N with the children Digit and the end marker, in order.
+  const auto tree = pool.getToken("R").createNode();
+  const auto& root = *dynamic_cast<const ComplexNode&>(*tree).getRuleRoots().at(0);
+  ASSERT_EQ(root.getNumChildren(), 2u);
+  EXPECT_EQ(root.getChild(0)->getName(), "Digit");
+  EXPECT_TRUE(root.getChild(1)->isFinalNode());
+  EXPECT_EQ(root.getChild(2), nullptr);
+  // At "123": N "1" continued by Digit "2", then N "1" ending, then N "12" continued by "3" ...
+  EXPECT_EQ(offers(*tree, "123"), (std::vector<std::size_t>{2, 1, 3, 2}));
+}
+
+TEST(MatchingEngine, MapEntriesAcrossRoots) {
+  // Root R1 matches "ab" by Day "a" + Month "b", a partial match of "abc"; asked again, Day and
+  // Month erase their entries and find nothing more, so root R2's match carries only Year.
+  const MapResourceProvider provider{{"G/Day/Rules", List{"a"}},
+                                     {"G/Month/Rules", List{"b"}},
+                                     {"G/Year/Rules", List{"abc"}},
+                                     {"G/R1/Complexity", List{"complex"}},
+                                     {"G/R1/TypicalName", List{"CommonNumber"}},
+                                     {"G/R1/Rules", List{"Day, Month"}},
+                                     {"G/R2/Complexity", List{"complex"}},
+                                     {"G/R2/TypicalName", List{"CommonNumber"}},
+                                     {"G/R2/Rules", List{"Year"}},
+                                     {"G/Day/TypicalName", List{"Day"}},
+                                     {"G/Month/TypicalName", List{"Month"}},
+                                     {"G/Year/TypicalName", List{"Year"}}};
+  const auto manager = load(provider, {"R1", "R2"});
+  std::vector<std::pair<int, std::string>> seen;
+  const auto result = manager.parse("ABC", CommonNumberIndex, [&](const TokenMap& map) {
+    seen = map.entries();
+    return Vesk::FormulaModel::getFormulaTrue();
+  });
+  EXPECT_FALSE(Vesk::FormulaModel::isFormulaEmpty(result));
+  EXPECT_EQ(seen, (std::vector<std::pair<int, std::string>>{{YearIndex, "ABC"}}));
+  EXPECT_TRUE(Vesk::FormulaModel::isFormulaEmpty(manager.parse(
+      "AB", FractionIndex, [](const TokenMap&) { return Vesk::FormulaModel::getFormulaTrue(); })));
+  EXPECT_THROW((void)manager.parse("abc", CommonNumberIndex, {}), std::bad_function_call);
+}
+
+TEST(DetectionResources, InjectedDateOrderAndSeparators) {
+  namespace Keys = Vesk::ResourceManager::Keys;
+  const std::string base = Keys::DateTimeTokensSubpath;
+  const MapResourceProvider provider{
+      {Keys::MediumDatePatternPath, "dd.mm.yyyy"},
+      {Keys::LongDatePatternPath, "mmmm d, yyyy"},
+      {base + "DateTypes/MonthNumber/DayFirst/Rules", List{"Day, Sep, Month"}},
+      {base + "DateTypes/MonthString/MonthFirst/Rules", List{"Month, Day"}},
+      {base + Keys::MonthNumberSeparatorRulesSubpath, List{"/"}}};
+  const LocaleManager localeManager(provider, Vesk::DOM::TimeZone());
+  const auto& locale = localeManager.getLocaleContext();
+  const auto function = getResourceProviderFunc(locale);
+  EXPECT_EQ(*function(base + Keys::MonthNumberRulesSubpath), (List{"Day, Sep, Month"}));
+  EXPECT_EQ(*function(base + Keys::MonthStringRulesSubpath), (List{"Month, Day"}));
+  EXPECT_EQ(*function(base + Keys::MonthNumberSeparatorRulesSubpath), (List{"/", ".", "."}));
+  EXPECT_EQ(*function(base + Keys::MonthStringSeparatorRulesSubpath), (List{" ", ", "}));
+  EXPECT_EQ(function(base + Keys::TimeSeparatorRulesSubpath)->back(), ":");
+  EXPECT_FALSE(function(Keys::MediumDatePatternPath));  // a string, not a list
+  EXPECT_FALSE(function("absent"));
+  EXPECT_EQ(getSimilarAutodetectedItems("\u3000")->size(), 31u);
+  EXPECT_FALSE(getSimilarAutodetectedItems("  "));
+}
+
+}  // namespace
+}  // namespace Vesk::OfficeUtils

@@ -1,0 +1,335 @@
+// The matching engine against an independent model: random small grammars, written as rule
+// resources, are loaded by TokensManager; a brute-force enumerator over the same grammar
+// (continuation passing over rule suffixes, greedy runs, literals in order, map entries erased
+// when a token is asked and kept when it matched) lists the complete matches with their token
+// maps; parse must offer exactly that list to the processing function, in the same order.
+#include "OfficeUtils/FormatDetector/Parser/OU_TokensManager.h"
+
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "host/ResourceManager/OU_MapResourceProvider.h"
+#include "host/Utils/OU_StringUtils.h"
+#include "tests/OU_TestSupport.h"
+
+namespace Vesk::OfficeUtils {
+namespace {
+
+using Vesk::FormulaModel::FormulaValue;
+using Vesk::ResourceManager::MapResourceProvider;
+using Entries = std::vector<std::pair<int, std::string>>;
+using List = std::vector<std::string>;
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr int PropertyScale = 4;
+#else
+constexpr int PropertyScale = 1;
+#endif
+
+struct Item {
+  int token;
+  bool optional;
+  bool multiple;
+};
+
+// Token 0 ... roots-1 are detect-type roots, the others are referenced only by lower ids.
+struct ModelToken {
+  std::string name;
+  std::string typicalName;
+  int index;                             // typical-name index
+  std::vector<std::string> literals;     // primitive: lines as written
+  std::vector<std::vector<Item>> lines;  // complex: rule lines
+  bool complex = false;
+};
+
+struct Model {
+  std::vector<ModelToken> tokens;
+  int roots = 0;
+};
+
+const std::vector<std::pair<std::string, int>> TypicalNames = {
+    {"", 1027}, {"Sign", 0}, {"Day", 10}, {"Month", 11}, {"Year", 12}};
+
+Model randomModel(std::mt19937& random) {
+  static const std::vector<std::string> literals = {"a", "b", "ab", "ba", "aab",    "A",
+                                                    "B", "1", "12", "é",  "i\u0307"};
+  auto pick = [&](int n) { return static_cast<int>(random() % n); };
+  Model model;
+  model.roots = 1 + pick(2);
+  const int count = model.roots + 2 + pick(5);
+  for (int id = 0; id < count; ++id) {
+    ModelToken token;
+    token.name = "T" + std::to_string(id);
+    // The last two are always primitive, so every complex token can reach one.
+    token.complex = id < model.roots || (id < count - 2 && pick(2) == 0);
+    if (id < model.roots) {
+      token.typicalName = pick(4) == 0 ? "Fraction" : "CommonNumber";
+      token.index = token.typicalName == "Fraction" ? 22 : 21;
+    } else {
+      const auto& typical = TypicalNames[pick(TypicalNames.size())];
+      token.typicalName = typical.first;
+      token.index = typical.second;
+    }
+    if (token.complex) {
+      for (int l = 1 + pick(3); l > 0; --l) {
+        std::vector<Item> line;
+        for (int i = 1 + pick(3); i > 0; --i) {
+          const int target =
+              std::max(id + 1, model.roots) + pick(count - std::max(id + 1, model.roots));
+          line.push_back({target, pick(4) == 0, pick(5) == 0});
+        }
+        token.lines.push_back(line);
+      }
+    } else {
+      for (int l = 1 + pick(4); l > 0; --l)
+        token.literals.push_back(literals[pick(literals.size())]);
+    }
+    model.tokens.push_back(token);
+  }
+  return model;
+}
+
+// A text one random derivation of `token` gives, literals in random case.
+std::string derive(const Model& model, int token, std::mt19937& random) {
+  const auto& definition = model.tokens[token];
+  if (!definition.complex) {
+    std::string literal = definition.literals[random() % definition.literals.size()];
+    return random() % 3 == 0 ? Vesk::utf8StringToUpperCase(literal) : literal;
+  }
+  std::string text;
+  for (const auto& item : definition.lines[random() % definition.lines.size()]) {
+    if (item.optional && random() % 2 == 0) continue;
+    for (int n = item.multiple ? 1 + random() % 3 : 1; n > 0; --n)
+      text += derive(model, item.token, random);
+  }
+  return text;
+}
+
+// The rule resources of the model under two paths (a token may also have a decoy definition
+// under the later path, which the reader must not see).
+std::vector<MapResourceProvider::Row> resourceRows(const Model& model, std::mt19937& random) {
+  std::vector<MapResourceProvider::Row> rows;
+  for (const auto& token : model.tokens) {
+    const bool second = random() % 2 == 0;
+    const std::string path = std::string(second ? "Two" : "One") + "/T/" + token.name + "/";
+    if (!second && random() % 4 == 0)
+      rows.emplace_back("Two/T/" + token.name + "/Rules", List{"zz"});
+    if (!token.typicalName.empty())
+      rows.emplace_back(path + "TypicalName", List{token.typicalName});
+    if (token.complex) {
+      rows.emplace_back(path + "Complexity", List{random() % 2 ? "Complex" : "complex"});
+      std::vector<std::string> lines;
+      for (const auto& line : token.lines) {
+        std::string text;
+        for (const auto& item : line) {
+          text += text.empty() ? "" : " , ";
+          text += model.tokens[item.token].name;
+          if (item.optional || item.multiple) text += " = ";
+          if (item.multiple) text += "mul ";
+          if (item.optional) text += "opt";
+        }
+        lines.push_back(text);
+      }
+      rows.emplace_back(path + "Rules", lines);
+    } else {
+      if (random() % 2) rows.emplace_back(path + "Complexity", List{"Primitive"});
+      rows.emplace_back(path + "Rules", token.literals);
+    }
+  }
+  return rows;
+}
+
+// The brute-force enumerator. Every function calls `next` with each alternative's byte count in
+// order and stops (returning true) as soon as `next` does.
+class BruteForce {
+ public:
+  using Next = std::function<bool(std::size_t)>;
+
+  BruteForce(const Model& model, const std::string& text) : _model(model), _text(text) {}
+
+  // Each complete match's map, in order, for detect type 21.
+  std::vector<Entries> completeMatches() {
+    std::vector<Entries> matches;
+    for (int root = 0; root < _model.roots; ++root) {
+      if (_model.tokens[root].index != 21) continue;
+      inner({root, false, false}, 0, [&](std::size_t length) {
+        if (length == _text.size()) matches.emplace_back(_map.begin(), _map.end());
+        return false;
+      });
+    }
+    return matches;
+  }
+
+  bool exhausted() const { return _calls > 100'000; }
+
+ private:
+  using Rule = std::vector<Item>;
+
+  const std::string& lowered(std::size_t position, std::size_t length) {
+    const std::size_t from = std::min(position, _text.size());
+    const auto key = std::make_pair(from, std::min(length, _text.size() - from));
+    auto found = _lowered.find(key);
+    if (found == _lowered.end())
+      found = _lowered.emplace(key, Vesk::utf8StringToLowerCase(_text.substr(from, length))).first;
+    return found->second;
+  }
+
+  bool primitive(int id, std::size_t position, const Next& next) {
+    auto& set = _literals[id];
+    if (set.empty()) {
+      for (const auto& literal : _model.tokens[id].literals) {
+        const auto lower = Vesk::utf8StringToLowerCase(literal);
+        if (std::find(set.begin(), set.end(), lower) == set.end()) set.push_back(lower);
+      }
+    }
+    std::size_t longest = 0;
+    for (const auto& literal : set) longest = std::max(longest, literal.size());
+    bool any = false;
+    for (std::size_t length = 1; length <= longest; ++length)
+      any = any || std::find(set.begin(), set.end(), lowered(position, length)) != set.end();
+    if (!any) return false;
+    for (const auto& literal : set)
+      if (lowered(position, literal.size()) == literal && next(literal.size())) return true;
+    return false;
+  }
+
+  // Greedy runs: each repetition's alternatives in order, each followed by the longest run the
+  // following repetitions give; a repetition ends the run only when no further one matches.
+  bool run(const Item& item, std::size_t position, const Next& next) {
+    return inner({item.token, false, false}, position, [&](std::size_t length) {
+      bool more = false;
+      const bool stop = run(item, position + length, [&](std::size_t rest) {
+        more = true;
+        return next(length + rest);
+      });
+      return more ? stop : next(length);
+    });
+  }
+
+  bool inner(const Item& item, std::size_t position, const Next& next) {
+    if (++_calls > 100'000) return true;
+    if (item.multiple) return run(item, position, next);
+    const auto& token = _model.tokens[item.token];
+    if (!token.complex) return primitive(item.token, position, next);
+    auto& rules = _rules[item.token];
+    if (rules.empty()) {
+      for (const auto& line : token.lines) expand(line, 0, {}, rules);
+      std::erase_if(rules, [](const Rule& rule) { return rule.empty(); });
+    }
+    return suffixes(rules, position, next);
+  }
+
+  static void expand(const Rule& line, std::size_t i, Rule current, std::vector<Rule>& rules) {
+    if (i == line.size()) {
+      rules.push_back(current);
+      return;
+    }
+    if (line[i].optional) expand(line, i + 1, current, rules);
+    current.push_back(line[i]);
+    expand(line, i + 1, current, rules);
+  }
+
+  // Rules sharing a first item are tried together, in the order the first of them appears; an
+  // empty suffix (the rule may end here) takes the place of the first rule ending here.
+  bool suffixes(const std::vector<Rule>& rules, std::size_t position, const Next& next) {
+    auto key = [](const Rule& rule) {
+      return rule.empty() ? -1 : rule[0].token * 2 + rule[0].multiple;
+    };
+    std::vector<int> done;
+    for (const auto& rule : rules) {
+      if (std::find(done.begin(), done.end(), key(rule)) != done.end()) continue;
+      done.push_back(key(rule));
+      if (rule.empty()) {
+        if (next(0)) return true;
+        continue;
+      }
+      std::vector<Rule> rest;
+      for (const auto& other : rules)
+        if (key(other) == key(rule)) rest.emplace_back(other.begin() + 1, other.end());
+      if (node(rule.front(), position, rest, next)) return true;
+    }
+    return false;
+  }
+
+  // One occurrence of a token with what may follow it: its entry is erased each time it is
+  // asked for a match and written when a match with a continuation is found.
+  bool node(const Item& item, std::size_t position, const std::vector<Rule>& rest,
+            const Next& next) {
+    const int index = item.multiple ? 1027 : _model.tokens[item.token].index;
+    const bool value = index < 21;
+    if (value) _map.erase(index);
+    return inner(item, position, [&](std::size_t n) {
+      return suffixes(rest, position + n, [&](std::size_t m) {
+        if (value && !_map.count(index))
+          _map[index] = position < _text.size() ? _text.substr(position, n) : "";
+        if (next(n + m)) return true;
+        if (value) _map.erase(index);
+        return false;
+      });
+    });
+  }
+
+  const Model& _model;
+  const std::string& _text;
+  std::map<int, std::string> _map;
+  std::map<std::pair<std::size_t, std::size_t>, std::string> _lowered;
+  std::map<int, std::vector<Rule>> _rules;
+  std::map<int, std::vector<std::string>> _literals;
+  long _calls = 0;
+};
+
+TEST(TokensManagerProperty, ParseOffersTheBruteForceMatchesInOrder) {
+  std::mt19937 random(20261205);
+  static const std::vector<std::string> alphabet = {"a", "a", "b", "A",     "B",
+                                                    "1", "2", "É", "\u0130"};
+  int compared = 0, withMatches = 0, skipped = 0;
+  for (int grammar = 0; grammar < 1200 / PropertyScale; ++grammar) {
+    const Model model = randomModel(random);
+    const MapResourceProvider provider(resourceRows(model, random));
+    std::vector<std::string> names;
+    for (int root = 0; root < model.roots; ++root) names.push_back(model.tokens[root].name);
+    const TokensManager manager(
+        [&provider](const std::string& key) { return provider.getResourceStringArray(key); },
+        fillTokensStructures, names, {{"One/", "Two/"}, {"T"}});
+    for (int t = 0; t < 8; ++t) {
+      std::string text = t % 2 == 0 ? Vesk::Testing::randomText(random, alphabet, 7)
+                                    : derive(model, random() % model.roots, random);
+      if (t % 4 == 3 && !text.empty()) text.erase(random() % text.size(), 1);
+      if (text.size() > 12) text.resize(12);
+      BruteForce model2(model, text);
+      const auto expected = model2.completeMatches();
+      if (model2.exhausted()) {
+        ++skipped;
+        continue;
+      }
+      std::vector<Entries> seen;
+      // Accept the k-th complete match (or none) to check that parse stops there.
+      const std::size_t accept = random() % (expected.size() + 1);
+      const FormulaValue result = manager.parse(text, 21, [&](const TokenMap& map) {
+        seen.push_back(map.entries());
+        return seen.size() == accept ? FormulaValue(Vesk::FormulaModel::FormulaBoolean(true))
+                                     : Vesk::FormulaModel::getFormulaEmpty();
+      });
+      const auto wanted = accept == 0
+                              ? expected
+                              : std::vector<Entries>(expected.begin(), expected.begin() + accept);
+      ASSERT_EQ(seen, wanted) << "text \"" << text << "\", grammar " << grammar;
+      EXPECT_EQ(Vesk::FormulaModel::isFormulaEmpty(result), accept == 0);
+      ++compared;
+      withMatches += !expected.empty();
+    }
+  }
+  EXPECT_GT(withMatches, compared / 10);  // the generator must produce matches
+  EXPECT_LT(skipped, compared / 50 + 1);
+  std::printf("%d texts compared, %d with complete matches, %d skipped\n", compared, withMatches,
+              skipped);
+}
+
+}  // namespace
+}  // namespace Vesk::OfficeUtils
