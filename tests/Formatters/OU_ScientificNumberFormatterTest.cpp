@@ -1,10 +1,12 @@
 #include "OfficeUtils/Formatters/OU_ScientificNumberFormatter.h"
 
+#include <limits>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "OfficeUtils/Formatters/OU_GeneralNumberFormatter.h"
 #include "host/Utils/OU_Assert.h"
 #include "tests/Formatters/OU_FormattersTestLocales.h"
 
@@ -102,6 +104,21 @@ TEST(ScientificFormatter, Assertions) {
     } catch (const AssertionFailure& failure) {
       EXPECT_EQ(failure.file(), "OfficeUtils/Formatters/OU_ScientificNumberFormatter");
       EXPECT_EQ(failure.condition(), condition);
+    }
+  }
+}
+
+// NaN and the infinities have no exponent: alternative 0 with the general formatter's text.
+TEST(ScientificFormatter, NonFiniteValuesGiveTheGeneralText) {
+  const GeneralNumberFormatter general(enContext());
+  for (const double value :
+       {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+        -std::numeric_limits<double>::infinity()}) {
+    for (const char* pattern : {"#.#", "0.00", "000"}) {
+      const ScientificFormatter formatter(pattern, enContext());
+      const auto result = formatter(value);
+      ASSERT_EQ(result.which(), 0) << pattern;
+      EXPECT_EQ(boost::get<std::string>(result), general(value)) << pattern;
     }
   }
 }
