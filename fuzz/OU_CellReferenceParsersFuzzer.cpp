@@ -39,7 +39,7 @@ void checkCell(const ShortCellParts& p) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // References are short; longer texts only slow the backtracking prefix patterns down.
-  if (size < 1 || size > 2048) return 0;
+  if (size < 1 || size > 65536) return 0;
   const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);  // any bytes
   input = text;
 
