@@ -71,7 +71,7 @@ constexpr std::size_t ComparedLength = 1024;
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (size < 1) return 0;
+  if (size < 1 || size > 65536) return 0;
   const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);  // any bytes
   input = text;
   if (text.size() <= ComparedLength) {

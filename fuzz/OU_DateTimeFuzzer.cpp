@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -59,9 +60,22 @@ const LocaleContext& pickContext(FuzzedDataProvider& input) {
   }
 }
 
+// Any double, a serial in the valid range, or one of the values no arithmetic produces by
+// chance: NaN, the infinities, subnormals, the largest doubles.
 double pickSerial(FuzzedDataProvider& input) {
-  return input.ConsumeBool() ? input.ConsumeFloatingPoint<double>()
-                             : input.ConsumeFloatingPointInRange(-693600.0, 2958470.0);
+  using Limits = std::numeric_limits<double>;
+  static constexpr double Special[] = {
+      Limits::quiet_NaN(),  Limits::infinity(),    -Limits::infinity(),
+      Limits::denorm_min(), -Limits::denorm_min(), Limits::min(),
+      Limits::max(),        Limits::lowest(),      -0.0};
+  switch (input.ConsumeIntegralInRange(0, 2)) {
+    case 0:
+      return input.ConsumeFloatingPoint<double>();
+    case 1:
+      return input.PickValueInArray(Special);
+    default:
+      return input.ConsumeFloatingPointInRange(-693600.0, 2958470.0);
+  }
 }
 
 DateTime fromSerial(double serial, const LocaleContext& context) {

@@ -73,7 +73,7 @@ void checkRule(const Model::Rule& rule, ParserType dialect, bool isTextRule) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (size > 1024) return 0;  // longer codes add run time, not coverage
+  if (size > 65536) return 0;  // the .options budget holds it to linear cost
   FuzzedDataProvider input(data, size);
   // The last byte picks the dialect (odd: restricted); seed files end in a line feed (full
   // dialect) or a tab (restricted).

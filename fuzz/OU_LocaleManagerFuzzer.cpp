@@ -94,7 +94,7 @@ void checkLocaleName(const std::string& name) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (size == 0 || size > 512) return 0;  // longer inputs add run time, not new shapes
+  if (size == 0 || size > 4096) return 0;  // longer inputs add run time, not new shapes
   FuzzedDataProvider input(data + 1, size - 1);
   switch (data[0] % 3) {
     case 0:
@@ -104,8 +104,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       checkManager(input);
       break;
     default:
-      // Names longer than ICU's own limit (157 bytes) only exercise its refusal.
-      checkLocaleName(input.ConsumeRandomLengthString(64));
+      // Past ICU's own limit (157 bytes with the provider's keywords) names must be refused.
+      checkLocaleName(input.ConsumeRandomLengthString(600));
       break;
   }
   return 0;

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <string>
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -31,11 +32,18 @@ std::string consumePattern(FuzzedDataProvider& data, std::size_t maxLength) {
 }
 
 double consumeValue(FuzzedDataProvider& data) {
-  switch (data.ConsumeIntegralInRange<int>(0, 2)) {
+  using Limits = std::numeric_limits<double>;
+  static constexpr double Special[] = {
+      Limits::quiet_NaN(),  Limits::infinity(),    -Limits::infinity(),
+      Limits::denorm_min(), -Limits::denorm_min(), Limits::min(),
+      Limits::max(),        Limits::lowest(),      -0.0};
+  switch (data.ConsumeIntegralInRange<int>(0, 3)) {
     case 0:
       return data.ConsumeFloatingPoint<double>();
     case 1:
       return data.ConsumeFloatingPointInRange<double>(-1e6, 1e6);
+    case 2:
+      return data.PickValueInArray(Special);
     default:
       return static_cast<double>(data.ConsumeIntegral<std::int32_t>()) / 1000.0;
   }
@@ -73,13 +81,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     if (digits < zeros) __builtin_trap();
   }
 
-  // The split needs an exponent, which infinities and NaN do not have.
-  if (std::isfinite(value)) {
-    ScientificFormatter scientific(consumePattern(data, 12), context);
-    scientific.setGrouping(data.ConsumeBool());
-    scientific.setAlwaysShowExponentSign(data.ConsumeBool());
-    scientific.setExponentPattern(consumePattern(data, 4));
-    (void)getFormatterResultAsString(scientific(value), context);
-  }
+  // Non-finite values have no digits to pad: both formatters give the general text.
+  if (!std::isfinite(value) && fixedText != general(value)) __builtin_trap();
+  ScientificFormatter scientific(consumePattern(data, 12), context);
+  scientific.setGrouping(data.ConsumeBool());
+  scientific.setAlwaysShowExponentSign(data.ConsumeBool());
+  scientific.setExponentPattern(consumePattern(data, 4));
+  const auto result = scientific(value);
+  if (!std::isfinite(value) && (result.which() != 0 || boost::get<std::string>(result) != text))
+    __builtin_trap();
+  (void)getFormatterResultAsString(result, context);
   return 0;
 }

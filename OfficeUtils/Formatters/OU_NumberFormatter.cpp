@@ -1,6 +1,7 @@
 #include "OfficeUtils/Formatters/OU_NumberFormatter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <utility>
 #include <vector>
@@ -169,6 +170,8 @@ FormatterResult FixedNumberFormatter::operator()(Vesk::FloatNumber value) const 
   const std::size_t decimalPos = applyPatternToDecimalFormat();
   ICUDecimalFormatWrapper& format = getDecimalFormat();
   format.setMinIntegerDigits(0);
+  // ICU writes a non-finite value as its symbol, which has no digits for the pattern to pad.
+  if (!std::isfinite(value.getValue())) return format.toString(value);
   return processByNumberPattern(format.toString(value), decimalPos);
 }
 

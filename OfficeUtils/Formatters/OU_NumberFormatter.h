@@ -100,7 +100,8 @@ class FixedNumberFormatter final : public NumberFormatter {
   FixedNumberFormatter(std::string pattern, const LocaleContext& context,
                        const ICUDecimalFormatWrapper& decimalFormat);
 
-  // Alternative 0.
+  // Alternative 0. NaN and the infinities give the text the general formatter writes for them
+  // (ICU's symbols, "NaN", "∞", "-∞"), whatever the pattern.
   [[nodiscard]] FormatterResult operator()(Vesk::FloatNumber value) const override;
 };
 

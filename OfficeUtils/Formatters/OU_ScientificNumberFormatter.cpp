@@ -1,6 +1,7 @@
 #include "OfficeUtils/Formatters/OU_ScientificNumberFormatter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "OfficeUtils/OU_Assert.h"
@@ -64,6 +65,8 @@ FormatterResult ScientificFormatter::operator()(Vesk::FloatNumber value) const {
   format.setMinIntegerDigits(
       Vesk::numCast<int>(showSeparator ? decimalPos : getNumberPattern().size()));
 
+  // ICU writes a non-finite value as its symbol, without an exponent to split at.
+  if (!std::isfinite(value.getValue())) return format.toString(value);
   ScientificFormatterResult result(format.toString(value), getLocaleContext());
   result.setMantissa(processByNumberPattern(result.getMantissa(), decimalPos));
   result.setExponentPower(processByExponentPattern(result.getExponentPower()));

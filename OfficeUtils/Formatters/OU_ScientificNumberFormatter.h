@@ -24,7 +24,8 @@ class ScientificFormatter final : public NumberFormatter {
   void setAlwaysShowExponentSign(bool value) { _alwaysShowExponentSign = value; }
   [[nodiscard]] bool getAlwaysShowExponentSign() const { return _alwaysShowExponentSign; }
 
-  // Alternative 1.
+  // Alternative 1. NaN and the infinities give alternative 0 instead, the text the general
+  // formatter writes for them (ICU's symbols, "NaN", "∞", "-∞"): they have no exponent.
   [[nodiscard]] FormatterResult operator()(Vesk::FloatNumber value) const override;
 
   // Pads the exponent digits to the pattern: "00" turns "5" into "05", "0.0" turns "5" into

@@ -73,22 +73,31 @@ std::vector<boost::string_ref> FunctionsNamesMap::getAllNames(FormulaFunctionTyp
 FormulaFunctionType FunctionsNamesMap::getType(const std::string& name) const {
   static constexpr std::string_view ExcelFunctionPrefix = "_xlfn.";
   static constexpr std::string_view UserFunctionPrefix = "_xludf.";
+  // The name is folded once: folding goes code point by code point and leaves the ASCII
+  // prefixes as they are, so the folded rest after a prefix is the fold of the rest.
+  const std::string folded = utf8StringFoldCase(name);
   std::string_view rest = name;
+  std::string_view foldedRest = folded;
   for (;;) {
-    if (const auto type = findType(rest); type != FormulaFunctionType::None) return type;
+    if (const auto type = findFoldedType(foldedRest); type != FormulaFunctionType::None)
+      return type;
+    std::size_t prefixSize = 0;
     if (rest.starts_with(ExcelFunctionPrefix)) {
-      rest.remove_prefix(ExcelFunctionPrefix.size());
+      prefixSize = ExcelFunctionPrefix.size();
     } else if (rest.starts_with(UserFunctionPrefix)) {
-      rest.remove_prefix(UserFunctionPrefix.size());
+      prefixSize = UserFunctionPrefix.size();
     } else {
       return FormulaFunctionType::None;
     }
+    OU_ASSERT(foldedRest.starts_with(rest.substr(0, prefixSize)));
+    rest.remove_prefix(prefixSize);
+    foldedRest.remove_prefix(prefixSize);
   }
 }
 
-FormulaFunctionType FunctionsNamesMap::findType(std::string_view name) const {
+FormulaFunctionType FunctionsNamesMap::findFoldedType(std::string_view foldedName) const {
   const auto& byName = _items.get<ByName>();
-  const auto found = byName.find(std::string_view(utf8StringFoldCase(name)));
+  const auto found = byName.find(foldedName);
   return found == byName.end() ? FormulaFunctionType::None : found->type;
 }
 

@@ -106,7 +106,8 @@ class FunctionsNamesMap {
   [[nodiscard]] bool isEmpty() const { return _items.empty(); }
 
  private:
-  [[nodiscard]] Vesk::DOM::FormulaFunctionType findType(std::string_view name) const;
+  // The function of an already folded name.
+  [[nodiscard]] Vesk::DOM::FormulaFunctionType findFoldedType(std::string_view foldedName) const;
 
   Container _items;
 };

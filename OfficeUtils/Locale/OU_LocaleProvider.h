@@ -12,9 +12,11 @@
 
 namespace Vesk::OfficeUtils {
 
-// None (a null pointer) for a name ICU holds no data for ("xx_YY", ""). A resources folder that
-// is missing or unreadable, or a shipped file that does not read, throws
-// Vesk::ResourceManager::ResourceFileError naming the path. The provider is immutable.
+// None (a null pointer) for a name ICU holds no data for ("xx_YY", "") or that is too long for
+// ICU once the provider adds its keywords (from about 125 bytes: ICU reads no longer locale
+// name). A resources folder that is missing or unreadable, or a shipped file that does not
+// read, throws Vesk::ResourceManager::ResourceFileError naming the path. The provider is
+// immutable.
 [[nodiscard]] std::shared_ptr<const Vesk::ResourceManager::ResourceProvider> makeLocaleProvider(
     const std::string& localeName, const std::filesystem::path& resourcesDirectory);
 // The same over getDefaultResourcesDirectory().

@@ -19,7 +19,13 @@ inline constexpr std::array<std::uint32_t, 4> HyperlinkDelimiters{10, 9, 32, 12}
 
 // The whole text must be one word: "name@example.com" is Email, "HTTPS://x" and "www.a.b" are
 // WebAddress (scheme and "www" in any case), "www.example" and " name@example.com" are None.
-// Split running text at HyperlinkDelimiters first.
+// Split running text at HyperlinkDelimiters first. Linear in the length of the text.
 [[nodiscard]] InternetResourceType matchInternetResource(std::string_view text);
+
+namespace Detail {
+// The same verdict from the link patterns themselves (regular expressions, backtracking): the
+// definition matchInternetResource is tested against. Slow on long words.
+[[nodiscard]] InternetResourceType matchInternetResourceByPatterns(std::string_view text);
+}  // namespace Detail
 
 }  // namespace Vesk::OfficeUtils

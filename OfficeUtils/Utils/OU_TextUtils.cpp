@@ -18,6 +18,7 @@ constexpr const char* SourceFile = "OfficeUtils/Utils/OU_TextUtils";
 
 std::string toLetters(std::size_t index, char base) {
   if (index == 0) return {};
+  if (index > MaxLetterOrdinal) return fmt::format("{}", index);
   const std::size_t m = index - 1;
   return std::string(m / 26 + 1, static_cast<char>(base + m % 26));
 }
@@ -71,8 +72,10 @@ std::string indexToString(std::size_t index, Vesk::DOM::NumberFormatType type) {
   using Vesk::DOM::NumberFormatType;
   switch (type) {
     case NumberFormatType::UpperRoman:
+      if (index > MaxRomanOrdinal) break;
       return convertArabicToUpperRomanNumber(index, 0);
     case NumberFormatType::LowerRoman: {
+      if (index > MaxRomanOrdinal) break;
       std::string text = convertArabicToUpperRomanNumber(index, 0);
       const auto& ctype = std::use_facet<std::ctype<char>>(std::locale());
       ctype.tolower(text.data(), text.data() + text.size());

@@ -136,7 +136,9 @@ boost::optional<Result> convert(const std::string& text, const LocaleContext& co
                                 FormatSource source) {
   const std::string& decimalSeparator =
       context.getResources().getSymbol(LocalizableSymbolType::DecimalSeparator);
-  if (!isPlainNumber(text, separatorTypeOf(decimalSeparator))) return boost::none;
+  // ICU's parse grows with the square of the digit count; past the bound no double is written.
+  if (text.size() > MaxNumberTextLength || !isPlainNumber(text, separatorTypeOf(decimalSeparator)))
+    return boost::none;
   const bool plusSign = text[0] == '+';
 
   // A matched number is ASCII: widen it into a stack buffer and let ICU read it in place. ICU

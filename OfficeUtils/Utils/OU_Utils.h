@@ -24,6 +24,11 @@ enum class DecimalSeparatorType : std::uint8_t {
 // Comma exactly when the locale's decimal separator is ","; Point for anything else.
 [[nodiscard]] DecimalSeparatorType getDecimalSeparatorType(const LocaleContext& context);
 
+// The longest text the locale-aware conversions read: the exact decimal form of any double fits
+// (the smallest subnormal written out is "0." and 1,074 fraction digits, with a sign 1,077
+// characters). A longer text gives none, as an unreadable one does, in constant time.
+inline constexpr std::size_t MaxNumberTextLength = 1100;
+
 // Locale-aware: the whole text must be a number (see parseNumber); anything else gives none.
 // "+7" gives 7. Integer results truncate toward zero ("2.9" -> 2, "-2.9" -> -2); a value outside
 // the result type throws Vesk::BadNumCastError ("3e9" for stringToInt).

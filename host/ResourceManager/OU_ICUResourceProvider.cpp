@@ -1,6 +1,7 @@
 #include "host/ResourceManager/OU_ICUResourceProvider.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <utility>
 
@@ -13,6 +14,7 @@
 #include <unicode/uchar.h>
 #include <unicode/ucurr.h>
 #include <unicode/uenum.h>
+#include <unicode/uloc.h>
 #include <unicode/ures.h>
 
 #include "host/Utils/OU_Errors.h"
@@ -173,7 +175,7 @@ std::string datePattern(icu::DateFormat::EStyle style, const icu::Locale& locale
 }
 
 // The locale's own region where it names none ("de" -> "de_DE"), Latin digits, Gregorian dates;
-// none for a name whose keywords ICU cannot set.
+// none for a name whose keywords ICU cannot set or that they make too long for ICU to read.
 boost::optional<icu::Locale> makeDataLocale(const icu::Locale& locale) {
   icu::Locale data = locale;
   if (*data.getCountry() == '\0') {
@@ -190,6 +192,9 @@ boost::optional<icu::Locale> makeDataLocale(const icu::Locale& locale) {
   data.setKeywordValue("calendar", "gregorian", status);
   data.setKeywordValue("numbers", "latn", status);
   if (U_FAILURE(status) || data.isBogus()) return boost::none;
+  // ICU's services read a locale's keywords back through buffers of ULOC_FULLNAME_CAPACITY
+  // bytes and refuse a longer name; the keywords added here can push a name past it.
+  if (std::strlen(data.getName()) >= ULOC_FULLNAME_CAPACITY) return boost::none;
   return data;
 }
 

@@ -1,11 +1,13 @@
 #include "OfficeUtils/Formatters/OU_NumberFormatter.h"
 
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "OfficeUtils/Formatters/OU_GeneralNumberFormatter.h"
 #include "host/Utils/OU_Assert.h"
 #include "tests/Formatters/OU_FormattersTestLocales.h"
 #include "tests/OU_TestSupport.h"
@@ -147,6 +149,20 @@ TEST(ScientificFormatterResult, SplitsAtTheExponentLiteral) {
   EXPECT_EQ(result.toString(), "1.50E+003");
   EXPECT_EQ(getFormatterResultAsString(FormatterResult(std::string("12,5")), commaContext()),
             "12,5");
+}
+
+// NaN and the infinities have no digits to pad: the text is the general formatter's.
+TEST(FixedNumberFormatter, NonFiniteValuesGiveTheGeneralText) {
+  const GeneralNumberFormatter general(enContext());
+  for (const double value :
+       {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+        -std::numeric_limits<double>::infinity()}) {
+    for (const char* pattern : {"#.#", "0.00", "0000", "?.?", "#"}) {
+      FixedNumberFormatter formatter(pattern, enContext());
+      formatter.setGrouping(true);
+      EXPECT_EQ(boost::get<std::string>(formatter(value)), general(value)) << pattern;
+    }
+  }
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #include "OfficeUtils/Formatters/OU_ScientificNumberFormatter.h"
 
+#include <limits>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "OfficeUtils/Formatters/OU_GeneralNumberFormatter.h"
 #include "host/Utils/OU_Assert.h"
 #include "tests/Formatters/OU_FormattersTestLocales.h"
 #include "tests/OU_TestSupport.h"
@@ -99,6 +101,21 @@ TEST(ScientificFormatter, Assertions) {
            {1, "Unexpected custom formatting placeholder."}}) {
     EXPECT_ASSERTION(formatter.processExponentPatternPlaceholder(index, out),
                      "OfficeUtils/Formatters/OU_ScientificNumberFormatter", condition);
+  }
+}
+
+// NaN and the infinities have no exponent: alternative 0 with the general formatter's text.
+TEST(ScientificFormatter, NonFiniteValuesGiveTheGeneralText) {
+  const GeneralNumberFormatter general(enContext());
+  for (const double value :
+       {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+        -std::numeric_limits<double>::infinity()}) {
+    for (const char* pattern : {"#.#", "0.00", "000"}) {
+      const ScientificFormatter formatter(pattern, enContext());
+      const auto result = formatter(value);
+      ASSERT_EQ(result.which(), 0) << pattern;
+      EXPECT_EQ(boost::get<std::string>(result), general(value)) << pattern;
+    }
   }
 }
 

@@ -258,5 +258,15 @@ TEST(FunctionsNamesMap, PrefixSearchAgreesWithFilteringBeyondAscii) {
   EXPECT_GT(nonEmpty, 1000u);  // most prefixes are short enough to match something
 }
 
+// Each "_xlfn." stripped costs its own length, not the whole name's again.
+TEST(FunctionsNamesMap, ManyPrefixesInLinearTime) {
+  const auto& names = DefaultEnResourceLoader::getDefaultFunctionsNamesMap();
+  std::string prefixes;
+  for (int i = 0; i < 40000; ++i) prefixes += i % 2 ? "_xludf." : "_xlfn.";
+  EXPECT_EQ(names.getType(prefixes + "sUm"), Type::Sum);
+  EXPECT_EQ(names.getType(prefixes + "NO_SUCH"), Type::None);
+  EXPECT_EQ(names.getType(prefixes + "_XLFN.SUM"), Type::None);  // prefixes are case-sensitive
+}
+
 }  // namespace
 }  // namespace Vesk::OfficeUtils

@@ -397,5 +397,20 @@ TEST(LocaleProvider, MissingResourcesFolderIsAnErrorWithItsPath) {
   EXPECT_FALSE(makeLocaleProvider("xx_YY", missing));  // unknown names stay null
 }
 
+// Names at and past ICU's length limit, with the keywords the provider adds: a provider that
+// builds a context, or none, never an ICU error.
+TEST(MakeLocaleProvider, LongNamesGiveAProviderOrNone) {
+  for (const std::string base : {"de_DE_", "sr_Latn_RS_", "de_DE@collation=", "en-US-x-"}) {
+    for (std::size_t length = 100; length <= 512; length += length < 170 ? 3 : 57) {
+      const std::string name = base + std::string(length - base.size(), 'a');
+      std::shared_ptr<const Vesk::ResourceManager::ResourceProvider> provider;
+      ASSERT_NO_THROW(provider = makeLocaleProvider(name)) << name;
+      if (provider) {
+        EXPECT_NO_THROW(LocaleManager(*provider, TimeZone())) << name;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace Vesk::OfficeUtils

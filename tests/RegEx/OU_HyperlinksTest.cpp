@@ -1,10 +1,13 @@
 #include "OfficeUtils/RegEx/OU_Hyperlinks.h"
 
+#include <random>
 #include <string>
 #include <type_traits>
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "tests/OU_TestSupport.h"
 
 namespace Vesk::OfficeUtils {
 namespace {
@@ -72,6 +75,50 @@ TEST(Hyperlinks, EveryDelimiterBreaksAWordAndLongWordsGiveAResult) {
             InternetResourceType::WebAddress);
   EXPECT_EQ(matchInternetResource(std::string(20000, 'a') + "@" + std::string(20000, 'b')),
             InternetResourceType::None);
+}
+
+// The scanner against the link patterns: words of the pieces the patterns turn on, and every
+// byte value in every part of the three shapes.
+TEST(MatchInternetResource, ScannerGivesThePatternsVerdicts) {
+  std::vector<std::string> alphabet = {
+      "a",    "@",     ".",    "w",        "W",    "www.", "WwW.",
+      "http", "HTTPS", "ftp",  "s",        ":",    "/",    "://",
+      " ",    "\x01",  "\x7f", "\xc3\xa9", "\x80", "\xff", std::string(1, '\0')};
+  std::mt19937 random(13);
+  for (int i = 0; i < 20000; ++i) {
+    const std::string word = Testing::randomText(random, alphabet, 8);
+    EXPECT_EQ(matchInternetResource(word), Detail::matchInternetResourceByPatterns(word)) << word;
+  }
+  for (const std::string shape : {"a@b.c", "http://x", "www.a.b"}) {
+    for (std::size_t at = 0; at <= shape.size(); ++at) {
+      for (int byte = 0; byte < 256; ++byte) {
+        std::string word = shape;
+        word.insert(at, 1, static_cast<char>(byte));
+        EXPECT_EQ(matchInternetResource(word), Detail::matchInternetResourceByPatterns(word))
+            << word;
+      }
+    }
+  }
+}
+
+// Long words on which the patterns backtrack: 1 MB each, decided in one pass.
+TEST(MatchInternetResource, LongWordsInLinearTime) {
+  const std::size_t n = 1 << 20;
+  std::string aAt;
+  for (std::size_t i = 0; i < n / 2; ++i) aAt += "a@";
+  const struct {
+    std::string word;
+    InternetResourceType expected;
+  } cases[] = {
+      {std::string(n, '@'), InternetResourceType::None},
+      {aAt, InternetResourceType::None},
+      {aAt + ".a", InternetResourceType::Email},
+      {"www." + std::string(n, '.') + "\x01", InternetResourceType::None},
+      {"www." + std::string(n, '.'), InternetResourceType::WebAddress},
+      {"a@" + std::string(n, '.'), InternetResourceType::Email},
+      {"http://" + std::string(n, '/') + " ", InternetResourceType::None},
+  };
+  for (const auto& c : cases) EXPECT_EQ(matchInternetResource(c.word), c.expected);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "OfficeUtils/Utils/OU_TextUtils.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -79,12 +80,13 @@ TEST(TextUtils, LettersBackToTheOrdinal) {
 }
 
 TEST(TextUtils, EveryOrdinalRoundTripsThroughItsText) {
-  for (std::size_t n = 1; n <= 100000; ++n) {
+  for (std::size_t n = 1; n <= MaxRomanOrdinal; ++n) {
     const std::string upperLetters = indexToString(n, NumberFormatType::UpperLetter);
     const std::string lowerLetters = indexToString(n, NumberFormatType::LowerLetter);
-    if (convertUpperLatinLetterToDecimal(upperLetters) != n) FAIL() << n << " " << upperLetters;
-    if (convertLowerLatinLetterToDecimal(lowerLetters) != n) FAIL() << n << " " << lowerLetters;
-    if (upperLetters.size() != (n - 1) / 26 + 1) FAIL() << n << " " << upperLetters;
+    const bool letters = n <= MaxLetterOrdinal;
+    if (letters && convertUpperLatinLetterToDecimal(upperLetters) != n) FAIL() << upperLetters;
+    if (letters && convertLowerLatinLetterToDecimal(lowerLetters) != n) FAIL() << lowerLetters;
+    if (letters && upperLetters.size() != (n - 1) / 26 + 1) FAIL() << n << " " << upperLetters;
     const std::string upperRoman = indexToString(n, NumberFormatType::UpperRoman);
     const std::string lowerRoman = indexToString(n, NumberFormatType::LowerRoman);
     if (Testing::romanToNumber(upperRoman) != n) FAIL() << n << " " << upperRoman;
@@ -188,6 +190,28 @@ TEST(TextUtils, ValueBlocksShowTheLocalesWords) {
   }
   EXPECT_EQ(*cases[0].paragraph->getRuns()[0].getStyle().getHyperlink(), *link);
   EXPECT_EQ(cases[1].paragraph->getRuns()[0].getStyle().getHyperlink(), nullptr);
+}
+
+// Ordinals past what Roman numerals and letters write are written in digits: short for any
+// ordinal, a 4,294,967,295 start value included.
+TEST(IndexToString, LargeOrdinalsAreWrittenInDigits) {
+  const struct {
+    std::size_t index;
+    NumberFormatType type;
+    std::string expected;
+  } cases[] = {
+      {3999, NumberFormatType::UpperRoman, "MMMCMXCIX"},
+      {3999, NumberFormatType::LowerRoman, "mmmcmxcix"},
+      {4000, NumberFormatType::UpperRoman, "4000"},
+      {4000, NumberFormatType::LowerRoman, "4000"},
+      {2600, NumberFormatType::UpperLetter, std::string(100, 'Z')},
+      {2601, NumberFormatType::LowerLetter, "2601"},
+      {4294967295, NumberFormatType::UpperLetter, "4294967295"},
+      {SIZE_MAX, NumberFormatType::UpperRoman, std::to_string(SIZE_MAX)},
+      {SIZE_MAX, NumberFormatType::LowerLetter, std::to_string(SIZE_MAX)},
+  };
+  for (const auto& c : cases) EXPECT_EQ(indexToString(c.index, c.type), c.expected) << c.index;
+  EXPECT_EQ(convertUpperLatinLetterToDecimal(std::string(100, 'Z')), MaxLetterOrdinal);
 }
 
 }  // namespace

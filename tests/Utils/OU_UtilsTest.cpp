@@ -401,5 +401,26 @@ TEST(Utils, CurrencySeparationSymbolMatchesLoweringPerCall) {
   }
 }
 
+// Texts longer than any double's decimal form are no number, read in constant time; the
+// longest exact form of a double still reads.
+TEST(StringToDouble, LongDigitRunsAreRejectedEarly) {
+  const auto& context = LocaleContext::getDefaultLocaleContext(Vesk::DOM::FormulaType::OOXMLStrict);
+  const std::string digits(1 << 20, '7');
+  EXPECT_EQ(stringToDouble(digits, context), boost::none);
+  EXPECT_EQ(stringToInt("0." + digits, context), boost::none);
+  EXPECT_EQ(stringToLong("-" + digits, context), boost::none);
+  // 2^-1074, the smallest subnormal, written out: 1,074 fraction digits.
+  char smallest[1200];
+  const auto written =
+      std::to_chars(smallest, smallest + sizeof smallest, std::numeric_limits<double>::denorm_min(),
+                    std::chars_format::fixed, 1074);
+  ASSERT_EQ(written.ec, std::errc());
+  const std::string text = "-" + std::string(smallest, written.ptr);
+  ASSERT_LE(text.size(), MaxNumberTextLength);
+  EXPECT_EQ(stringToDouble(text, context), -std::numeric_limits<double>::denorm_min());
+  EXPECT_EQ(stringToDouble(text + std::string(MaxNumberTextLength + 1 - text.size(), '0'), context),
+            boost::none);  // past the bound
+}
+
 }  // namespace
 }  // namespace Vesk::OfficeUtils

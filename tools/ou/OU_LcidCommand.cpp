@@ -1,8 +1,11 @@
 // ou lcid: a Windows locale identifier to its language tag ("ou lcid 0x407"), or a tag to its
 // identifier ("ou lcid de_DE", "ou lcid zh_Hant").
 #include <cctype>
+#include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -34,13 +37,20 @@ bool isNumber(const std::string& text) {
 
 int lookUp(const std::string& argument) {
   if (isNumber(argument)) {
-    const unsigned long lcid = std::strtoul(argument.c_str(), nullptr, 0);
-    const auto info = Parser::msLCIDToLanguageInfo(static_cast<unsigned int>(lcid));
-    if (!info) {
-      std::printf("  0x%lX -> (no language known)\n", lcid);
+    // An LCID is a 32-bit value: a larger number is no LCID rather than its low 32 bits.
+    errno = 0;
+    const unsigned long long lcid = std::strtoull(argument.c_str(), nullptr, 0);
+    if (errno == ERANGE || lcid > std::numeric_limits<std::uint32_t>::max()) {
+      std::fprintf(stderr, "ou lcid: %s is out of range: an LCID is at most 0xFFFFFFFF\n",
+                   argument.c_str());
       return 1;
     }
-    std::printf("  0x%lX -> %s\n", lcid, describe(*info).c_str());
+    const auto info = Parser::msLCIDToLanguageInfo(static_cast<unsigned int>(lcid));
+    if (!info) {
+      std::printf("  0x%llX -> (no language known)\n", lcid);
+      return 1;
+    }
+    std::printf("  0x%llX -> %s\n", lcid, describe(*info).c_str());
     return 0;
   }
   // ICU splits the tag, so "de-DE" and "zh_Hant_TW" work too.

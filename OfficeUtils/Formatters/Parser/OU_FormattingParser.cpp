@@ -284,14 +284,12 @@ Model::DateTimeItem makeDateTimeItem(const FormattingToken& token) {
   const auto index =
       static_cast<std::size_t>(token.getType()) - static_cast<std::size_t>(FirstDateTimeToken);
   const auto& value = token.getValue();
-  boost::optional<std::uint8_t> decimalPlaces;
+  // No optional built up in steps: GCC's optimiser then warns that it may be read uninitialised.
   const auto point = value.find('.');
-  if (point != std::string::npos) {
-    const std::size_t zeroCount = value.size() - point - 1;
-    OU_ASSERT(zeroCount <= MaxZeroCount);
-    decimalPlaces = static_cast<std::uint8_t>(zeroCount);
-  }
-  return Model::DateTimeItem(DateTimeItemTypes[index], decimalPlaces);
+  if (point == std::string::npos) return Model::DateTimeItem(DateTimeItemTypes[index]);
+  const std::size_t zeroCount = value.size() - point - 1;
+  OU_ASSERT(zeroCount <= MaxZeroCount);
+  return Model::DateTimeItem(DateTimeItemTypes[index], static_cast<std::uint8_t>(zeroCount));
 }
 
 // Builds the items of one section from its kept tokens.

@@ -359,12 +359,18 @@ class ItemWriter : public boost::static_visitor<void> {
         boost::apply_visitor(inText, embeddedItem);
       }
     };
+    // The items inside the pattern by falling position (in their own order where positions
+    // tie), so that one pass over the pattern meets each of them once.
+    std::vector<const Model::NumberItem::EmbeddedItems::value_type*> inside;
+    for (const auto& entry : embedded) {
+      if (entry.first > 0 && entry.first < patternSize) inside.push_back(&entry);
+    }
+    std::stable_sort(inside.begin(), inside.end(),
+                     [](const auto* a, const auto* b) { return a->first > b->first; });
+    auto next = inside.begin();
     for (std::size_t i = 0; i < patternSize; ++i) {
-      if (i > 0) {
-        for (const auto& [itemPosition, embeddedItem] : embedded) {
-          if (itemPosition == patternSize - i) write(i, embeddedItem);
-        }
-      }
+      for (; next != inside.end() && (*next)->first == patternSize - i; ++next)
+        write(i, (*next)->second);
       text += pattern[i];
     }
     // The display-factor commas divide only where a digit or point comes before them and none

@@ -271,5 +271,25 @@ TEST(FormattingParserUtils, WriterAssertions) {
   for (const auto& [call, text] : cases) EXPECT_ASSERTION(call(), UtilsFile, text);
 }
 
+// A number part with a literal between each two of its 65,536 placeholders: writing it must
+// meet each item once (a scan of all items per placeholder took seconds).
+TEST(ToRegEx, WritesLongNumberPartsInLinearTime) {
+  std::string code = "0";
+  for (int i = 0; i < 65536; ++i) code += "\"x\"0";
+  const auto expression = parse(code, ParserType::Default);
+  ASSERT_TRUE(expression);
+  const std::string written = toRegEx(*expression, ParserType::Default);
+  EXPECT_EQ(written.size(), code.size() - 65536);  // "x" is written as \x
+  EXPECT_EQ(parse(written, ParserType::Default), expression);
+}
+
+// Conditions on numbers no double holds the digits of read as no condition, at once.
+TEST(StringToCondition, HugeNumbersAreNoCondition) {
+  EXPECT_EQ(stringToCondition(">" + std::string(1 << 20, '9')), boost::none);
+  EXPECT_EQ(stringToCondition("<=0." + std::string(1 << 20, '0') + "1"), boost::none);
+  EXPECT_EQ(parse("[>" + std::string(1 << 20, '9') + "]0", ParserType::Default),
+            parse("0", ParserType::Default));
+}
+
 }  // namespace
 }  // namespace Vesk::OfficeUtils::Parser
