@@ -27,17 +27,7 @@ constexpr TrackChangesViewMode Views[] = {
     TrackChangesViewMode::Original, TrackChangesViewMode::Final, TrackChangesViewMode::All,
     static_cast<TrackChangesViewMode>(3), static_cast<TrackChangesViewMode>(6)};
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int PropertyScale = 4;
-#elif defined(__has_feature)
-#  if __has_feature(address_sanitizer)
-constexpr int PropertyScale = 4;
-#  else
-constexpr int PropertyScale = 1;
-#  endif
-#else
-constexpr int PropertyScale = 1;
-#endif
+using Vesk::Testing::PropertyScale;
 
 DOM::NumberingRef effectiveRef(const DOM::Document& doc, const DOM::Paragraph& paragraph) {
   return *DOM::getOverridenNumRefWithTracked(doc.getStyles(), paragraph,

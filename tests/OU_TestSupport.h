@@ -29,6 +29,20 @@
 
 namespace Vesk::Testing {
 
+// Property tests draw this fraction of their cases under the sanitizers, which make the library
+// several times slower.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr int PropertyScale = 4;
+#elif defined(__has_feature)
+#  if __has_feature(address_sanitizer)
+inline constexpr int PropertyScale = 4;
+#  else
+inline constexpr int PropertyScale = 1;
+#  endif
+#else
+inline constexpr int PropertyScale = 1;
+#endif
+
 // The code points of `text` simply case folded, read through ICU's own string class (ill-formed
 // bytes become U+FFFD).
 inline std::vector<UChar32> foldedCodePoints(const std::string& text) {

@@ -27,17 +27,7 @@ namespace {
 
 namespace FM = Vesk::FormulaModel;
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int PropertyScale = 4;
-#elif defined(__has_feature)
-#  if __has_feature(address_sanitizer)
-constexpr int PropertyScale = 4;
-#  else
-constexpr int PropertyScale = 1;
-#  endif
-#else
-constexpr int PropertyScale = 1;
-#endif
+using Vesk::Testing::PropertyScale;
 
 // The context of a locale name, built once per test run.
 const LocaleContext& locale(const std::string& name) {

@@ -56,13 +56,7 @@ constexpr std::int64_t FirstGregorianJulianDay = 2299161;
 constexpr std::int64_t MinInstant = -693595 * DayMs;
 constexpr std::int64_t MaxInstant = 2958465 * DayMs + DayMs - 1;
 
-// The property tests take a few seconds per million values in a Debug build; the sanitizers
-// make the library's side several times slower, so those builds check a quarter.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int PropertyScale = 4;
-#else
-constexpr int PropertyScale = 1;
-#endif
+using Vesk::Testing::PropertyScale;
 
 const LocaleContext& english() {
   return LocaleContext::getEnLocaleContext();

@@ -26,11 +26,7 @@ using Vesk::ResourceManager::MapResourceProvider;
 using Entries = std::vector<std::pair<int, std::string>>;
 using List = std::vector<std::string>;
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int PropertyScale = 4;
-#else
-constexpr int PropertyScale = 1;
-#endif
+using Vesk::Testing::PropertyScale;
 
 struct Item {
   int token;
