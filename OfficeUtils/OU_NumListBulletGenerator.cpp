@@ -208,16 +208,24 @@ Node* NumListBulletGenerator::insertNode(Node* parent, std::size_t position,
   return inserted;
 }
 
-void NumListBulletGenerator::append(const DOM::Paragraph& paragraph) {
-  const auto numRef = DOM::getOverridenNumRefWithTracked(_document.getStyles(), paragraph,
-                                                         DOM::TrackChangesViewMode::Final);
-  if (!numRef) return;
+boost::optional<NumListBulletGenerator::ListPlace> NumListBulletGenerator::findListPlace(
+    const DOM::Paragraph& paragraph) {
+  auto numRef = DOM::getOverridenNumRefWithTracked(_document.getStyles(), paragraph,
+                                                   DOM::TrackChangesViewMode::Final);
+  if (!numRef) return boost::none;
   const auto& opt = numRef->getListTagUUID();
   OU_ASSERT(opt);
   CacheValue& tree = getCacheValue(*opt, _scope);
+  return ListPlace{std::move(*numRef), &tree};
+}
+
+void NumListBulletGenerator::append(const DOM::Paragraph& paragraph) {
+  const auto place = findListPlace(paragraph);
+  if (!place) return;
+  CacheValue& tree = *place->tree;
   const TrackChanges type = trackChangesOf(paragraph);
   Node* current = tree.root.get();
-  for (std::size_t depth = 0; depth < numRef->getLevel().value_or(0); ++depth) {
+  for (std::size_t depth = 0; depth < place->numRef.getLevel().value_or(0); ++depth) {
     if (current->children.empty()) {
       auto placeholder = std::make_unique<Node>(current, IDHolder::ID(NullID), TrackChanges(type));
       current = insertNode(current, 0, std::move(placeholder), tree.paraIDs);
@@ -261,17 +269,14 @@ void NumListBulletGenerator::insertBlock(const DOM::Block& block, const Scope& s
 void NumListBulletGenerator::insertParagraph(const DOM::Paragraph& paragraph,
                                              const PreviousId& previousId,
                                              LastInserted& lastInserted) {
-  const auto numRef = DOM::getOverridenNumRefWithTracked(_document.getStyles(), paragraph,
-                                                         DOM::TrackChangesViewMode::Final);
-  if (!numRef) return;
-  const auto& opt = numRef->getListTagUUID();
-  OU_ASSERT(opt);
-  CacheValue& tree = getCacheValue(*opt, _scope);
-  auto& paraIDs = tree.paraIDs;
-  auto& last = lastInserted[*opt];
-  if (!last) last = previousId(*numRef);
+  const auto place = findListPlace(paragraph);
+  if (!place) return;
+  const DOM::NumberingRef& numRef = place->numRef;
+  auto& paraIDs = place->tree->paraIDs;
+  auto& last = lastInserted[*numRef.getListTagUUID()];
+  if (!last) last = previousId(numRef);
 
-  Node* anchor = tree.root.get();
+  Node* anchor = place->tree->root.get();
   if (*last != NullID) {
     const IDHolder::ID& paraID = *last;
     const auto it =
@@ -280,7 +285,7 @@ void NumListBulletGenerator::insertParagraph(const DOM::Paragraph& paragraph,
     OU_ASSERT(it != paraIDs.end() && (*it)->paraID == paraID);
     anchor = *it;
   }
-  const std::size_t level = numRef->getLevel().value_or(0);
+  const std::size_t level = numRef.getLevel().value_or(0);
   const auto anchorLevel = anchor->getLevel();
   const TrackChanges type = trackChangesOf(paragraph);
   Node* node = nullptr;

@@ -109,7 +109,15 @@ class NumListBulletGenerator {
 
  private:
   using LastInserted = boost::container::map<ListTag, boost::optional<IDHolder::ID>>;
+  // A numbered paragraph's effective list reference and the tree of its list in the current
+  // scope.
+  struct ListPlace {
+    DOM::NumberingRef numRef;
+    CacheValue* tree;
+  };
 
+  // None for a paragraph outside any list.
+  boost::optional<ListPlace> findListPlace(const DOM::Paragraph& paragraph);
   void append(const DOM::Paragraph& paragraph);
   void insertBlock(const DOM::Block& block, const Scope& scope, const PreviousId& previousId,
                    LastInserted& lastInserted);
