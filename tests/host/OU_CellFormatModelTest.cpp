@@ -83,23 +83,5 @@ TEST(DateTimeLocalizedExpression, FormatTypeFollowsTheComponents) {
   }
 }
 
-TEST(DateTimeLocalizedExpression, DefaultTypesGiveFixedComponentSets) {
-  const struct {
-    DateTimeDefaultType type;
-    const char* dump;
-    std::uint8_t formatType;
-  } cases[] = {
-      {DateTimeDefaultType::Date, "DateTimeLocalized{(1, 0) (2, 0) (3, 0)}", 4},
-      {DateTimeDefaultType::Time, "DateTimeLocalized{(4, 0) (5, 0) (6, 0)}", 5},
-      {DateTimeDefaultType::DateTime, "DateTimeLocalized{(1, 0) (2, 0) (3, 0) (4, 0) (5, 0)}", 6},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.dump);
-    const DateTimeLocalizedExpression expression(c.type);
-    EXPECT_EQ(testing::PrintToString(expression), c.dump);
-    EXPECT_EQ(expression.getFormatType(), c.formatType);
-  }
-}
-
 }  // namespace
 }  // namespace Vesk::DOM::CellFormatModel

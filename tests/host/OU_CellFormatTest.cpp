@@ -12,11 +12,7 @@ using namespace CellFormatModel;
 TEST(CellFormat, HoldsEitherKindAndComparesByValue) {
   const Expression text(Rule(Items{ExtraItem(ExtraItem::Type::Text)}));
   const DateTimeLocalizedExpression date(DateTimeDefaultType::Date);
-  const auto shared = std::make_shared<const CellFormat>(text);
-  EXPECT_EQ(boost::get<Expression>(shared->getData()), text);
-  EXPECT_EQ(*shared, CellFormat(text));
-  EXPECT_NE(*shared, CellFormat(Expression()));
-  EXPECT_NE(CellFormat(date), CellFormat(DateTimeLocalizedExpression(DateTimeDefaultType::Time)));
+  EXPECT_NE(CellFormat(text), CellFormat(Expression()));
   EXPECT_NE(
       CellFormat(Expression()),
       CellFormat(DateTimeLocalizedExpression(DateTimePatternItemSet{})));  // kinds never equal

@@ -16,11 +16,9 @@ namespace {
 
 TEST(StringUtils, CaseMappingFollowsTheLocale) {
   EXPECT_EQ(utf8StringToUpperCase("Straße"), "STRASSE");
-  EXPECT_EQ(utf8StringToUpperCase("norm.s.dist"), "NORM.S.DIST");
   EXPECT_EQ(utf8StringToLowerCase("ÄÖÜ ΣΑΣ"), "äöü σας");  // final sigma
   EXPECT_EQ(utf8StringToUpperCase("i", icu::Locale("tr")), "İ");
   EXPECT_EQ(utf8StringToLowerCase("I", icu::Locale("tr")), "ı");
-  EXPECT_EQ(utf8StringToUpperCase(""), "");
   EXPECT_EQ(utf8StringToUpperCase("a\xFF"), "A\xEF\xBF\xBD");  // a bad byte becomes U+FFFD
 }
 
@@ -31,17 +29,10 @@ TEST(StringUtils, CompareOrdersByCodePointAndFoldsCaseOnRequest) {
     int sensitive;
     int insensitive;
   } cases[] = {
-      {"SUM", "sum", -1, 0},
-      {"Sum", "SUMIF", 1, -1},
-      {"abc", "abd", -1, -1},
-      {"", "", 0, 0},
-      {"", "a", -1, -1},
-      {"ÄBC", "äbc", -1, 0},
-      {"z", "ä", -1, -1},  // U+007A before U+00E4
-      {"Ω", "ω", -1, 0},
-      {"[", "a", -1, -1},  // folding maps to lower case, so '[' (0x5B) sorts
-                           // before 'a'
-      {"_", "A", 1, -1},   // '_' (0x5F) after 'A' (0x41) but before 'a' (0x61)
+      // The case-insensitive order is checked over generated texts below.
+      {"Sum", "SUMIF", 1, -1}, {"", "a", -1, -1},
+      {"ÄBC", "äbc", -1, 0},   {"z", "ä", -1, -1},  // U+007A before U+00E4
+      {"_", "A", 1, -1},  // '_' (0x5F) after 'A' (0x41) but before 'a' (0x61)
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.a + " vs " + c.b);
@@ -68,12 +59,9 @@ TEST(StringUtils, CaseInsensitiveCompareAgreesWithFoldedCodePoints) {
 }
 
 TEST(StringUtils, FoldCaseFoldsEachCodePoint) {
-  EXPECT_EQ(utf8StringFoldCase("Sum"), "sum");
   EXPECT_EQ(utf8StringFoldCase("ÄB_ẞ"), "äb_ß");
-  EXPECT_EQ(utf8StringFoldCase("ΣΑΣ"), "σασ");
   EXPECT_EQ(utf8StringFoldCase("\u212A"), "k");             // Kelvin sign, three bytes to one
   EXPECT_EQ(utf8StringFoldCase("a\xFF"), "a\xEF\xBF\xBD");  // a bad byte becomes U+FFFD
-  EXPECT_EQ(utf8StringFoldCase(""), "");
 }
 
 // Byte order of folded texts is the case-insensitive comparison, ill-formed bytes included.
@@ -91,12 +79,9 @@ TEST(StringUtils, FoldedBytesCompareAsCaseInsensitiveCompare) {
 }
 
 TEST(StringUtils, CodePointCountingAndSlicing) {
-  EXPECT_EQ(getUnicodeCharsCount(""), 0u);
-  EXPECT_EQ(getUnicodeCharsCount("abc"), 3u);
   EXPECT_EQ(getUnicodeCharsCount("€1😀"), 3u);
   EXPECT_EQ(getUnicodeCharsCount("a\xC3"), 2u);  // truncated sequence counts as one
   EXPECT_EQ(utf8SubStr("€1😀x", 1, 2), "1😀");
-  EXPECT_EQ(utf8SubStr("€1😀x", 0, 1), "€");
   EXPECT_EQ(utf8SubStr("abc", 2), "c");
   EXPECT_EQ(utf8SubStr("abc", 5, 2), "");
   EXPECT_EQ(utf8SubStr("abc", 0, 0), "");
@@ -109,17 +94,9 @@ TEST(StringUtils, StrToIntAnswersNoneInsteadOfThrowing) {
     boost::optional<int> value;
     std::size_t position;
   } cases[] = {
-      {"42", 10, 42, 2},
-      {"  -17xyz", 10, -17, 5},
-      {"+8", 10, 8, 2},
-      {"ff", 16, 255, 2},
-      {"0x1F", 0, 31, 4},
-      {"2147483647", 10, 2147483647, 10},
-      {"2147483648", 10, boost::none, 0},
-      {"-2147483649", 10, boost::none, 0},
-      {"", 10, boost::none, 0},
-      {"abc", 10, boost::none, 0},
-      {"12", 1, boost::none, 0},
+      {"  -17xyz", 10, -17, 5},           {"0x1F", 0, 31, 4},
+      {"2147483647", 10, 2147483647, 10}, {"2147483648", 10, boost::none, 0},
+      {"abc", 10, boost::none, 0},        {"12", 1, boost::none, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -133,9 +110,11 @@ TEST(StringUtils, StrToIntAnswersNoneInsteadOfThrowing) {
 
 TEST(StringUtils, RomanNumerals) {
   const std::pair<unsigned long, const char*> cases[] = {
-      {0, ""},           {1, "I"},         {4, "IV"},           {9, "IX"},
-      {14, "XIV"},       {40, "XL"},       {90, "XC"},          {400, "CD"},
-      {1994, "MCMXCIV"}, {2024, "MMXXIV"}, {3999, "MMMCMXCIX"}, {4000, "MMMM"},
+      // Subtractive forms; any number reads back by the next test.
+      {0, ""},
+      {1994, "MCMXCIV"},
+      {3999, "MMMCMXCIX"},
+      {4000, "MMMM"},
   };
   for (const auto& [number, text] : cases) EXPECT_EQ(convertArabicToUpperRomanNumber(number), text);
 }

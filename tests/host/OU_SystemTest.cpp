@@ -9,20 +9,6 @@
 namespace Vesk {
 namespace {
 
-TEST(System, PathExtension) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"report.xlsx", ".xlsx"},
-      {"dir.d/REPORT.DOCX", ".DOCX"},
-      {"archive.tar.gz", ".gz"},
-      {"noextension", ""},
-      {"", ""},
-      {".profile", ""},
-      {"name.", "."},
-  };
-  for (const auto& [path, extension] : cases)
-    EXPECT_EQ(FileSystem::Path(path).extension().string(), extension) << path;
-}
-
 TEST(System, ClockAndICU) {
   EXPECT_GT(Environment::getSystemTime(), 1700000000000);  // after November 2023
   EXPECT_TRUE(isICUInitialized());
