@@ -37,13 +37,7 @@ TEST(LocaleContext, BuiltInContexts) {
       EXPECT_EQ(&context.getResources().getFunctionsNamesMap(),
                 &DefaultEnResourceLoader::getDefaultFunctionsNamesMap());
     }
-    EXPECT_EQ(&context.getFormattingResources(),
-              &FormattingResources::getDefaultFormattingResources());
-    EXPECT_EQ(&context.getResourceProvider(),
-              &SystemSettingsResourceProvider::getEmptyResourceProvider());
     EXPECT_EQ(context.getTimeZoneManager().getApplicationTimeZone(), TimeZone::getUTCTimeZone());
-    EXPECT_EQ(context.getResources().getLocaleName(), "en_US");
-    EXPECT_EQ(context.getResources().getSymbol(LocalizableSymbolType::DecimalSeparator), ".");
   }
   EXPECT_EQ(contexts.size(), 5u);
   // Dialects 1 and 3: two contexts, one resources object.
