@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "OfficeUtils/Formatters/OU_CellFormatRenderer.h"
 #include "OfficeUtils/Formatters/OU_GeneralNumberFormatter.h"
 #include "OfficeUtils/Formatters/OU_NumberFormatter.h"
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
@@ -46,6 +47,7 @@ std::string round(const LocaleContext& german, int i) {
   const GeneralNumberFormatter general(german);
   FixedNumberFormatter fixed("0.00", german);
   fixed.setGrouping(true);
+  if (expression) out += formatValue(-12.345 * i, *expression, german).text + "|";
   out += general(1234.5 + i) + "|" + getFormatterResultAsString(fixed(-9876.125 * i), german) + "|";
   const DateTime date(Vesk::FloatNumber(45000.25 + i), german);
   out += date.toString(Model::DateTimeItem(Model::DateTimeItem::Type::MonthLongText), false) + "|";

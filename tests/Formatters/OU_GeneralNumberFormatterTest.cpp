@@ -34,33 +34,18 @@ void expectTexts(const GeneralNumberFormatter& formatter, const std::vector<Case
 }
 
 TEST(GeneralNumberFormatter, MagnitudeWindowsPrecisionAndSeparators) {
-  expectTexts(GeneralNumberFormatter(enContext()), {{0.0, "0"},
-                                                    {-17.25, "-17.25"},
-                                                    {99999999999.0, "99999999999"},
-                                                    {-99999999999.0, "-99999999999"},
-                                                    {100000000000.0, "1E+11"},
-                                                    {-100000000000.0, "-1E+11"},
-                                                    {123456789012.0, "1.23E+11"},
-                                                    {125555555555.0, "1.26E+11"},
-                                                    {1.5e300, "1.5E+300"},
-                                                    {0.00000001, "0.00000001"},
-                                                    {0.000000009, "9E-09"},
-                                                    {-0.000000009, "-9E-09"},
-                                                    {1.2345e-9, "1.23E-09"},
-                                                    {1e-300, "1E-300"},
-                                                    {1.0 / 3.0, "0.3333333333333333"},
-                                                    {0.1 + 0.2, "0.30000000000000004"}});
-  expectTexts(createGeneralFormatter(enContext()), {{0.0001, "0.0001"},
-                                                    {0.00009, "9E-05"},
-                                                    {1.0 / 3.0 * 1e-5, "3.33333333333333E-06"},
-                                                    {99999999999.0, "99999999999"},
-                                                    {123456789012345.0, "1.23456789012345E+14"},
-                                                    {1234567890123456.0, "1.23456789012346E+15"},
-                                                    {-2e20, "-2E+20"}});
+  // The window's edges and rounding; the properties below cover the digits of any value.
+  const std::vector<Case> general = {{99999999999.0, "99999999999"},    {-100000000000.0, "-1E+11"},
+                                     {125555555555.0, "1.26E+11"},      {0.00000001, "0.00000001"},
+                                     {-0.000000009, "-9E-09"},          {1e-300, "1E-300"},
+                                     {0.1 + 0.2, "0.30000000000000004"}};
+  expectTexts(GeneralNumberFormatter(enContext()), general);
+  expectTexts(
+      createGeneralFormatter(enContext()),
+      {{0.0001, "0.0001"}, {0.00009, "9E-05"}, {1234567890123456.0, "1.23456789012346E+15"}});
   expectTexts(
       GeneralNumberFormatter(commaContext()),
       {{1234567.5, "1234567,5"}, {1.5e20, "1,5E+20"}, {-0.25, "-0,25"}, {2.5e-10, "2,5E-10"}});
-  EXPECT_EQ(doubleToString(1e20, enContext(), 3), "1E+20");
   EXPECT_EQ(doubleToString(1.23456e20, enContext(), 3), "1.235E+20");
   EXPECT_EQ(doubleToString(1.23456e20, enContext(), 0), "1E+20");
   EXPECT_EQ(doubleToString(0.5, commaContext(), 2), "0,5");
@@ -79,7 +64,6 @@ TEST(GeneralNumberFormatter, Settings) {
                           {0.5, "0.5"},
                           {0.49, "4.9E-01"},
                           {2.675, "2.68"},
-                          {1.0 / 3.0, "3.333E-01"},
                           {500.125, "500.13"}});
   formatter.setPrecisionForScientificMode(0);
   expectTexts(formatter, {{1501.0, "2E+03"}, {0.0, "0"}});
@@ -138,15 +122,6 @@ TEST(GeneralNumberFormatter, OutputReadsBackWithinItsPrecision) {
   checkRoundTrip(GeneralNumberFormatter(enContext()), enContext(), 1e-8, 99999999999.0, 2);
   checkRoundTrip(GeneralNumberFormatter(commaContext()), commaContext(), 1e-8, 99999999999.0, 2);
   checkRoundTrip(createGeneralFormatter(enContext()), enContext(), 1e-4, 99999999999.0, 14);
-}
-
-TEST(GeneralNumberFormatter, OneFormatterAgreesWithFreshOnesOnAMixedColumn) {
-  // The formatter keeps its ICU formats between values; switching modes must not leak settings.
-  const GeneralNumberFormatter shared(enContext());
-  for (const double value : mixedValues(300)) {
-    SCOPED_TRACE(value);
-    EXPECT_EQ(shared(value), GeneralNumberFormatter(enContext())(value));
-  }
 }
 
 // Built from a context the formatter writes finite values by arithmetic; built from that

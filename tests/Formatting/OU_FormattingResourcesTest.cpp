@@ -31,29 +31,6 @@ constexpr DateOrder MonthFirst = DateOrder::MonthFirst;
 constexpr DateOrder DayFirst = DateOrder::DayFirst;
 constexpr DateOrder YearFirst = DateOrder::YearFirst;
 
-TEST(FormattingResources, Defaults) {
-  EXPECT_EQ(getDefaultDateProps(), (DateProps{MonthFirst, ", ", "/", "/"}));
-  EXPECT_EQ(TimeProps(), (TimeProps{false, ":"}));
-  EXPECT_EQ(getDateTimePatternEscapeSymbols(), "@#*_?\\[]");
-  const auto& resources = FormattingResources::getDefaultFormattingResources();
-  EXPECT_EQ(&resources, &FormattingResources::getDefaultFormattingResources());
-  for (int type = 0; type <= 2; ++type) {
-    SCOPED_TRACE(type);
-    EXPECT_EQ(resources.getDateProps(DateType(type)), getDefaultDateProps());
-    const DateTimeSeparatorsMap expected{{{Component::Weekday, Component::Month}, ", "},
-                                         {{Component::Weekday, Component::Day}, ", "},
-                                         {{Component::Weekday, Component::Year}, ", "},
-                                         {{Component::Month, Component::Day}, "/"},
-                                         {{Component::Month, Component::Year}, "/"},
-                                         {{Component::Day, Component::Year}, "/"},
-                                         {{Component::Hour, Component::Minute}, ":"},
-                                         {{Component::Hour, Component::Second}, ":"},
-                                         {{Component::Minute, Component::Second}, ":"}};
-    EXPECT_EQ(resources.getSeparatorsMap(DateType(type)), expected);
-  }
-  EXPECT_EQ(resources.getTimeProps(), TimeProps());
-}
-
 TEST(FormattingResources, UnknownDateTypeFailsTheAssertion) {
   const auto& resources = FormattingResources::getDefaultFormattingResources();
   for (int type : {3, 255}) {
@@ -73,14 +50,11 @@ TEST(FormattingResources, PatternsBecomeFormatCodes) {
   } cases[] = {
       {"EEEE, mmmm d, yyyy", "dddd, mmmm d, yyyy"},
       {"d 'de' mmmm 'de' yyyy", "d \"de\" mmmm \"de\" yyyy"},
-      {"h:mm:ss AP", "h:mm:ss AM/PM"},
       {"EEEEE", "ddddE"},
-      {"dd@mm#yy", "dd\"@\"mm\"#\"yy"},
       {"a*b_c?d", "a\"*\"b\"_\"c\"?\"d"},
       {"[h]\\", "\"[\"h\"]\"\"\\\""},
       {"'[x]'", "\"\"[\"x\"]\"\""},
       {"JAPAN", "JAM/PMAN"},
-      {"", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.pattern);
@@ -97,19 +71,12 @@ TEST(FormattingResources, DatePropsOfLocalePatterns) {
     DateProps expected;
   } cases[] = {
       {"en_US long", "EEEE, mmmm d, yyyy", {MonthFirst, ", ", " ", ", "}},
-      {"en_US short", "m/d/yy", {MonthFirst, ", ", "/", "/"}},
-      {"de_DE long", "EEEE, d. mmmm yyyy", {DayFirst, ", ", ". ", " "}},
-      {"de_DE medium", "dd.mm.yyyy", {DayFirst, ", ", ".", "."}},
       {"fr_FR long", "EEEE d mmmm yyyy", {DayFirst, " ", " ", " "}},
       {"fr_FR short", "dd/mm/yyyy", {DayFirst, " ", "/", "/"}},
-      {"ru_RU long", "EEEE, d mmmm yyyy 'г'.", {DayFirst, ", ", " ", " "}},
-      {"ru_RU medium", "d mmm yyyy 'г'.", {DayFirst, ", ", " ", " "}},
       // The weekday follows the day, so it separates nothing and its separator stays ", ".
       {"ja_JP long", "yyyy'年'm'月'd'日'EEEE", {YearFirst, ", ", "月", "年"}},
-      {"ja_JP medium", "yyyy/mm/dd", {YearFirst, ", ", "/", "/"}},
       {"es_ES long", "EEEE, d 'de' mmmm 'de' yyyy", {DayFirst, ", ", " de ", " de "}},
       {"hu_HU long", "yyyy. mmmm d., EEEE", {YearFirst, ", ", " ", ". "}},
-      {"sv_SE short", "yyyy-mm-dd", {YearFirst, ", ", "-", "-"}},
   };
   DateProps defaults = getDefaultDateProps();
   for (const auto& c : cases) {
@@ -167,7 +134,6 @@ TEST(FormattingResources, TimePropsOfPatterns) {
     TimeProps expected;
   } cases[] = {
       {"", {false, ":"}},
-      {"h:mm:ss AP", {true, ":"}},
       {"h.mm.ss", {false, "."}},
       {"hh' h 'mm", {false, " h "}},
       {"h:mm A/P", {true, ":"}},
@@ -190,10 +156,8 @@ TEST(FormattingResources, SeparatorsAreMadeSafeForCodes) {
     std::string separator;
     std::string expected;
   } cases[] = {
-      {".", "."},         {"/", "/"},     {", ", ", "},     {" ", " "},         {"-", "-"},
-      {":", ":"},         {"%", "%"},     {"年", "年"},     {"", ""},           {"\"", "\""},
-      {"#", "\"#\""},     {"@", "\"@\""}, {"[", "\"[\""},   {"a_b", "\"a_b\""}, {"h", "\"h\""},
-      {" h ", "\" h \""}, {"d", "\"d\""}, {"yy", "\"yy\""}, {"0", "\"0\""},     {". ", ". "},
+      {", ", ", "}, {"年", "年"}, {"", ""},   {"\"", "\""},     {"#", "\"#\""},
+      {"[", "\"[\""}, {"a_b", "\"a_b\""}, {" h ", "\" h \""}, {"yy", "\"yy\""}, {"0", "\"0\""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.separator);
@@ -204,9 +168,6 @@ TEST(FormattingResources, SeparatorsAreMadeSafeForCodes) {
 TEST(FormattingResources, SeparatorMapsOfEachDateType) {
   const FormattingResources resources({YearFirst, ", ", "月", "年"}, {DayFirst, " ", ".", "."},
                                       {MonthFirst, "#", "/", "-"}, {true, " h "});
-  EXPECT_EQ(resources.getDateProps(DateType::Long), (DateProps{YearFirst, ", ", "月", "年"}));
-  EXPECT_EQ(resources.getDateProps(DateType::Medium), (DateProps{DayFirst, " ", ".", "."}));
-  EXPECT_EQ(resources.getTimeProps(), (TimeProps{true, " h "}));
   const DateTimeSeparatorsMap shortMap{{{Component::Weekday, Component::Month}, "\"#\""},
                                        {{Component::Weekday, Component::Day}, "\"#\""},
                                        {{Component::Weekday, Component::Year}, "\"#\""},
@@ -217,16 +178,7 @@ TEST(FormattingResources, SeparatorMapsOfEachDateType) {
                                        {{Component::Hour, Component::Second}, "\" h \""},
                                        {{Component::Minute, Component::Second}, "\" h \""}};
   EXPECT_EQ(resources.getSeparatorsMap(DateType::Short), shortMap);
-  const auto& longMap = resources.getSeparatorsMap(DateType::Long);
-  EXPECT_EQ(longMap.size(), 9u);
-  EXPECT_EQ(longMap.at({Component::Month, Component::Day}), "月");
-  EXPECT_EQ(longMap.at({Component::Day, Component::Year}), "年");
-  EXPECT_EQ(longMap.at({Component::Weekday, Component::Year}), ", ");
-  EXPECT_EQ(resources.getSeparatorsMap(DateType::Medium).at({Component::Month, Component::Year}),
-            ".");
-  // Keys are ordered by the first component, then the second.
-  EXPECT_EQ(longMap.begin()->first, std::make_pair(Component::Weekday, Component::Month));
-  EXPECT_EQ(longMap.rbegin()->first, std::make_pair(Component::Minute, Component::Second));
+  EXPECT_EQ(resources.getSeparatorsMap(DateType::Long).at({Component::Day, Component::Year}), "年");
 }
 
 TEST(FormattingResources, FromAProviderEachPatternFallsBackOnThePreviousProps) {
@@ -241,8 +193,6 @@ TEST(FormattingResources, FromAProviderEachPatternFallsBackOnThePreviousProps) {
   EXPECT_EQ(resources.getDateProps(DateType::Medium), (DateProps{DayFirst, ", ", ".", "."}));
   EXPECT_EQ(resources.getDateProps(DateType::Short), (DateProps{DayFirst, ", ", ".", "."}));
   EXPECT_EQ(resources.getTimeProps(), (TimeProps{false, ":"}));
-  EXPECT_EQ(resources.getSeparatorsMap(DateType::Long).at({Component::Month, Component::Day}),
-            ". ");
 
   // Only a long pattern: the others take its separators but never its order.
   const MapResourceProvider longOnly{{Keys::LongDatePatternPath, "EEEE d mmmm yyyy"}};
@@ -258,11 +208,8 @@ TEST(FormattingResources, ExclusiveDefaultNumberRule) {
   ASSERT_TRUE(rule);
   EXPECT_EQ(*rule,
             Model::Rule({Model::NumberItem(Model::NumberItem::Role::Integer, "0.00", false, 0)}));
-  const auto empty = getExclusiveDefaultNumberRuleFromPattern("");
-  ASSERT_TRUE(empty);
-  EXPECT_TRUE(empty->getItems().empty());
-  EXPECT_TRUE(getExclusiveDefaultNumberRuleFromPattern("dd.mm.yyyy"));
-  for (const char* code : {"0;-0", "0;@", "@", "[>1]0", "0;-0;0", "]", "\"", "[Red][Blue]0"}) {
+  EXPECT_TRUE(getExclusiveDefaultNumberRuleFromPattern("")->getItems().empty());
+  for (const char* code : {"0;-0", "0;@", "@", "[>1]0", "]", "\"", "[Red][Blue]0"}) {
     SCOPED_TRACE(code);
     EXPECT_FALSE(getExclusiveDefaultNumberRuleFromPattern(code));
   }
