@@ -13,6 +13,7 @@
 
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParserUtils.h"
+#include "tests/OU_TestSupport.h"
 
 namespace Vesk::OfficeUtils::Parser {
 namespace {
@@ -20,12 +21,7 @@ namespace {
 namespace Model = Vesk::DOM::CellFormatModel;
 using TestSupport::RoundTripGap;
 
-// Sanitizer builds (GCC defines __SANITIZE_ADDRESS__) parse several times slower: a quarter.
-#ifdef __SANITIZE_ADDRESS__
-constexpr std::size_t GeneratedCodes = 25000;
-#else
-constexpr std::size_t GeneratedCodes = 100000;
-#endif
+constexpr std::size_t GeneratedCodes = 100000 / Vesk::Testing::PropertyScale;
 
 // Writes the model, reads the written code and writes again until two writes agree: false
 // (with a failure) when a written code does not read, when the model changes where
