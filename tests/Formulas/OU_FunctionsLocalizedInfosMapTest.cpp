@@ -31,33 +31,12 @@ std::vector<std::string> namesOf(const FunctionsLocalizedInfosMap& map, FormulaF
   return names;
 }
 
-TEST(FunctionsLocalizedInfosMap, EntriesOfOneTypeAllComeBack) {
-  FunctionsLocalizedInfosMap map;
-  const FormulaFunctionInfo first = makeInfo("SUMME", 1);
-  const FormulaFunctionInfo second = makeInfo("SUMME2", 3);
-  map.addInfo(FormulaFunctionType::Sum, first);
-  map.addInfo(FormulaFunctionType::Sum, second);
-  const auto infos = map.getFormulaFunctionInfo(FormulaFunctionType::Sum);
-  ASSERT_EQ(infos.size(), 2u);
-  EXPECT_EQ(infos.capacity(), 2u);  // reserved to the exact count
-  const bool inOrder = infos[0].get() == first;
-  EXPECT_EQ(infos[inOrder ? 0 : 1].get(), first);
-  EXPECT_EQ(infos[inOrder ? 1 : 0].get(), second);
-  EXPECT_EQ(infos[inOrder ? 1 : 0].get().argumentsExamples,
-            (std::vector<std::string>{"0", "10", "20"}));
-}
-
 TEST(FunctionsLocalizedInfosMap, StoresCopiesWhoseListsNeedNotMatchUnderTheirType) {
   FunctionsLocalizedInfosMap map;
-  EXPECT_TRUE(map.isEmpty());
-  EXPECT_TRUE(map.getFormulaFunctionInfo(FormulaFunctionType::Max).empty());
   FormulaFunctionInfo info = makeInfo("MAX", 2);
   info.argumentsExamples.clear();  // lengths are the resources' business
   map.addInfo(FormulaFunctionType::Max, info);
   info.name = "changed";
-  EXPECT_FALSE(map.isEmpty());
-  EXPECT_TRUE(map.getFormulaFunctionInfo(FormulaFunctionType::Sum).empty());
-  EXPECT_TRUE(map.getFormulaFunctionInfo(FormulaFunctionType::None).empty());
   const auto infos = map.getFormulaFunctionInfo(FormulaFunctionType::Max);
   ASSERT_EQ(infos.size(), 1u);
   EXPECT_EQ(infos[0].get().name, "MAX");
