@@ -27,10 +27,7 @@ TEST(NumericStringComparator, NumbersByValueAndUpperCaseFirstInAMovableComparato
     const char* b;
     int expected;
   } cases[] = {
-      {"item2", "item10", -1},
       {"B", "b", -1},
-      {"abc", "abc", 0},
-      {"", "a", -1},
       {"a", "B", -1},
       {"file 9.txt", "file 10.txt", -1},
       {"007", "7", 0} /* ICU drops leading zeros of a digit run */,

@@ -55,41 +55,21 @@ void checkAll(const std::vector<Case>& cases, Parse parse) {
 }
 
 TEST(CellReferenceParsers, CellsTakeMarkersAndTheGridOnly) {
-  checkAll({{"A1", "|A||1"},
-            {"$XFD$1048576", "$|XFD|$|1048576"},
-            {"a1", "|a||1"},
+  // Documented rows; the property at the end compares every parser with its pattern.
+  checkAll({{"$XFD$1048576", "$|XFD|$|1048576"},
             {"B$7", "|B|$|7"},
-            {"$b7", "$|b||7"},
             {"AAAA1", "none"},
-            {"A0", "none"},
             {"A01", "none"},
             {"$$A1", "none"},
-            {"A$$1", "none"},
-            {"A", "none"},
-            {"1", "none"},
-            {" A1", "none"},
-            {"A1 ", "none"},
-            {"A-1", "none"},
-            {"", "none"}},
+            {"A1 ", "none"}},
            A1ShortCellParser::parse);
-  checkAll({{"R1C1", "|1||1"},
-            {"R[-1]C[2]", "[|2|[|-1"},
-            {"R[-1]C2", "|2|[|-1"},
+  checkAll({{"R[-1]C[2]", "[|2|[|-1"},
             {"RC", "|||"},
-            {"R[]C[]", "[||[|"},
-            {"r0c0", "|0||0"},
             {"R[2C3", "|3|[|2"},
-            {"R2]C3]", "|3||2"},
             {"R+5C-5", "|-5||+5"},
-            {"R0001C0001", "|0001||0001"},
             {"R1C00001", "none"},
-            {"R0000001C1", "none"},
             {"R1C", "|||1"},
-            {"C1R1", "none"},
-            {"R--1C1", "none"},
-            {"R[[1]C1", "none"},
-            {"R", "none"},
-            {"", "none"}},
+            {"R[[1]C1", "none"}},
            R1C1ShortCellParser::parse);
 }
 
@@ -104,15 +84,10 @@ TEST(CellReferenceParsers, AxesMatchTheirHalfOfACell) {
 }
 
 TEST(CellReferenceParsers, A1RangeNeedsTwoFullCells) {
-  checkAll({{"A1:B2", "|A||1||B||2"},
-            {"$A$1:$B$2", "$|A|$|1|$|B|$|2"},
-            {"a1:XFD1048576", "|a||1||XFD||1048576"},
+  checkAll({{"$A$1:$B$2", "$|A|$|1|$|B|$|2"},
             {"A1:B", "none"},
-            {"A:B", "none"},
             {"A1:B2:C3", "none"},
-            {"A1:XFE1", "none"},
-            {"A1B2", "none"},
-            {"", "none"}},
+            {"A1:XFE1", "none"}},
            parseA1ShortRange);
 }
 
@@ -149,10 +124,8 @@ TEST(CellReferenceParsers, ReferencePrefixesSplitIntoDocumentAndSheets) {
 // a leading zero; just past the limit nothing is accepted. Checked against the integer value.
 TEST(CellReferenceParsers, RowsAgreeWithTheirNumericValue) {
   for (unsigned row :
-       {1u,       9u,       10u,      99u,      100u,     99999u,   100000u,  999999u,  1000000u,
-        1039999u, 1040000u, 1047999u, 1048000u, 1048499u, 1048500u, 1048569u, 1048570u, 1048575u,
-        1048576u, 1048577u, 1048579u, 1048580u, 1048599u, 1048600u, 1048999u, 1049000u, 1049999u,
-        1050000u, 1099999u, 1100000u, 1999999u, 2000000u, 9999999u, 10485760u}) {
+       {1u, 9u, 999999u, 1000000u, 1039999u, 1047999u, 1048499u, 1048569u, 1048575u, 1048576u,
+        1048577u, 1048580u, 1048600u, 1049000u, 1050000u, 1100000u, 2000000u, 10485760u}) {
     const std::string text = std::to_string(row);
     SCOPED_TRACE(text);
     EXPECT_EQ(A1ShortRowParser::parse(text).has_value(), row <= 1048576u);
@@ -182,8 +155,7 @@ TEST(CellReferenceParsers, ColumnsAgreeWithTheirNumericValue) {
       if (A1ShortCellParser::parse(text + "1").has_value() != valid) FAIL() << text << "1";
     }
   }
-  for (unsigned column : {1u, 9999u, 10000u, 16379u, 16380u, 16384u, 16385u, 16390u, 16400u, 17000u,
-                          20000u, 99999u}) {
+  for (unsigned column : {1u, 9999u, 16379u, 16384u, 16385u, 16390u, 16400u, 17000u, 99999u}) {
     SCOPED_TRACE(column);
     const auto text = std::to_string(column);
     EXPECT_EQ(R1C1ShortColParser::parse("C" + text).has_value(), column <= 16384u);
@@ -207,46 +179,12 @@ TEST(CellReferenceParsers, PartsAreViewsIntoTheTextAndLongTextsGiveAResult) {
 // The scanners against the regular expressions that define the grammars, on generated texts
 // that mix valid references, near misses and the characters every rule turns on.
 TEST(CellReferenceParsers, ScannersAgreeWithThePatterns) {
-  const std::vector<std::string> pieces = {"$",
-                                           "A",
-                                           "b",
-                                           "x",
-                                           "F",
-                                           "d",
-                                           "XFD",
-                                           "XFE",
-                                           "R",
-                                           "r",
-                                           "C",
-                                           "c",
-                                           "[",
-                                           "]",
-                                           "+",
-                                           "-",
-                                           "0",
-                                           "1",
-                                           "7",
-                                           "104857",
-                                           "6",
-                                           "16384",
-                                           "'",
-                                           "!",
-                                           ":",
-                                           ".",
-                                           "#",
-                                           "/",
-                                           "*",
-                                           "\n",
-                                           std::string(1, '\0'),
-                                           " ",
-                                           "\xC3\xA9",
-                                           "Sheet",
-                                           "[Book.xlsx]",
-                                           "Sheet1!",
-                                           "'#",
-                                           "A1",
-                                           "R[-1]C2",
-                                           "$A$1:"};
+  std::vector<std::string> pieces = {
+      "$", "A",        "b",     "x",           "F",       "d",  "XFD", "XFE",     "R",    "r",
+      "C", "c",        "[",     "]",           "+",       "-",  "0",   "1",       "7",    "104857",
+      "6", "16384",    "'",     "!",           ":",       ".",  "#",   "/",       "*",    "\n",
+      " ", "\xC3\xA9", "Sheet", "[Book.xlsx]", "Sheet1!", "'#", "A1",  "R[-1]C2", "$A$1:"};
+  pieces.emplace_back(1, '\0');
   std::mt19937 random(20261205);
   for (int n = 0; n < 50000; ++n) {
     const std::string text = Vesk::Testing::randomText(random, pieces, 8);

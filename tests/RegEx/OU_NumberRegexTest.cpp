@@ -30,24 +30,14 @@ TEST(NumberRegex, SplitsUnderTheLocaleSeparator) {
     const LocaleContext& context;
     std::string text, expected;
   } cases[] = {
-      {pointContext(), "5", "|5@0||"},
+      // The property below checks the grammar over generated texts; these rows the parts.
       {pointContext(), "-.5e+3", "-|.5@1|e+3|e+"},
       {pointContext(), "+12.", "+|12.@1||"},
       {pointContext(), "0012.50E5", "|0012.50@0|E5|E"},
-      {pointContext(), "7e-0", "|7@0|e-0|e-"},
-      {pointContext(), "-0", "-|0@1||"},
-      {pointContext(), ".", "none"},
-      {pointContext(), "", "none"},
-      {pointContext(), "1e", "none"},
-      {pointContext(), "5%", "none"},
-      {pointContext(), "$5", "none"},
       {pointContext(), "0x1A", "none"},
       {pointContext(), "\xD9\xA1", "none"},  // ARABIC-INDIC DIGIT ONE
       {pointContext(), std::string("1\0", 2), "none"},
-      {commaContext(), "1,5", "|1,5@0||"},
       {commaContext(), "-,5E-2", "-|,5@1|E-2|E-"},
-      {commaContext(), "12,", "|12,@0||"},
-      {commaContext(), "1.5", "none"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
