@@ -9,6 +9,7 @@
 #include <unicode/dcfmtsym.h>
 #include <unicode/decimfmt.h>
 #include <unicode/dtfmtsym.h>
+#include <unicode/dtptngen.h>
 #include <unicode/localebuilder.h>
 #include <unicode/smpdtfmt.h>
 #include <unicode/uchar.h>
@@ -174,6 +175,22 @@ std::string datePattern(icu::DateFormat::EStyle style, const icu::Locale& locale
       std::unique_ptr<icu::DateFormat>(icu::DateFormat::createDateInstance(style, locale)).get());
 }
 
+// The date with a numeric month and the whole year in the locale's order and separators
+// ("M/d/y", "d.M.y", "y/M/d"): the medium date of a spreadsheet, which dates typed with a
+// numeric month follow. ICU's medium style spells the month out in many locales ("MMM d, y"),
+// so the pattern comes from the locale's best pattern for year, month and day as numbers.
+std::string mediumDatePattern(const icu::Locale& locale) {
+  UErrorCode status = U_ZERO_ERROR;
+  const std::unique_ptr<icu::DateTimePatternGenerator> generator(
+      icu::DateTimePatternGenerator::createInstance(locale, status));
+  if (U_SUCCESS(status) && generator) {
+    const icu::UnicodeString numeric =
+        generator->getBestPattern(icu::UnicodeString(u"yMd"), status);
+    if (U_SUCCESS(status) && !numeric.isEmpty()) return convertICUDateTimePattern(toUtf8(numeric));
+  }
+  return datePattern(icu::DateFormat::kMedium, locale);
+}
+
 // The locale's own region where it names none ("de" -> "de_DE"), Latin digits, Gregorian dates;
 // none for a name whose keywords ICU cannot set or that they make too long for ICU to read.
 boost::optional<icu::Locale> makeDataLocale(const icu::Locale& locale) {
@@ -284,7 +301,7 @@ std::vector<Row> readLocaleData(const icu::Locale& locale) {
                     symbol(icu::DecimalFormatSymbols::kExponentialSymbol));
 
   rows.emplace_back(Keys::LongDatePatternPath, datePattern(icu::DateFormat::kFull, locale));
-  rows.emplace_back(Keys::MediumDatePatternPath, datePattern(icu::DateFormat::kMedium, locale));
+  rows.emplace_back(Keys::MediumDatePatternPath, mediumDatePattern(locale));
   rows.emplace_back(Keys::ShortDatePatternPath, datePattern(icu::DateFormat::kShort, locale));
   rows.emplace_back(
       Keys::TimePatternPath,

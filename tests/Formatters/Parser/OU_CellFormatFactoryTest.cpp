@@ -106,7 +106,7 @@ TEST(CellFormatFactory, LocalesPlaceAndSpellCurrencies) {
       {{'a', 2, "$", true, 2},
        {"* #,##0.00[$$];[red](* #,##0.00[$$])", "* #,##0.00 [$$];[red](* #,##0.00 [$$])",
         "[$$]* #,##0.00;[red]([$$]* #,##0.00)"}},
-      {{'d', 2, ""}, {"d.m.yyyy h:mm", "d m yyyy h:mm", "yyyy/m/d h:mm"}},
+      {{'d', 2, ""}, {"d.m.yyyy h:mm", "d/m/yyyy h:mm", "yyyy/m/d h:mm"}},
   };
   const char* const names[] = {"de_DE", "fr_FR", "ja_JP"};
   for (std::size_t i = 0; i < std::size(names); ++i)
