@@ -1,12 +1,16 @@
 // Building a locale: ICU's data read into a provider, the shipped layers over it, and a
 // LocaleManager reading its hundreds of keys (function names and descriptions, words, symbols,
-// patterns parsed into formatting resources) from a ready provider.
+// patterns parsed into formatting resources) from a ready provider. BM_LocaleFromNameFirstVisit
+// builds locales this process has not built before, so that ICU's caches hold none of their data,
+// beside BM_LocaleFromNameRevisit on the same names once built.
 #include "OfficeUtils/Locale/OU_LocaleManager.h"
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <benchmark/benchmark.h>
+#include <unicode/locid.h>
 
 #include "OfficeUtils/Locale/OU_LocaleProvider.h"
 #include "host/ResourceManager/OU_ICUResourceProvider.h"
@@ -61,5 +65,46 @@ void BM_LocaleFromName(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_LocaleFromName)->Unit(benchmark::kMicrosecond);
+
+// ICU's locales with a region, in its order: distinct data for each.
+const std::vector<std::string>& regionalLocales() {
+  static const std::vector<std::string> names = [] {
+    std::vector<std::string> result;
+    int32_t count = 0;
+    const icu::Locale* locales = icu::Locale::getAvailableLocales(count);
+    for (int32_t i = 0; i < count; ++i)
+      if (*locales[i].getCountry() != '\0' && *locales[i].getVariant() == '\0')
+        result.emplace_back(locales[i].getName());
+    return result;
+  }();
+  return names;
+}
+
+constexpr int VisitsPerRun = 60;
+
+// Each iteration a locale this process has not built: repetitions move on through the list.
+void BM_LocaleFromNameFirstVisit(benchmark::State& state) {
+  static std::size_t next = 0;
+  const auto& names = regionalLocales();
+  for (auto _ : state) {
+    const auto provider = Vesk::OfficeUtils::makeLocaleProvider(names[next++ % names.size()]);
+    const LocaleManager manager(*provider, TimeZone());
+    benchmark::DoNotOptimize(&manager.getLocaleContext());
+  }
+  if (next > names.size()) state.SkipWithError("every locale was visited: fewer repetitions");
+}
+BENCHMARK(BM_LocaleFromNameFirstVisit)->Iterations(VisitsPerRun)->Unit(benchmark::kMicrosecond);
+
+// The first names again, each built before by the benchmark above.
+void BM_LocaleFromNameRevisit(benchmark::State& state) {
+  std::size_t next = 0;
+  const auto& names = regionalLocales();
+  for (auto _ : state) {
+    const auto provider = Vesk::OfficeUtils::makeLocaleProvider(names[next++ % VisitsPerRun]);
+    const LocaleManager manager(*provider, TimeZone());
+    benchmark::DoNotOptimize(&manager.getLocaleContext());
+  }
+}
+BENCHMARK(BM_LocaleFromNameRevisit)->Iterations(VisitsPerRun)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

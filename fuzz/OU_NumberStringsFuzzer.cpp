@@ -1,17 +1,22 @@
 // The first byte picks the decimal separator of the locale (point or comma); the rest is the
 // text, any bytes. parseNumber's parts must be views that tile the text, the conversions must
-// accept exactly what it splits, and the integer conversions must agree with the double one.
+// accept exactly what it splits, the integer conversions must agree with the double one, and the
+// fast reader must answer as ICU, bit for bit.
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 
 #include <boost/optional.hpp>
 
 #include "OfficeUtils/RegEx/OU_NumberRegex.h"
 #include "OfficeUtils/Utils/OU_Utils.h"
+#include "OfficeUtils/Utils/OU_UtilsTesting.h"
 #include "host/Utils/OU_Errors.h"
 #include "tests/Formatters/OU_FormattersTestLocales.h"
 
@@ -26,6 +31,22 @@ bool inside(std::string_view part, std::string_view text) {
 
 // The integer conversion gives the truncated double when that fits, and only a range error
 // otherwise; a text that is not a number gives none.
+// A conversion's answer: the value's bits, none, or a range error.
+template <typename Convert>
+std::pair<int, std::uint64_t> answerOf(Convert convert) {
+  try {
+    const auto value = convert();
+    if (!value) return {0, 0};
+    if constexpr (std::is_floating_point_v<std::decay_t<decltype(*value)>>) {
+      return {1, std::bit_cast<std::uint64_t>(*value)};
+    } else {
+      return {1, static_cast<std::uint64_t>(*value)};
+    }
+  } catch (const Vesk::BadNumCastError&) {
+    return {2, 0};
+  }
+}
+
 template <typename Integer, typename Convert>
 void checkInteger(const std::string& text, const LocaleContext& context,
                   const boost::optional<double>& asDouble, Convert convert) {
@@ -89,6 +110,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   checkInteger<std::int64_t>(
       text, context, asDouble,
       [](const std::string& t, const LocaleContext& c) { return stringToLong(t, c); });
+
+  if (answerOf([&] { return asDouble; }) !=
+          answerOf([&] { return Detail::stringToDoubleIcu(text, context); }) ||
+      answerOf([&] { return stringToInt(text, context); }) !=
+          answerOf([&] { return Detail::stringToIntIcu(text, context); }) ||
+      answerOf([&] { return stringToLong(text, context); }) !=
+          answerOf([&] { return Detail::stringToLongIcu(text, context); }))
+    __builtin_trap();
 
   // The locale-free flavour reads anything without failing.
   (void)stringToInt(text);

@@ -441,14 +441,16 @@ DateTime DateTime::getMaxDate() {
   return limitDate(true);
 }
 
+// The limit dates counted as calculateDaysAndPartOfDay counts them, written out: building the
+// dates would cost the first conversion of a process a locale context and two ICU calendars.
 FloatNumber DateTime::getMinDaysAndPartOfDay() {
-  static const FloatNumber serial = limitDate(false).calculateDaysAndPartOfDay();
-  return serial;
+  return FloatNumber(-693595.0);  // 0001-01-01 00:00:00.000
 }
 
 FloatNumber DateTime::getMaxDaysAndPartOfDay() {
-  static const FloatNumber serial = limitDate(true).calculateDaysAndPartOfDay();
-  return serial;
+  // 9999-12-31 23:59:59.999
+  return FloatNumber(2958465.0) + FloatNumber(86399.0) / SecondsPerDay +
+         FloatNumber(999.0) / static_cast<double>(MillisecondsPerDay);
 }
 
 bool isDateValid(FloatNumber serial) {

@@ -1,6 +1,7 @@
 // Number text to numbers, in two flavours. The locale-aware conversions accept exactly one
 // optional sign, ASCII digits with the locale's decimal separator and an optional exponent
-// ("-1,5e3" under a comma locale) and read them with ICU, whatever ICU's default locale; the
+// ("-1,5e3" under a comma locale), whatever ICU's default locale: std::from_chars reads them
+// where the separator is "." or ",", ICU elsewhere, to the same correctly rounded value. The
 // locale-free ones read the first value of the text with the classic "C" conventions. Both are
 // thread-safe.
 #pragma once

@@ -203,6 +203,8 @@ TEST(DateTime, LimitsAndOneMillisecondBeyond) {
   const double maxSerial = 2958465 + 86399.0 / 86400 + 999.0 / 86400000;
   EXPECT_EQ(DateTime::getMaxDaysAndPartOfDay().getValue(), maxSerial);
   EXPECT_EQ(DateTime::getMinDaysAndPartOfDay().getValue(), -693595);
+  EXPECT_EQ(DateTime::getMaxDate().calculateDaysAndPartOfDay().getValue(), maxSerial);
+  EXPECT_EQ(DateTime::getMinDate().calculateDaysAndPartOfDay().getValue(), -693595);
   EXPECT_EQ(fields(DateTime::getMaxDate()), "9999-12-31 23:59:59.999");
   EXPECT_EQ(fields(DateTime::getMinDate()), "0001-01-01 00:00:00.000");
   EXPECT_EQ(fields(DateTime(maxSerial, english())), "9999-12-31 23:59:59.999");

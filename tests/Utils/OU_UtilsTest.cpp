@@ -25,6 +25,7 @@
 #include "host/Utils/OU_Errors.h"
 #include "host/Utils/OU_StringUtils.h"
 #include "tests/OU_TestLocale.h"
+#include "tests/OU_TestSupport.h"
 
 namespace Vesk::OfficeUtils {
 namespace {
@@ -360,6 +361,72 @@ TEST(Utils, CurrencySeparationSymbolMatchesLoweringPerCall) {
                   Detail::getCurrencySeparationSymbolUncached(variant, context))
             << variant;
     }
+  }
+}
+
+// Number-like texts: valid ones (signs, leading zeros, long digit runs, exponents that overflow,
+// underflow or run long), exact decimal forms of doubles and of the midpoints between two (where
+// rounding decides), and near-valid ones with a character inserted, dropped or swapped.
+std::string numberLikeText(std::mt19937_64& random, char separator) {
+  const auto digits = [&](std::size_t count) {
+    std::string run;
+    for (std::size_t i = 0; i < count; ++i) run += static_cast<char>('0' + random() % 10);
+    return run;
+  };
+  const auto length = [&] { return random() % 4 == 0 ? random() % 40 : random() % 6; };
+  std::string text = std::string(random() % 4, '0') + digits(length());
+  if (random() % 2) text += separator + digits(length());
+  if (random() % 7 == 0) {  // a double, or the midpoint after it, written out exactly
+    const double value = std::bit_cast<double>(random() >> (random() % 2));
+    const long double midpoint =
+        (static_cast<long double>(value) + std::nextafter(value, HUGE_VAL)) / 2;
+    char buffer[1200];
+    const auto written = random() % 2
+                             ? std::to_chars(buffer, buffer + sizeof buffer, midpoint,
+                                             std::chars_format::scientific, 780)
+                             : std::to_chars(buffer, buffer + sizeof buffer, value,
+                                             std::chars_format::general, 17 + random() % 8);
+    text.assign(buffer, written.ec == std::errc() ? written.ptr : buffer);
+    std::replace(text.begin(), text.end(), '.', separator);
+  }
+  if (random() % 3 == 0) {  // exponents at and past the 32-bit limits too
+    const auto size = random() % 5 == 0 ? random() % 25 : random() % 4;
+    text += (random() % 2 ? "e" : "E") + std::string(random() % 2 ? "-" : "") +
+            (random() % 8 == 0 ? "214748364" : "") + digits(1 + size);
+  }
+  text.insert(0, std::string("+-").substr(random() % 3, random() % 2));
+  const std::string alphabet = "0123456789.,+-eE x";
+  for (auto edits = random() % 4 == 0 ? 1 + random() % 2 : 0; edits > 0 && !text.empty(); --edits) {
+    const std::size_t at = random() % text.size();
+    const char c = alphabet[random() % alphabet.size()];
+    const auto kind = random() % 3;
+    if (kind == 0) text.insert(at, 1, c);
+    if (kind == 1) text.erase(at, 1);
+    if (kind == 2) text[at] = c;
+  }
+  return text;
+}
+
+// The fast reader and ICU give the same answers, bit for bit and range error for range error, in
+// contexts of either decimal separator and in one whose separator ICU alone reads.
+TEST(Utils, FastReaderAnswersAsIcu) {
+  static const TestContext arabic("\xD9\xAB");  // U+066B ARABIC DECIMAL SEPARATOR
+  const LocaleContext* contexts[] = {&point(), &comma(), &arabic.get()};
+  const auto bits = [](const boost::optional<double>& value) {
+    return value ? std::to_string(std::bit_cast<std::uint64_t>(*value)) : std::string("none");
+  };
+  std::mt19937_64 random(19);
+  for (int round = 0; round < 60000 / Vesk::Testing::PropertyScale; ++round) {
+    const auto& context = *contexts[round % 3];
+    const std::string text =
+        round % 10 == 0 ? Vesk::Testing::randomText(random, {"1", "0", ".", ",", "-", "e"}, 12)
+                        : numberLikeText(random, round % 3 == 1 ? ',' : '.');
+    SCOPED_TRACE(text);
+    ASSERT_EQ(bits(stringToDouble(text, context)), bits(Detail::stringToDoubleIcu(text, context)));
+    ASSERT_EQ(resultOf([&] { return stringToInt(text, context); }),
+              resultOf([&] { return Detail::stringToIntIcu(text, context); }));
+    ASSERT_EQ(resultOf([&] { return stringToLong(text, context); }),
+              resultOf([&] { return Detail::stringToLongIcu(text, context); }));
   }
 }
 
