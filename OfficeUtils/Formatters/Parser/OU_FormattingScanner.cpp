@@ -1,13 +1,25 @@
 #include "OfficeUtils/Formatters/Parser/OU_FormattingScanner.h"
 
+#include <algorithm>
+#include <cstring>
 #include <type_traits>
 
 #include "host/Utils/OU_NumCast.h"
 
 namespace Vesk::OfficeUtils::Parser {
 
-// No output stream: no rule echoes its input.
-FormattingScanner::FormattingScanner(std::istream& input) : FormattingFlexLexer(&input, nullptr) {}
+// No streams: the text comes through LexerInput and no rule echoes its input.
+FormattingScanner::FormattingScanner(std::string_view input)
+    : FormattingFlexLexer(nullptr, nullptr) {
+  restart(input);
+}
+
+int FormattingScanner::LexerInput(char* buffer, int size) {
+  const auto count = std::min(_input.size() - _read, static_cast<std::size_t>(std::max(size, 0)));
+  if (count > 0) std::memcpy(buffer, _input.data() + _read, count);
+  _read += count;
+  return static_cast<int>(count);
+}
 
 boost::optional<FormattingToken> FormattingScanner::getNextToken() {
   using Type = FormattingToken::Type;
