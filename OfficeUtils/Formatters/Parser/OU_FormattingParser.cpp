@@ -1,5 +1,6 @@
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <iterator>
@@ -128,7 +129,7 @@ void setFirst(boost::optional<std::size_t>& first, std::size_t position) {
 
 // Sets a directive on the section's rule or counts a kept token; false when the token makes
 // the section invalid.
-bool takeToken(FormattingToken token, ParserType parserType, Section& section) {
+bool takeToken(FormattingToken&& token, ParserType parserType, Section& section) {
   auto& rule = section.rule;
   const auto type = token.getType();
   const auto& value = token.getValue();
@@ -524,6 +525,8 @@ boost::optional<Model::Items> buildItems(const Section& section) {
 boost::optional<Section> readSection(std::string_view text, ParserType parserType,
                                      FormattingScanner& scanner) {
   Section section;
+  // A token takes at least a byte: short sections never regrow the vector.
+  section.tokens.reserve(std::min<std::size_t>(text.size(), 64));
   scanner.restart(text);
   while (auto token = scanner.getNextToken()) {
     if (!takeToken(std::move(*token), parserType, section)) return boost::none;

@@ -23,14 +23,15 @@ int FormattingScanner::LexerInput(char* buffer, int size) {
 
 boost::optional<FormattingToken> FormattingScanner::getNextToken() {
   using Type = FormattingToken::Type;
-  _value.clear();
+  _value = {};
   const auto type = static_cast<Type>(numCast<std::underlying_type_t<Type>>(yylex()));
-  if (type == Type::End) return boost::none;
-  return FormattingToken(type, _value);
+  boost::optional<FormattingToken> token;
+  if (type != Type::End) token.emplace(type, std::string(_value));
+  return token;
 }
 
 void FormattingScanner::setValue(std::string_view value) {
-  _value.assign(value);
+  _value = value;
 }
 
 }  // namespace Vesk::OfficeUtils::Parser

@@ -44,6 +44,8 @@ class FormattingScanner : public FormattingFlexLexer {
   [[nodiscard]] boost::optional<FormattingToken> getNextToken();
 
   // Replaces the value of the current token; rule actions call it before returning their type.
+  // The text is copied into the token when the rule returns, so it need only live until then
+  // (a piece of the lexeme or a literal).
   void setValue(std::string_view value);
 
  protected:
@@ -59,7 +61,7 @@ class FormattingScanner : public FormattingFlexLexer {
   std::size_t _read = 0;            // bytes of _input handed to flex
   std::size_t _position = 0;        // offset just past the current lexeme
   std::size_t _bracketFreeEnd = 0;  // see the NO_CLOSING_BRACKET state of the rules
-  std::string _value;
+  std::string_view _value;
 };
 
 }  // namespace Vesk::OfficeUtils::Parser

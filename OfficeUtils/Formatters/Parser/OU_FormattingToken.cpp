@@ -91,12 +91,15 @@ FormattingToken::FormattingToken(Type type, std::string value)
     : _type(type), _value(std::move(value)) {}
 
 FormattingToken::FormattingToken(FormattingToken&& other) noexcept
-    : _type(other._type), _value(std::exchange(other._value, std::string())) {}
+    : _type(other._type), _value(std::move(other._value)) {
+  other._value.clear();
+}
 
 FormattingToken& FormattingToken::operator=(FormattingToken&& other) noexcept {
   if (this != &other) {
     _type = other._type;
-    _value = std::exchange(other._value, std::string());
+    _value = std::move(other._value);
+    other._value.clear();
   }
   return *this;
 }
