@@ -92,7 +92,7 @@ bool isExponent(Type type) {
 }
 
 bool isPlaceholder(const FormattingToken& token) {
-  const auto& value = token.getValue();
+  const auto value = token.getValue();
   return token.getType() == Type::Number && (value == "0" || value == "#" || value == "?");
 }
 
@@ -132,32 +132,32 @@ void setFirst(boost::optional<std::size_t>& first, std::size_t position) {
 bool takeToken(FormattingToken&& token, ParserType parserType, Section& section) {
   auto& rule = section.rule;
   const auto type = token.getType();
-  const auto& value = token.getValue();
+  const auto value = token.getValue();
   switch (type) {
     case Type::Condition:
       if (rule.getCondition()) return false;
       // A condition whose number does not read is dropped, as if it were not there.
-      rule.setCondition(stringToCondition(value));
+      rule.setCondition(stringToCondition(std::string(value)));
       return true;
     case Type::Color: {
       if (rule.getColor()) return false;
-      const auto color = stringToColor(value);
+      const auto color = stringToColor(std::string(value));
       if (!color) return false;
       rule.setColor(color);
       return true;
     }
     case Type::Calendar:
       if (rule.getCalendar()) return false;
-      rule.setCalendar(stringToCalendar(value));
+      rule.setCalendar(stringToCalendar(std::string(value)));
       section.hasCalendar = true;
       return true;
     case Type::Transliteration:
       if (rule.getTransliteration()) return false;
-      rule.setTransliteration(stringToTransliteration(value));
+      rule.setTransliteration(stringToTransliteration(std::string(value)));
       return true;
     case Type::Language: {
       if (rule.getLanguage()) return false;
-      const auto language = stringToLanguage(value);
+      const auto language = stringToLanguage(std::string(value));
       if (!language) return false;
       rule.setLanguage(language);
       section.hasLanguage = true;
@@ -283,7 +283,7 @@ void retypeMinutes(Tokens& tokens) {
 Model::DateTimeItem makeDateTimeItem(const FormattingToken& token) {
   const auto index =
       static_cast<std::size_t>(token.getType()) - static_cast<std::size_t>(FirstDateTimeToken);
-  const auto& value = token.getValue();
+  const auto value = token.getValue();
   // No optional built up in steps: GCC's optimiser then warns that it may be read uninitialised.
   const auto point = value.find('.');
   if (point == std::string::npos) return Model::DateTimeItem(DateTimeItemTypes[index]);
@@ -303,7 +303,7 @@ class ItemsBuilder {
                        Model::Items& items) const {
     for (std::size_t i = begin; i < end; ++i) {
       const auto& token = tokens[i];
-      const auto& value = token.getValue();
+      const auto value = token.getValue();
       switch (token.getType()) {
         case Type::General:
           items.emplace_back(Model::ExtraItem(Model::ExtraItem::Type::General));
@@ -319,20 +319,20 @@ class ItemsBuilder {
           break;
         case Type::Number:
           // A placeholder outside any number shows as what it would show for a missing digit.
-          items.emplace_back(Model::TextItem(Model::TextItem::Type::Literal, value == "?" ? " "
-                                                                             : value == "#"
-                                                                                 ? "0"
-                                                                                 : value));
+          items.emplace_back(
+              Model::TextItem(Model::TextItem::Type::Literal, value == "?"   ? " "
+                                                              : value == "#" ? "0"
+                                                                             : std::string(value)));
           break;
         case Type::Point:
         case Type::Fraction:
-          items.emplace_back(Model::TextItem(Model::TextItem::Type::Raw, value));
+          items.emplace_back(Model::TextItem(Model::TextItem::Type::Raw, std::string(value)));
           break;
         case Type::Comma:
-          items.emplace_back(Model::TextItem(Model::TextItem::Type::Literal, value));
+          items.emplace_back(Model::TextItem(Model::TextItem::Type::Literal, std::string(value)));
           break;
         case Type::Currency: {
-          auto currency = stringToCurrency(value);
+          auto currency = stringToCurrency(std::string(value));
           if (!currency) return false;
           items.emplace_back(std::move(*currency));
           break;
@@ -367,14 +367,14 @@ class ItemsBuilder {
 
     for (std::size_t i = begin; i < end; ++i) {
       const auto& token = tokens[i];
-      const auto& value = token.getValue();
+      const auto value = token.getValue();
       switch (token.getType()) {
         case Type::Number:
           if (isPlaceholder(token) || denominator) {
             pattern += value;
           } else {
             digitSeen = true;
-            embed(Model::TextItem(Model::TextItem::Type::Raw, value));
+            embed(Model::TextItem(Model::TextItem::Type::Raw, std::string(value)));
           }
           break;
         case Type::Point:
@@ -383,7 +383,7 @@ class ItemsBuilder {
             pointSeen = true;
             pattern += value;
           } else {
-            embed(Model::TextItem(Model::TextItem::Type::Literal, value));
+            embed(Model::TextItem(Model::TextItem::Type::Literal, std::string(value)));
           }
           break;
         case Type::Comma: {
@@ -396,7 +396,7 @@ class ItemsBuilder {
             // "0,," divides by 1000 twice.
             displayFactor += static_cast<std::uint32_t>(value.size());
           } else {
-            embed(Model::TextItem(Model::TextItem::Type::Literal, value));
+            embed(Model::TextItem(Model::TextItem::Type::Literal, std::string(value)));
           }
           break;
         }
@@ -407,7 +407,7 @@ class ItemsBuilder {
           embed(makeTextItem(token));
           break;
         case Type::Currency: {
-          auto currency = stringToCurrency(value);
+          auto currency = stringToCurrency(std::string(value));
           if (!currency) return boost::none;
           embed(std::move(*currency));
           break;
@@ -440,24 +440,24 @@ class ItemsBuilder {
  private:
   // Text of fill, transparent, string and percent tokens.
   Model::TextItem makeTextItem(const FormattingToken& token) const {
-    const auto& value = token.getValue();
+    const auto value = token.getValue();
     switch (token.getType()) {
       case Type::FillText:
-        return Model::TextItem(Model::TextItem::Type::Fill, value);
+        return Model::TextItem(Model::TextItem::Type::Fill, std::string(value));
       case Type::TransparentText:
-        return Model::TextItem(Model::TextItem::Type::Transparent, value);
+        return Model::TextItem(Model::TextItem::Type::Transparent, std::string(value));
       case Type::Percent:
         // "%" multiplies only where a number is shown.
         return Model::TextItem(_kind == SectionKind::Fraction || _kind == SectionKind::Number
                                    ? Model::TextItem::Type::Percent
                                    : Model::TextItem::Type::Literal,
-                               value);
+                               std::string(value));
       default:
         // The time separator of "h:mm" stays unquoted when written back.
         return Model::TextItem(_kind == SectionKind::DateTime && value == ":"
                                    ? Model::TextItem::Type::Raw
                                    : Model::TextItem::Type::Literal,
-                               value);
+                               std::string(value));
     }
   }
 

@@ -1,12 +1,19 @@
 #include "OfficeUtils/Formatters/Parser/OU_FormattingScanner.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <type_traits>
 
+#include "OfficeUtils/OU_Assert.h"
 #include "host/Utils/OU_NumCast.h"
 
 namespace Vesk::OfficeUtils::Parser {
+namespace {
+
+constexpr const char* SourceFile = "OfficeUtils/Formatters/Parser/OU_FormattingScanner";
+
+}  // namespace
 
 // No streams: the text comes through LexerInput and no rule echoes its input.
 FormattingScanner::FormattingScanner(std::string_view input)
@@ -26,11 +33,23 @@ boost::optional<FormattingToken> FormattingScanner::getNextToken() {
   _value = {};
   const auto type = static_cast<Type>(numCast<std::underlying_type_t<Type>>(yylex()));
   boost::optional<FormattingToken> token;
-  if (type != Type::End) token.emplace(type, std::string(_value));
+  if (type != Type::End) token.emplace(type, _value);
   return token;
 }
 
 void FormattingScanner::setValue(std::string_view value) {
+  // flex's buffer is refilled and reused: a piece of the lexeme is pointed at in the input,
+  // where the lexeme ends at _position.
+  const auto lexemeStart = reinterpret_cast<std::uintptr_t>(yytext);
+  const auto valueStart = reinterpret_cast<std::uintptr_t>(value.data());
+  const auto lexemeLength = static_cast<std::size_t>(yyleng);
+  if (yytext != nullptr && valueStart >= lexemeStart &&
+      valueStart + value.size() <= lexemeStart + lexemeLength) {
+    OU_ASSERT(_position >= lexemeLength && _position <= _input.size());
+    const auto offset = _position - lexemeLength + (valueStart - lexemeStart);
+    value = _input.substr(offset, value.size());
+    OU_ASSERT(std::memcmp(value.data(), yytext + (valueStart - lexemeStart), value.size()) == 0);
+  }
   _value = value;
 }
 

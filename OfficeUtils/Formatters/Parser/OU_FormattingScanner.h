@@ -40,12 +40,12 @@ class FormattingScanner : public FormattingFlexLexer {
   void restart(std::string_view input);
 
   // The next token, or none once the input is exhausted. "#,##0" gives Number "#", Comma ",",
-  // Number "#", Number "#", Number "0", then none.
+  // Number "#", Number "#", Number "0", then none. The token's value is a piece of the input
+  // text (or a fixed spelling such as "red"), valid as long as that text.
   [[nodiscard]] boost::optional<FormattingToken> getNextToken();
 
-  // Replaces the value of the current token; rule actions call it before returning their type.
-  // The text is copied into the token when the rule returns, so it need only live until then
-  // (a piece of the lexeme or a literal).
+  // Replaces the value of the current token; rule actions call it before returning their type,
+  // with a piece of the lexeme (taken from the input text instead) or a literal.
   void setValue(std::string_view value);
 
  protected:

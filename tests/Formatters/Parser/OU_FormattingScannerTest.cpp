@@ -33,7 +33,7 @@ std::string dump(const Tokens& tokens) {
   std::string text;
   for (const auto& token : tokens)
     text += (text.empty() ? "" : " ") + std::string(tokenTypeToString(token.getType())) + "[" +
-            token.getValue() + "]";
+            std::string(token.getValue()) + "]";
   return text;
 }
 
@@ -185,7 +185,7 @@ TEST(FormattingScanner, RandomTextScansIntoInputPiecesInOrder) {
 
 // Tokens of text made of "[", "$", "]", quotes, NUL, "-", "a" and "4", worked out by hand in one
 // pass: the next "]" or NUL after each "[$", the next quote or NUL after each quote.
-Tokens modelTokens(const std::string& text) {
+Tokens modelTokens(std::string_view text) {
   const auto n = text.size();
   std::vector<std::size_t> nextBracketStop(n + 1, n), nextQuoteStop(n + 1, n);
   for (auto i = n; i-- > 0;) {
@@ -200,8 +200,8 @@ Tokens modelTokens(const std::string& text) {
         text[nextBracketStop[i + 2]] == ']') {
       const auto end = nextBracketStop[i + 2];
       const auto body = text.substr(i + 2, end - i - 2);
-      const bool language =
-          body.size() > 1 && body[0] == '-' && body.find_first_not_of("a4", 1) == std::string::npos;
+      const bool language = body.size() > 1 && body[0] == '-' &&
+                            body.find_first_not_of("a4", 1) == std::string_view::npos;
       tokens.emplace_back(language ? Type::Language : Type::Currency,
                           language ? body.substr(1) : body);
       i = end + 1;
@@ -213,7 +213,7 @@ Tokens modelTokens(const std::string& text) {
       tokens.emplace_back(c == '['   ? Type::BadSymbol
                           : c == '4' ? Type::Number
                                      : Type::String,
-                          std::string(1, c));
+                          text.substr(i, 1));
       ++i;
     }
   }
