@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <type_traits>
 
 #include "OfficeUtils/OU_Assert.h"
@@ -21,9 +20,13 @@ FormattingScanner::FormattingScanner(std::string_view input)
   restart(input);
 }
 
+// NUL goes over as \xC0 and \xC0 as \xC1 (see Lexer.l): flex keeps NUL for its buffer end.
 int FormattingScanner::LexerInput(char* buffer, int size) {
   const auto count = std::min(_input.size() - _read, static_cast<std::size_t>(std::max(size, 0)));
-  if (count > 0) std::memcpy(buffer, _input.data() + _read, count);
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto byte = static_cast<unsigned char>(_input[_read + i]);
+    buffer[i] = static_cast<char>(byte == 0 ? 0xC0 : byte == 0xC0 ? 0xC1 : byte);
+  }
   _read += count;
   return static_cast<int>(count);
 }
@@ -38,8 +41,8 @@ boost::optional<FormattingToken> FormattingScanner::getNextToken() {
 }
 
 void FormattingScanner::setValue(std::string_view value) {
-  // flex's buffer is refilled and reused: a piece of the lexeme is pointed at in the input,
-  // where the lexeme ends at _position.
+  // flex's buffer is refilled and reused, and holds NUL as another byte: a piece of the lexeme
+  // is pointed at in the input, where the lexeme ends at _position.
   const auto lexemeStart = reinterpret_cast<std::uintptr_t>(yytext);
   const auto valueStart = reinterpret_cast<std::uintptr_t>(value.data());
   const auto lexemeLength = static_cast<std::size_t>(yyleng);
@@ -48,7 +51,6 @@ void FormattingScanner::setValue(std::string_view value) {
     OU_ASSERT(_position >= lexemeLength && _position <= _input.size());
     const auto offset = _position - lexemeLength + (valueStart - lexemeStart);
     value = _input.substr(offset, value.size());
-    OU_ASSERT(std::memcmp(value.data(), yytext + (valueStart - lexemeStart), value.size()) == 0);
   }
   _value = value;
 }
