@@ -650,8 +650,22 @@ boost::optional<Model::Expression> parse(const std::string& code, ParserType typ
   std::vector<Section> sections;
   sections.reserve(texts->size());
   // One scanner per thread serves every code: building one (its buffer and streams) cost a
-  // third of parsing a short code.
-  thread_local FormattingScanner scanner;
+  // third of parsing a short code. A parse started while it is busy (reading a condition's
+  // number first builds the built-in locale context, which parses codes of its own) takes a
+  // scanner of its own.
+  thread_local FormattingScanner shared;
+  thread_local bool sharedBusy = false;
+  boost::optional<FormattingScanner> own;
+  const bool useShared = !sharedBusy;
+  if (!useShared) own.emplace();
+  auto& scanner = useShared ? shared : *own;
+  struct Release {
+    bool active;
+    ~Release() {
+      if (active) sharedBusy = false;
+    }
+  } release{useShared};
+  if (useShared) sharedBusy = true;
   for (const auto text : *texts) {
     auto section = readSection(text, type, scanner);
     if (!section) return boost::none;
