@@ -9,6 +9,7 @@
 
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParserUtils.h"
+#include "OfficeUtils/Formatters/Parser/OU_FormattingScanner.h"
 #include "OfficeUtils/Formulas/OU_DefaultEnResourceLoader.h"
 #include "OfficeUtils/Locale/OU_LocaleContext.h"
 #include "OfficeUtils/RegEx/OU_Hyperlinks.h"
@@ -75,6 +76,28 @@ void BM_ParseLongCondition(benchmark::State& state) {
   finish(state);
 }
 
+// Every token of `code`, as the scanner's fuzz target reads them.
+void scanToTheEnd(const std::string& code) {
+  Parser::FormattingScanner scanner(code);
+  while (auto token = scanner.getNextToken()) benchmark::DoNotOptimize(token->getValue().data());
+}
+
+// A quote, then a NUL after each letter, then a quote: flex rescanned the quoted text at every
+// NUL.
+void BM_ScanNulsInQuotedText(benchmark::State& state) {
+  const auto code =
+      "\"" + repeat(std::string("a\0", 2), static_cast<std::size_t>(state.range(0)) - 2) + "\"";
+  for (auto _ : state) scanToTheEnd(code);
+  finish(state);
+}
+
+// "[$a[$a...": unclosed currencies, each of which was read to the end of the input.
+void BM_ScanUnclosedCurrencies(benchmark::State& state) {
+  const auto code = repeat("[$a", static_cast<std::size_t>(state.range(0)));
+  for (auto _ : state) scanToTheEnd(code);
+  finish(state);
+}
+
 constexpr std::int64_t Smallest = 1 << 10;
 constexpr std::int64_t Largest = 1 << 20;
 
@@ -101,6 +124,14 @@ BENCHMARK(BM_StringToDoubleLongDigits)
     ->Range(Smallest, Largest)
     ->Complexity(benchmark::oN);
 BENCHMARK(BM_ParseLongCondition)
+    ->RangeMultiplier(4)
+    ->Range(Smallest, Largest)
+    ->Complexity(benchmark::oN);
+BENCHMARK(BM_ScanNulsInQuotedText)
+    ->RangeMultiplier(4)
+    ->Range(Smallest, Largest)
+    ->Complexity(benchmark::oN);
+BENCHMARK(BM_ScanUnclosedCurrencies)
     ->RangeMultiplier(4)
     ->Range(Smallest, Largest)
     ->Complexity(benchmark::oN);

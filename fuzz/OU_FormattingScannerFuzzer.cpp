@@ -3,7 +3,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <sstream>
 #include <string>
 
 #include <utf8.h>
@@ -20,8 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // which the fuzzer would report as a crash. Callers validate their text first, and so do we.
   if (!utf8::is_valid(code.begin(), code.end())) return 0;
 
-  std::istringstream in(code);
-  FormattingScanner scanner(in);
+  FormattingScanner scanner(code);
   std::size_t tokens = 0;
   std::size_t valueBytes = 0;
   std::size_t position = 0;

@@ -1,7 +1,6 @@
 // ou tokens: the token stream of one format-code section, one token per line, as the parser
 // receives it.
 #include <cstdio>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,8 +13,7 @@ namespace Vesk::OfficeUtils::Tool {
 namespace {
 
 void printTokens(const std::string& code) {
-  std::istringstream in(code);
-  Parser::FormattingScanner scanner(in);
+  Parser::FormattingScanner scanner(code);
   bool any = false;
   while (const auto token = scanner.getNextToken()) {
     std::printf("  %s\n", token->toString().c_str());

@@ -1,9 +1,9 @@
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <iterator>
-#include <sstream>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -92,7 +92,7 @@ bool isExponent(Type type) {
 }
 
 bool isPlaceholder(const FormattingToken& token) {
-  const auto& value = token.getValue();
+  const auto value = token.getValue();
   return token.getType() == Type::Number && (value == "0" || value == "#" || value == "?");
 }
 
@@ -129,35 +129,35 @@ void setFirst(boost::optional<std::size_t>& first, std::size_t position) {
 
 // Sets a directive on the section's rule or counts a kept token; false when the token makes
 // the section invalid.
-bool takeToken(FormattingToken token, ParserType parserType, Section& section) {
+bool takeToken(FormattingToken&& token, ParserType parserType, Section& section) {
   auto& rule = section.rule;
   const auto type = token.getType();
-  const auto& value = token.getValue();
+  const auto value = token.getValue();
   switch (type) {
     case Type::Condition:
       if (rule.getCondition()) return false;
       // A condition whose number does not read is dropped, as if it were not there.
-      rule.setCondition(stringToCondition(value));
+      rule.setCondition(stringToCondition(std::string(value)));
       return true;
     case Type::Color: {
       if (rule.getColor()) return false;
-      const auto color = stringToColor(value);
+      const auto color = stringToColor(std::string(value));
       if (!color) return false;
       rule.setColor(color);
       return true;
     }
     case Type::Calendar:
       if (rule.getCalendar()) return false;
-      rule.setCalendar(stringToCalendar(value));
+      rule.setCalendar(stringToCalendar(std::string(value)));
       section.hasCalendar = true;
       return true;
     case Type::Transliteration:
       if (rule.getTransliteration()) return false;
-      rule.setTransliteration(stringToTransliteration(value));
+      rule.setTransliteration(stringToTransliteration(std::string(value)));
       return true;
     case Type::Language: {
       if (rule.getLanguage()) return false;
-      const auto language = stringToLanguage(value);
+      const auto language = stringToLanguage(std::string(value));
       if (!language) return false;
       rule.setLanguage(language);
       section.hasLanguage = true;
@@ -283,7 +283,7 @@ void retypeMinutes(Tokens& tokens) {
 Model::DateTimeItem makeDateTimeItem(const FormattingToken& token) {
   const auto index =
       static_cast<std::size_t>(token.getType()) - static_cast<std::size_t>(FirstDateTimeToken);
-  const auto& value = token.getValue();
+  const auto value = token.getValue();
   // No optional built up in steps: GCC's optimiser then warns that it may be read uninitialised.
   const auto point = value.find('.');
   if (point == std::string::npos) return Model::DateTimeItem(DateTimeItemTypes[index]);
@@ -303,7 +303,7 @@ class ItemsBuilder {
                        Model::Items& items) const {
     for (std::size_t i = begin; i < end; ++i) {
       const auto& token = tokens[i];
-      const auto& value = token.getValue();
+      const auto value = token.getValue();
       switch (token.getType()) {
         case Type::General:
           items.emplace_back(Model::ExtraItem(Model::ExtraItem::Type::General));
@@ -319,20 +319,20 @@ class ItemsBuilder {
           break;
         case Type::Number:
           // A placeholder outside any number shows as what it would show for a missing digit.
-          items.emplace_back(Model::TextItem(Model::TextItem::Type::Literal, value == "?" ? " "
-                                                                             : value == "#"
-                                                                                 ? "0"
-                                                                                 : value));
+          items.emplace_back(
+              Model::TextItem(Model::TextItem::Type::Literal, value == "?"   ? " "
+                                                              : value == "#" ? "0"
+                                                                             : std::string(value)));
           break;
         case Type::Point:
         case Type::Fraction:
-          items.emplace_back(Model::TextItem(Model::TextItem::Type::Raw, value));
+          items.emplace_back(Model::TextItem(Model::TextItem::Type::Raw, std::string(value)));
           break;
         case Type::Comma:
-          items.emplace_back(Model::TextItem(Model::TextItem::Type::Literal, value));
+          items.emplace_back(Model::TextItem(Model::TextItem::Type::Literal, std::string(value)));
           break;
         case Type::Currency: {
-          auto currency = stringToCurrency(value);
+          auto currency = stringToCurrency(std::string(value));
           if (!currency) return false;
           items.emplace_back(std::move(*currency));
           break;
@@ -367,14 +367,14 @@ class ItemsBuilder {
 
     for (std::size_t i = begin; i < end; ++i) {
       const auto& token = tokens[i];
-      const auto& value = token.getValue();
+      const auto value = token.getValue();
       switch (token.getType()) {
         case Type::Number:
           if (isPlaceholder(token) || denominator) {
             pattern += value;
           } else {
             digitSeen = true;
-            embed(Model::TextItem(Model::TextItem::Type::Raw, value));
+            embed(Model::TextItem(Model::TextItem::Type::Raw, std::string(value)));
           }
           break;
         case Type::Point:
@@ -383,7 +383,7 @@ class ItemsBuilder {
             pointSeen = true;
             pattern += value;
           } else {
-            embed(Model::TextItem(Model::TextItem::Type::Literal, value));
+            embed(Model::TextItem(Model::TextItem::Type::Literal, std::string(value)));
           }
           break;
         case Type::Comma: {
@@ -396,7 +396,7 @@ class ItemsBuilder {
             // "0,," divides by 1000 twice.
             displayFactor += static_cast<std::uint32_t>(value.size());
           } else {
-            embed(Model::TextItem(Model::TextItem::Type::Literal, value));
+            embed(Model::TextItem(Model::TextItem::Type::Literal, std::string(value)));
           }
           break;
         }
@@ -407,7 +407,7 @@ class ItemsBuilder {
           embed(makeTextItem(token));
           break;
         case Type::Currency: {
-          auto currency = stringToCurrency(value);
+          auto currency = stringToCurrency(std::string(value));
           if (!currency) return boost::none;
           embed(std::move(*currency));
           break;
@@ -440,24 +440,24 @@ class ItemsBuilder {
  private:
   // Text of fill, transparent, string and percent tokens.
   Model::TextItem makeTextItem(const FormattingToken& token) const {
-    const auto& value = token.getValue();
+    const auto value = token.getValue();
     switch (token.getType()) {
       case Type::FillText:
-        return Model::TextItem(Model::TextItem::Type::Fill, value);
+        return Model::TextItem(Model::TextItem::Type::Fill, std::string(value));
       case Type::TransparentText:
-        return Model::TextItem(Model::TextItem::Type::Transparent, value);
+        return Model::TextItem(Model::TextItem::Type::Transparent, std::string(value));
       case Type::Percent:
         // "%" multiplies only where a number is shown.
         return Model::TextItem(_kind == SectionKind::Fraction || _kind == SectionKind::Number
                                    ? Model::TextItem::Type::Percent
                                    : Model::TextItem::Type::Literal,
-                               value);
+                               std::string(value));
       default:
         // The time separator of "h:mm" stays unquoted when written back.
         return Model::TextItem(_kind == SectionKind::DateTime && value == ":"
                                    ? Model::TextItem::Type::Raw
                                    : Model::TextItem::Type::Literal,
-                               value);
+                               std::string(value));
     }
   }
 
@@ -521,13 +521,13 @@ boost::optional<Model::Items> buildItems(const Section& section) {
 }
 
 // Scans one section into its rule; none when the section is not valid. The scanner is
-// restarted on `in`, which receives the section text: one scanner and one stream serve all the
-// sections of a code.
+// restarted on the section text.
 boost::optional<Section> readSection(std::string_view text, ParserType parserType,
-                                     std::istringstream& in, FormattingScanner& scanner) {
+                                     FormattingScanner& scanner) {
   Section section;
-  in.str(std::string(text));
-  scanner.yyrestart(in);
+  // A token takes at least a byte: short sections never regrow the vector.
+  section.tokens.reserve(std::min<std::size_t>(text.size(), 64));
+  scanner.restart(text);
   while (auto token = scanner.getNextToken()) {
     if (!takeToken(std::move(*token), parserType, section)) return boost::none;
   }
@@ -649,10 +649,25 @@ boost::optional<Model::Expression> parse(const std::string& code, ParserType typ
   if (!texts) return boost::none;
   std::vector<Section> sections;
   sections.reserve(texts->size());
-  std::istringstream in;
-  FormattingScanner scanner(in);
+  // One scanner per thread serves every code: building one (its buffer and streams) cost a
+  // third of parsing a short code. A parse started while it is busy (reading a condition's
+  // number first builds the built-in locale context, which parses codes of its own) takes a
+  // scanner of its own.
+  thread_local FormattingScanner shared;
+  thread_local bool sharedBusy = false;
+  boost::optional<FormattingScanner> own;
+  const bool useShared = !sharedBusy;
+  if (!useShared) own.emplace();
+  auto& scanner = useShared ? shared : *own;
+  struct Release {
+    bool active;
+    ~Release() {
+      if (active) sharedBusy = false;
+    }
+  } release{useShared};
+  if (useShared) sharedBusy = true;
   for (const auto text : *texts) {
-    auto section = readSection(text, type, in, scanner);
+    auto section = readSection(text, type, scanner);
     if (!section) return boost::none;
     sections.push_back(std::move(*section));
   }

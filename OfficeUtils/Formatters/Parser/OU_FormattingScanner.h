@@ -1,5 +1,7 @@
 // The format-code scanner: splits one section of a number-format code into FormattingTokens,
-// longest match first. It reads a borrowed stream, which must outlive it; one thread at a time.
+// longest match first. It reads borrowed text, which must stay alive and unchanged until the
+// scanner is restarted or destroyed; one thread at a time. One scanner can serve any number of
+// texts in turn (restart), reusing its buffer.
 // The input must be valid UTF-8: a byte that is not part of a UTF-8 character is a fatal scanner
 // error ("flex scanner jammed" on stderr, exit status 2), so callers validate untrusted text.
 //
@@ -7,7 +9,7 @@
 // <FlexLexer.h> from flex (Debian package libfl-dev) on the include path.
 #pragma once
 
-#include <istream>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -32,13 +34,18 @@ namespace Vesk::OfficeUtils::Parser {
 
 class FormattingScanner : public FormattingFlexLexer {
  public:
-  explicit FormattingScanner(std::istream& input);
+  explicit FormattingScanner(std::string_view input = {});
+
+  // Starts over on `input`, forgetting the rest of the previous text.
+  void restart(std::string_view input);
 
   // The next token, or none once the input is exhausted. "#,##0" gives Number "#", Comma ",",
-  // Number "#", Number "#", Number "0", then none.
+  // Number "#", Number "#", Number "0", then none. The token's value is a piece of the input
+  // text (or a fixed spelling such as "red"), valid as long as that text.
   [[nodiscard]] boost::optional<FormattingToken> getNextToken();
 
-  // Replaces the value of the current token; rule actions call it before returning their type.
+  // Replaces the value of the current token; rule actions call it before returning their type,
+  // with a piece of the lexeme (taken from the input text instead) or a literal.
   void setValue(std::string_view value);
 
  protected:
@@ -46,8 +53,15 @@ class FormattingScanner : public FormattingFlexLexer {
   // input is exhausted). Generated from Lexer.l.
   int yylex() override;
 
+  // Hands flex the next piece of the text (all of it that fits in `buffer`).
+  int LexerInput(char* buffer, int size) override;
+
  private:
-  std::string _value;
+  std::string_view _input;
+  std::size_t _read = 0;            // bytes of _input handed to flex
+  std::size_t _position = 0;        // offset just past the current lexeme
+  std::size_t _bracketFreeEnd = 0;  // see the NO_CLOSING_BRACKET state of the rules
+  std::string_view _value;
 };
 
 }  // namespace Vesk::OfficeUtils::Parser

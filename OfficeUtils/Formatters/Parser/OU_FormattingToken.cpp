@@ -87,16 +87,15 @@ static_assert(isOrderedWithoutGaps(), "TypeNames must list every type once, by v
 
 }  // namespace
 
-FormattingToken::FormattingToken(Type type, std::string value)
-    : _type(type), _value(std::move(value)) {}
+FormattingToken::FormattingToken(Type type, std::string_view value) : _type(type), _value(value) {}
 
 FormattingToken::FormattingToken(FormattingToken&& other) noexcept
-    : _type(other._type), _value(std::exchange(other._value, std::string())) {}
+    : _type(other._type), _value(std::exchange(other._value, {})) {}
 
 FormattingToken& FormattingToken::operator=(FormattingToken&& other) noexcept {
   if (this != &other) {
     _type = other._type;
-    _value = std::exchange(other._value, std::string());
+    _value = std::exchange(other._value, {});
   }
   return *this;
 }

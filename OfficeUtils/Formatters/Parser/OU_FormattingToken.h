@@ -1,5 +1,6 @@
 // One token of a number-format code section, as the format-code scanner hands it to the
-// parser: a type and the UTF-8 text that the parser needs ("#", "red", "<=100", "€-407").
+// parser: a type and the UTF-8 text that the parser needs ("#", "red", "<=100", "€-407"). The
+// token borrows its text: a piece of the scanned code or a literal, which must outlive it.
 #pragma once
 
 #include <compare>
@@ -69,7 +70,7 @@ class FormattingToken {
     End = 51,  // the input is exhausted; never carried by a token
   };
 
-  FormattingToken(Type type, std::string value);
+  FormattingToken(Type type, std::string_view value);
 
   FormattingToken(const FormattingToken&) = default;
   FormattingToken& operator=(const FormattingToken&) = default;
@@ -80,7 +81,7 @@ class FormattingToken {
 
   [[nodiscard]] Type getType() const { return _type; }
   void setType(Type type) { _type = type; }
-  [[nodiscard]] const std::string& getValue() const { return _value; }
+  [[nodiscard]] std::string_view getValue() const { return _value; }
 
   // "Type: [Number] Value: [0]".
   [[nodiscard]] std::string toString() const;
@@ -92,7 +93,7 @@ class FormattingToken {
 
  private:
   Type _type;
-  std::string _value;
+  std::string_view _value;
 };
 
 // The enumerator's own name ("SecondsLongNoTruncate"); a value outside the enumeration is a

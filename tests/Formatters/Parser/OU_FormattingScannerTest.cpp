@@ -1,7 +1,6 @@
 #include "OfficeUtils/Formatters/Parser/OU_FormattingScanner.h"
 
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -9,6 +8,7 @@
 
 #include "host/Utils/OU_Errors.h"
 #include "tests/OU_Printers.h"
+#include "tests/OU_TestSupport.h"
 
 namespace Vesk::OfficeUtils::Parser {
 namespace {
@@ -17,8 +17,7 @@ using Type = FormattingToken::Type;
 using Tokens = std::vector<FormattingToken>;
 
 Tokens scanAll(const std::string& code) {
-  std::istringstream in(code);
-  FormattingScanner scanner(in);
+  FormattingScanner scanner(code);
   Tokens tokens;
   while (auto token = scanner.getNextToken()) tokens.push_back(std::move(*token));
   return tokens;
@@ -34,7 +33,7 @@ std::string dump(const Tokens& tokens) {
   std::string text;
   for (const auto& token : tokens)
     text += (text.empty() ? "" : " ") + std::string(tokenTypeToString(token.getType())) + "[" +
-            token.getValue() + "]";
+            std::string(token.getValue()) + "]";
   return text;
 }
 
@@ -87,6 +86,11 @@ TEST(FormattingScanner, LongestMatchOfEachRule) {
       // An unclosed quote stands for itself.
       {"\"abc", "String[\"] String[a] BuddhistYearShort[b] String[c]"},
       {std::string("0\0#", 3), "Number[0] String[" + std::string(1, '\0') + "] Number[#]"},
+      // A NUL is a character like any other, inside quotes and currencies too.
+      {std::string("[$x\0[$y]*\0", 10),
+       "Currency[x" + std::string(1, '\0') + "[$y] FillText[" + std::string(1, '\0') + "]"},
+      {std::string("\"\0\"\"", 4), "String[" + std::string(1, '\0') + "] String[\"]"},
+      {"[$[$€]", "Currency[[$€]"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.code);
@@ -109,7 +113,7 @@ TEST(FormattingScanner, LongInputCrossesReadBuffers) {
 // Returns scripted integers instead of running the rules, to reach the conversion of results.
 class ScriptedScanner : public FormattingScanner {
  public:
-  ScriptedScanner(std::istream& input, std::vector<int> results, bool setsValue)
+  ScriptedScanner(std::string_view input, std::vector<int> results, bool setsValue)
       : FormattingScanner(input), _results(std::move(results)), _setsValue(setsValue) {}
 
  protected:
@@ -125,7 +129,7 @@ class ScriptedScanner : public FormattingScanner {
 };
 
 TEST(FormattingScanner, ConvertsTheRuleResultToATokenTypeAndEmptiesTheValue) {
-  std::istringstream in("0");
+  const std::string_view in = "0";
   FormattingScanner real(in);
   EXPECT_EQ(describe(real.getNextToken()), "Type: [Number] Value: [0]");
   EXPECT_EQ(describe(real.getNextToken()), "none");
@@ -170,8 +174,68 @@ TEST(FormattingScanner, RandomTextScansIntoInputPiecesInOrder) {
   }
 }
 
+// Tokens of text made of "[", "$", "]", quotes, NUL, "-", "a" and "4", worked out by hand in one
+// pass: the next "]" after each "[$", the next quote after each quote.
+Tokens modelTokens(std::string_view text) {
+  const auto n = text.size();
+  std::vector<std::size_t> nextBracketStop(n + 1, n), nextQuoteStop(n + 1, n);
+  for (auto i = n; i-- > 0;) {
+    const char c = text[i];
+    nextBracketStop[i] = c == ']' ? i : nextBracketStop[i + 1];
+    nextQuoteStop[i] = c == '"' ? i : nextQuoteStop[i + 1];
+  }
+  Tokens tokens;
+  for (std::size_t i = 0; i < n;) {
+    const char c = text[i];
+    if (c == '[' && i + 1 < n && text[i + 1] == '$' && nextBracketStop[i + 2] < n &&
+        text[nextBracketStop[i + 2]] == ']') {
+      const auto end = nextBracketStop[i + 2];
+      const auto body = text.substr(i + 2, end - i - 2);
+      const bool language = body.size() > 1 && body[0] == '-' &&
+                            body.find_first_not_of("a4", 1) == std::string_view::npos;
+      tokens.emplace_back(language ? Type::Language : Type::Currency,
+                          language ? body.substr(1) : body);
+      i = end + 1;
+    } else if (c == '"' && nextQuoteStop[i + 1] < n && text[nextQuoteStop[i + 1]] == '"') {
+      const auto end = nextQuoteStop[i + 1];
+      tokens.emplace_back(Type::String, text.substr(i + 1, end - i - 1));
+      i = end + 1;
+    } else {
+      tokens.emplace_back(c == '['   ? Type::BadSymbol
+                          : c == '4' ? Type::Number
+                                     : Type::String,
+                          text.substr(i, 1));
+      ++i;
+    }
+  }
+  return tokens;
+}
+
+TEST(FormattingScanner, BracketsQuotesAndNulsScanAsTheOnePassModel) {
+  static const std::vector<std::string> pieces = {"[", "[$", "]", "\"", std::string(1, '\0'),
+                                                  "$", "-",  "a", "4"};
+  std::mt19937 random(13);
+  for (int round = 0; round < 6000 / Testing::PropertyScale; ++round) {
+    const auto code = Testing::randomText(random, pieces, 30);
+    ASSERT_EQ(dump(scanAll(code)), dump(modelTokens(code))) << ::testing::PrintToString(code);
+  }
+  // Runs that made the scanner rescan its lexeme at each NUL, or scan from each "[$" to the
+  // end: a quadratic scanner takes seconds on each.
+  const std::string nul(1, '\0');
+  std::string quotedNulRun = "\"", bracketedNulRun = "[$", unclosedRun;
+  for (int i = 0; i < 20000; ++i) {
+    quotedNulRun += "a" + nul;
+    bracketedNulRun += "a" + nul;
+    unclosedRun += "[$a";
+  }
+  for (const auto& code : {quotedNulRun + "\"", bracketedNulRun + "]", unclosedRun + nul})
+    ASSERT_EQ(scanAll(code), modelTokens(code));
+}
+
 TEST(FormattingScannerDeathTest, InvalidUtf8JamsTheScanner) {
-  EXPECT_EXIT((void)scanAll("0\xFF"), ::testing::ExitedWithCode(2), "flex scanner jammed");
+  // \xC0 too, though the scanner hands NUL over as that byte.
+  for (const auto* code : {"0\xFF", "0\xC0"})
+    EXPECT_EXIT((void)scanAll(code), ::testing::ExitedWithCode(2), "flex scanner jammed");
 }
 
 }  // namespace
