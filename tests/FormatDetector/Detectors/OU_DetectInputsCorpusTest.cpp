@@ -85,26 +85,17 @@ std::string kindOf(const FM::FormulaValue& value) {
   if (!number) return "other";
   const auto& format = number->getProps().getCellFormat();
   if (!format) return "number";
-  switch (Parser::calcFormatType(*format)) {
-    case Parser::FormatType::Number:
-      return "number";
-    case Parser::FormatType::Currency:
-      return "currency";
-    case Parser::FormatType::Percentage:
-      return "percentage";
-    case Parser::FormatType::Fraction:
-      return "fraction";
-    case Parser::FormatType::Scientific:
-      return "scientific";
-    case Parser::FormatType::Date:
-      return "date";
-    case Parser::FormatType::Time:
-      return "time";
-    case Parser::FormatType::DateTime:
-      return "datetime";
-    default:
-      return "other";
-  }
+  using Type = Parser::FormatType;
+  static const std::map<Type, std::string> kinds = {{Type::Number, "number"},
+                                                    {Type::Currency, "currency"},
+                                                    {Type::Percentage, "percentage"},
+                                                    {Type::Fraction, "fraction"},
+                                                    {Type::Scientific, "scientific"},
+                                                    {Type::Date, "date"},
+                                                    {Type::Time, "time"},
+                                                    {Type::DateTime, "datetime"}};
+  const auto kind = kinds.find(Parser::calcFormatType(*format));
+  return kind == kinds.end() ? "other" : kind->second;
 }
 
 // The serial of "2024-12-31", "--12-31" (this year), "13:45:30.250" or "2024-12-31T13:45:00".
@@ -137,6 +128,7 @@ std::string check(const std::vector<std::string>& row) {
   const LocaleContext& context = entry.manager->getLocaleContext();
   const FM::FormulaValue value = entry.matcher->detect(input, AllDetectorsMask);
   std::ostringstream shown;
+  shown.precision(17);
   shown << value;
   const std::string gotKind = kindOf(value);
   if (gotKind != kind) return "kind " + gotKind + ": " + shown.str();
