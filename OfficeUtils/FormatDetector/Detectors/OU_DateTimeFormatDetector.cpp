@@ -79,14 +79,14 @@ DateTimeFormatDetector::DateTimeFormatDetector(const LocaleContext& locale)
 
 DateTimeFormatDetector::DateTimeFormatDetector(const LocaleContext& locale,
                                                std::shared_ptr<TokensManager> manager)
-    : FormatDetector(locale, std::move(manager)) {
+    : FormatDetector(locale, std::move(manager), DateAndTimeIndex) {
   for (const auto& name : getDetectorMonthNames(locale))
     _lowerMonthNames.push_back(Vesk::utf8StringToLowerCase(name));
 }
 
 Vesk::FormulaModel::FormulaValue DateTimeFormatDetector::detectWithParts(const std::string& text,
                                                                          TokenMap* parts) const {
-  return parseText(text, DateAndTimeIndex, parts);
+  return parseText(text, parts);
 }
 
 Vesk::FormulaModel::FormulaValue DateTimeFormatDetector::formatDetectorResultProcessing(

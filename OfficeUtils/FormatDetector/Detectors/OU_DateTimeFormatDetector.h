@@ -27,7 +27,6 @@ class DateTimeFormatDetector : public FormatDetector {
   // The text as typed: signs are not collapsed.
   [[nodiscard]] Vesk::FormulaModel::FormulaValue detectWithParts(const std::string& text,
                                                                  TokenMap* parts) const override;
-  [[nodiscard]] unsigned short getDetectType() const override { return DateAndTimeIndex; }
 
   [[nodiscard]] Vesk::FormulaModel::FormulaValue dateProcessing(const TokenMap& tokens) const;
   [[nodiscard]] Vesk::FormulaModel::FormulaValue timeProcessing(const TokenMap& tokens) const;

@@ -24,7 +24,7 @@ using Vesk::FormulaModel::FormulaNumber;
 class StandInDetector : public FormatDetector {
  public:
   StandInDetector(int position, std::set<std::string> accepted)
-      : FormatDetector(LocaleContext::getEnLocaleContext(), nullptr),
+      : FormatDetector(LocaleContext::getEnLocaleContext(), nullptr, 0),
         _position(position),
         _accepted(std::move(accepted)) {}
 
@@ -37,7 +37,6 @@ class StandInDetector : public FormatDetector {
     if (!_accepted.count(text)) return Vesk::FormulaModel::getFormulaEmpty();
     return FormulaNumber(_position);
   }
-  unsigned short getDetectType() const override { return 0; }
 
   mutable std::atomic<int> calls = 0;
 
