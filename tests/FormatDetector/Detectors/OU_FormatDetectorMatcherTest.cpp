@@ -85,16 +85,14 @@ TEST(FormatDetectorMatcherTest, earliestDetectorOfTheMaskWins) {
   EXPECT_ASSERTION((void)withGap.detect("x", 0x03), "Utils/Public/Ptr/PtrUtils", "plainPtr");
 }
 
-// The example grammar over the built-in English words.
+// The shipped grammar over the built-in English words and an empty provider.
 const FormatDetectorMatcher& exampleMatcher() {
-  static const Vesk::ResourceManager::JsonResourceProvider grammar(getDefaultResourcesDirectory() /
-                                                                   "Detection" / "example.json");
-  static const Testing::TestLocale locale(LocaleResources::getDefaultSymbols(), "en_US", grammar);
+  static const Testing::TestLocale locale(LocaleResources::getDefaultSymbols(), "en_US");
   static const FormatDetectorMatcher matcher(locale);
   return matcher;
 }
 
-TEST(FormatDetectorMatcherTest, exampleGrammarEndToEnd) {
+TEST(FormatDetectorMatcherTest, shippedGrammarEndToEnd) {
   struct Case {
     std::string text;
     unsigned char mask;
