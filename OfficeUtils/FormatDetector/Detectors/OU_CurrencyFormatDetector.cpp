@@ -23,13 +23,13 @@ Factory::CellFormatPtr makeFormat(const Factory& factory, unsigned long decimals
 }  // namespace
 
 CurrencyFormatDetector::CurrencyFormatDetector(const LocaleContext& locale)
-    : FormatDetector(locale) {
+    : FormatDetector(locale, CurrencyIndex) {
   makeFormats();
 }
 
 CurrencyFormatDetector::CurrencyFormatDetector(const LocaleContext& locale,
                                                std::shared_ptr<TokensManager> manager)
-    : FormatDetector(locale, std::move(manager)) {
+    : FormatDetector(locale, std::move(manager), CurrencyIndex) {
   makeFormats();
 }
 
@@ -43,7 +43,7 @@ void CurrencyFormatDetector::makeFormats() {
 
 Vesk::FormulaModel::FormulaValue CurrencyFormatDetector::detectWithParts(const std::string& text,
                                                                          TokenMap* parts) const {
-  return parseText(trimNumberSigns(text), CurrencyIndex, parts);
+  return parseText(trimNumberSigns(text), parts);
 }
 
 Vesk::FormulaModel::FormulaValue CurrencyFormatDetector::formatDetectorResultProcessing(

@@ -20,7 +20,6 @@ class CurrencyFormatDetector : public FormatDetector {
       const TokenMap& tokens) const override;
   [[nodiscard]] Vesk::FormulaModel::FormulaValue detectWithParts(const std::string& text,
                                                                  TokenMap* parts) const override;
-  [[nodiscard]] unsigned short getDetectType() const override { return CurrencyIndex; }
 
  private:
   void makeFormats();

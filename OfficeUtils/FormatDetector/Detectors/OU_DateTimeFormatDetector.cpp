@@ -1,5 +1,6 @@
 #include "OfficeUtils/FormatDetector/Detectors/OU_DateTimeFormatDetector.h"
 
+#include <chrono>
 #include <cmath>
 #include <exception>
 #include <utility>
@@ -72,6 +73,35 @@ boost::optional<int> readInteger(const std::string& text) {
   return value;
 }
 
+constexpr std::int64_t MillisecondsPerDay = 86'400'000;
+
+// The serial of a moment `elapsed` milliseconds after 1899-12-30 00:00, summed as DateTime sums
+// it: whole days, then whole seconds, then milliseconds, so that both give the same double.
+Vesk::FloatNumber serialOf(std::int64_t elapsed) {
+  const std::int64_t days = elapsed / MillisecondsPerDay;
+  const std::int64_t rest = elapsed % MillisecondsPerDay;
+  return Vesk::FloatNumber(static_cast<double>(days)) +
+         Vesk::FloatNumber(static_cast<double>(rest / 1000)) / 86400.0 +
+         Vesk::FloatNumber(static_cast<double>(rest % 1000)) /
+             static_cast<double>(MillisecondsPerDay);
+}
+
+constexpr std::chrono::sys_days Epoch = std::chrono::sys_days(std::chrono::year(1899) / 12 / 30);
+
+// The Gregorian days from the epoch, none for a date that does not exist.
+boost::optional<std::int64_t> civilDays(int year, int month, int day) {
+  const std::chrono::year_month_day date{std::chrono::year(year),
+                                         std::chrono::month(static_cast<unsigned>(month)),
+                                         std::chrono::day(static_cast<unsigned>(day))};
+  if (!date.ok()) return boost::none;
+  return (std::chrono::sys_days(date) - Epoch).count();
+}
+
+int currentCivilYear() {
+  const auto today = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
+  return static_cast<int>(std::chrono::year_month_day(today).year());
+}
+
 }  // namespace
 
 DateTimeFormatDetector::DateTimeFormatDetector(const LocaleContext& locale)
@@ -79,14 +109,25 @@ DateTimeFormatDetector::DateTimeFormatDetector(const LocaleContext& locale)
 
 DateTimeFormatDetector::DateTimeFormatDetector(const LocaleContext& locale,
                                                std::shared_ptr<TokensManager> manager)
-    : FormatDetector(locale, std::move(manager)) {
+    : FormatDetector(locale, std::move(manager), DateAndTimeIndex) {
   for (const auto& name : getDetectorMonthNames(locale))
     _lowerMonthNames.push_back(Vesk::utf8StringToLowerCase(name));
+  // Two dates far apart read as the Gregorian calendar reads them: the locale's calendar counts
+  // Gregorian years (not Buddhist, era or lunar ones).
+  auto serial = [&](int year, int month, int day) {
+    return DateTime(DateTime::YearTag(year), DateTime::MonthTag(month), DateTime::DayTag(day),
+                    DateTime::HourTag(0), DateTime::MinuteTag(0), DateTime::SecondTag(0),
+                    DateTime::MillisecondTag(0), locale, false)
+        .calculateDaysAndPartOfDay()
+        .getValue();
+  };
+  _civilCalendar = serial(1600, 3, 1) == static_cast<double>(*civilDays(1600, 3, 1)) &&
+                   serial(2024, 3, 4) == static_cast<double>(*civilDays(2024, 3, 4));
 }
 
 Vesk::FormulaModel::FormulaValue DateTimeFormatDetector::detectWithParts(const std::string& text,
                                                                          TokenMap* parts) const {
-  return parseText(text, DateAndTimeIndex, parts);
+  return parseText(text, parts);
 }
 
 Vesk::FormulaModel::FormulaValue DateTimeFormatDetector::formatDetectorResultProcessing(
@@ -107,7 +148,7 @@ int DateTimeFormatDetector::strToMonth(const std::string& text) const {
   return 0;
 }
 
-boost::optional<DateTime> DateTimeFormatDetector::getDateFromTokens(const TokenMap& tokens) const {
+boost::optional<std::int64_t> DateTimeFormatDetector::dateDays(const TokenMap& tokens) const {
   const auto& locale = getLocaleContext();
   const auto* monthText = tokens.find(MonthIndex);
   const auto* dayText = tokens.find(DayIndex);
@@ -122,21 +163,25 @@ boost::optional<DateTime> DateTimeFormatDetector::getDateFromTokens(const TokenM
     if (!read) return boost::none;
     year = *read + (yearText->size() <= 2 ? TwoDigitYearBase : 0);
   } else {
-    year = DateTime::getNow(Vesk::DOM::TimeZone::getUTCTimeZone(), locale).getYear();
+    year = _civilCalendar
+               ? currentCivilYear()
+               : DateTime::getNow(Vesk::DOM::TimeZone::getUTCTimeZone(), locale).getYear();
   }
+  if (_civilCalendar && year >= 1583 && year <= 9999) return civilDays(year, month, *day);
   try {
-    DateTime date(DateTime::YearTag(year), DateTime::MonthTag(month), DateTime::DayTag(*day),
-                  DateTime::HourTag(0), DateTime::MinuteTag(0), DateTime::SecondTag(0),
-                  DateTime::MillisecondTag(0), locale);
+    const DateTime date(DateTime::YearTag(year), DateTime::MonthTag(month), DateTime::DayTag(*day),
+                        DateTime::HourTag(0), DateTime::MinuteTag(0), DateTime::SecondTag(0),
+                        DateTime::MillisecondTag(0), locale);
     if (date.getYear() != year || date.getMonth() != month || date.getDay() != *day)
       return boost::none;
-    return date;
+    return static_cast<std::int64_t>(date.calculateDaysAndPartOfDay().getValue());
   } catch (const std::exception&) {
     return boost::none;
   }
 }
 
-boost::optional<DateTime> DateTimeFormatDetector::getTimeFromTokens(const TokenMap& tokens) const {
+boost::optional<std::int64_t> DateTimeFormatDetector::timeMilliseconds(
+    const TokenMap& tokens) const {
   const auto& locale = getLocaleContext();
   auto field = [&](unsigned short index) -> boost::optional<int> {
     const auto* text = tokens.find(index);
@@ -148,13 +193,15 @@ boost::optional<DateTime> DateTimeFormatDetector::getTimeFromTokens(const TokenM
   if (!hourRead || !minute || !second) return boost::none;
   int hour = *hourRead;
 
-  const auto* millisecondText = tokens.find(MillisecondIndex);
-  const std::string fraction =
-      "0" + locale.getResources().getSymbol(LocalizableSymbolType::DecimalSeparator) +
-      (millisecondText ? *millisecondText : std::string("0"));
-  const auto fractionValue = stringToDouble(fraction, locale);
-  if (!fractionValue) return boost::none;
-  const int milliseconds = static_cast<int>(std::round(*fractionValue * 1000));
+  int milliseconds = 0;
+  if (const auto* millisecondText = tokens.find(MillisecondIndex)) {
+    const auto fraction = stringToDouble(
+        "0" + locale.getResources().getSymbol(LocalizableSymbolType::DecimalSeparator) +
+            *millisecondText,
+        locale);
+    if (!fraction) return boost::none;
+    milliseconds = static_cast<int>(std::round(*fraction * 1000));
+  }
 
   const auto* ampm = tokens.find(AmpmIndex);
   const bool am = ampm && ampm->find_first_of("aA") != std::string::npos;
@@ -162,12 +209,19 @@ boost::optional<DateTime> DateTimeFormatDetector::getTimeFromTokens(const TokenM
     return boost::none;
   if (ampm && !am && hour != 12) hour += 12;
   if (am && hour == 12) hour = 0;
-  try {
-    return DateTime(DateTime::HourTag(hour), DateTime::MinuteTag(*minute),
-                    DateTime::SecondTag(*second), DateTime::MillisecondTag(milliseconds), locale);
-  } catch (const std::exception&) {
-    return boost::none;
-  }
+  return ((hour * 60 + *minute) * 60 + *second) * std::int64_t{1000} + milliseconds;
+}
+
+boost::optional<DateTime> DateTimeFormatDetector::getDateFromTokens(const TokenMap& tokens) const {
+  const auto days = dateDays(tokens);
+  if (!days) return boost::none;
+  return DateTime(Vesk::FloatNumber(static_cast<double>(*days)), getLocaleContext());
+}
+
+boost::optional<DateTime> DateTimeFormatDetector::getTimeFromTokens(const TokenMap& tokens) const {
+  const auto elapsed = timeMilliseconds(tokens);
+  if (!elapsed) return boost::none;
+  return DateTime(serialOf(*elapsed), getLocaleContext());
 }
 
 Vesk::FormulaModel::FormulaValue DateTimeFormatDetector::dateProcessing(
@@ -182,33 +236,27 @@ Vesk::FormulaModel::FormulaValue DateTimeFormatDetector::dateProcessing(
     shape = Shape::MonthYear;
   else if (!month || hasNonDigit(*month))
     shape = Shape::MonthDayYear;
-  const auto date = getDateFromTokens(tokens);
-  if (!date) return Vesk::FormulaModel::getFormulaEmpty();
-  return makeFormulaNumberWithCellFormat(date->calculateDaysAndPartOfDay(), shapeFormat(shape));
+  const auto days = dateDays(tokens);
+  if (!days) return Vesk::FormulaModel::getFormulaEmpty();
+  return makeFormulaNumberWithCellFormat(static_cast<double>(*days), shapeFormat(shape));
 }
 
 Vesk::FormulaModel::FormulaValue DateTimeFormatDetector::timeProcessing(
     const TokenMap& tokens) const {
-  const auto time = getTimeFromTokens(tokens);
-  if (!time) return Vesk::FormulaModel::getFormulaEmpty();
+  const auto elapsed = timeMilliseconds(tokens);
+  if (!elapsed) return Vesk::FormulaModel::getFormulaEmpty();
   return makeFormulaNumberWithCellFormat(
-      time->calculateDaysAndPartOfDay(),
+      serialOf(*elapsed),
       shapeFormat(tokens.contains(SecondIndex) ? Shape::TimeSeconds : Shape::Time));
 }
 
 Vesk::FormulaModel::FormulaValue DateTimeFormatDetector::dateAndTimeProcessing(
     const TokenMap& tokens) const {
-  auto date = getDateFromTokens(tokens);
-  const auto time = getTimeFromTokens(tokens);
-  if (!date || !time) return Vesk::FormulaModel::getFormulaEmpty();
-  try {
-    date->shiftBy(DateTime::HourTag(time->getHours()), DateTime::MinuteTag(time->getMinutes()),
-                  DateTime::SecondTag(time->getSeconds()),
-                  DateTime::MillisecondTag(time->getMilliseconds()));
-    return makeFormulaNumberWithCellFormat(date->calculateDaysAndPartOfDay(), dateTimeFormat());
-  } catch (const std::exception&) {
-    return Vesk::FormulaModel::getFormulaEmpty();
-  }
+  const auto days = dateDays(tokens);
+  const auto elapsed = timeMilliseconds(tokens);
+  if (!days || !elapsed) return Vesk::FormulaModel::getFormulaEmpty();
+  return makeFormulaNumberWithCellFormat(serialOf(*days * MillisecondsPerDay + *elapsed),
+                                         dateTimeFormat());
 }
 
 }  // namespace Vesk::OfficeUtils

@@ -4,6 +4,7 @@
 // when written. Impossible dates (31 April) and times (24:00) are not matches.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,7 +28,6 @@ class DateTimeFormatDetector : public FormatDetector {
   // The text as typed: signs are not collapsed.
   [[nodiscard]] Vesk::FormulaModel::FormulaValue detectWithParts(const std::string& text,
                                                                  TokenMap* parts) const override;
-  [[nodiscard]] unsigned short getDetectType() const override { return DateAndTimeIndex; }
 
   [[nodiscard]] Vesk::FormulaModel::FormulaValue dateProcessing(const TokenMap& tokens) const;
   [[nodiscard]] Vesk::FormulaModel::FormulaValue timeProcessing(const TokenMap& tokens) const;
@@ -44,7 +44,15 @@ class DateTimeFormatDetector : public FormatDetector {
   [[nodiscard]] int strToMonth(const std::string& text) const;
 
  private:
+  // The date the parts name as whole days from 1899-12-30, none when it does not exist.
+  [[nodiscard]] boost::optional<std::int64_t> dateDays(const TokenMap& tokens) const;
+  // The time of day the parts name in milliseconds, none when out of range.
+  [[nodiscard]] boost::optional<std::int64_t> timeMilliseconds(const TokenMap& tokens) const;
+
   std::vector<std::string> _lowerMonthNames;  // long then short names, lower-cased
+  // Whether the locale's calendar counts years as the Gregorian calendar does, so that dates
+  // from 1583 on are computed by civil arithmetic rather than through a calendar.
+  bool _civilCalendar = false;
 };
 
 }  // namespace Vesk::OfficeUtils

@@ -8,9 +8,13 @@ namespace Vesk::OfficeUtils {
 
 class LocaleContext;
 
-// The month names a typed date may use: the locale provider's long names, then its short names
-// (the position mod 12 is the month). A list the provider lacks is replaced by the English one,
-// so the built-in contexts with their empty provider read "January" and "Jan".
+// The month names a typed date may use, exactly those the shipped grammar accepts, in blocks of
+// twelve from January: the provider's long and short names as in a date, then as standing alone
+// (where the language inflects them), then the short ones with their trailing dot dropped or
+// added; the position mod 12 is the month. Lists that are not twelve long are left out; the
+// English long or short names stand for a list the provider lacks, so the built-in contexts with
+// their empty provider read "January" and "Jan". A name made only of digits is left empty (a digit run
+// is a month number), keeping the positions.
 [[nodiscard]] std::vector<std::string> getDetectorMonthNames(const LocaleContext& locale);
 
 }  // namespace Vesk::OfficeUtils

@@ -36,11 +36,15 @@ const std::string& symbol(const LocaleContext& locale, LocalizableSymbolType typ
 
 }  // namespace
 
-FormatDetector::FormatDetector(const LocaleContext& locale)
-    : FormatDetector(locale, makeDetectionTokensManager(locale)) {}
+FormatDetector::FormatDetector(const LocaleContext& locale, unsigned short detectType)
+    : FormatDetector(locale, makeDetectionTokensManager(locale), detectType) {}
 
-FormatDetector::FormatDetector(const LocaleContext& locale, std::shared_ptr<TokensManager> manager)
-    : _locale(&locale), _manager(std::move(manager)) {}
+FormatDetector::FormatDetector(const LocaleContext& locale, std::shared_ptr<TokensManager> manager,
+                               unsigned short detectType)
+    : _locale(&locale),
+      _manager(std::move(manager)),
+      _detectType(detectType),
+      _prefilter(_manager ? DetectionPrefilter(*_manager, detectType) : DetectionPrefilter()) {}
 
 FormatDetector::~FormatDetector() = default;
 
@@ -49,8 +53,9 @@ Vesk::FormulaModel::FormulaValue FormatDetector::operator()(const std::string& t
 }
 
 Vesk::FormulaModel::FormulaValue FormatDetector::parseText(const std::string& text,
-                                                           unsigned short detectType,
                                                            TokenMap* parts) const {
+  if (!_prefilter.mayMatch(text)) return Vesk::FormulaModel::getFormulaEmpty();
+  const unsigned short detectType = _detectType;
   if (!parts) {
     return _manager->parse(text, detectType, [this](const TokenMap& tokens) {
       return formatDetectorResultProcessing(tokens);

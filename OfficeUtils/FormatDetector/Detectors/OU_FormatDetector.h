@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "OfficeUtils/FormatDetector/Detectors/OU_DetectionPrefilter.h"
 #include "OfficeUtils/FormatDetector/Parser/OU_TokenMap.h"
 #include "OfficeUtils/FormatDetector/Parser/OU_TokensManager.h"
 #include "host/DOM/OU_CellFormat.h"
@@ -38,24 +39,28 @@ class FormatDetector {
   [[nodiscard]] virtual Vesk::FormulaModel::FormulaValue detectWithParts(const std::string& text,
                                                                          TokenMap* parts) const = 0;
   // The typical-name index of the grammar root this detector runs (CommonNumberIndex ...).
-  [[nodiscard]] virtual unsigned short getDetectType() const = 0;
+  [[nodiscard]] unsigned short getDetectType() const { return _detectType; }
 
   [[nodiscard]] const LocaleContext& getLocaleContext() const { return *_locale; }
   [[nodiscard]] std::shared_ptr<TokensManager> getTokensManager() const { return _manager; }
 
  protected:
   // Builds a private grammar for the locale (makeDetectionTokensManager).
-  explicit FormatDetector(const LocaleContext& locale);
-  FormatDetector(const LocaleContext& locale, std::shared_ptr<TokensManager> manager);
+  FormatDetector(const LocaleContext& locale, unsigned short detectType);
+  // A null manager is allowed for a detector that never calls parseText.
+  FormatDetector(const LocaleContext& locale, std::shared_ptr<TokensManager> manager,
+                 unsigned short detectType);
 
-  // Parses `text` as `detectType` with this detector's processing; fills `parts` on a value.
+  // Parses `text` as the detect type with this detector's processing; fills `parts` on a
+  // value. Texts the grammar can never match are answered without a walk.
   [[nodiscard]] Vesk::FormulaModel::FormulaValue parseText(const std::string& text,
-                                                           unsigned short detectType,
                                                            TokenMap* parts) const;
 
  private:
   const LocaleContext* _locale;
   std::shared_ptr<TokensManager> _manager;
+  unsigned short _detectType;
+  DetectionPrefilter _prefilter;
 };
 
 // The grammar of all six detect types for a locale: getResourceProviderFunc(locale) with the

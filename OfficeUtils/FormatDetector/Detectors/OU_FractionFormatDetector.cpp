@@ -12,13 +12,13 @@ constexpr const char* SourceFile = "OfficeUtils/FormatDetector/Detectors/OU_Frac
 }  // namespace
 
 FractionFormatDetector::FractionFormatDetector(const LocaleContext& locale)
-    : FormatDetector(locale) {
+    : FormatDetector(locale, FractionIndex) {
   makeFormats();
 }
 
 FractionFormatDetector::FractionFormatDetector(const LocaleContext& locale,
                                                std::shared_ptr<TokensManager> manager)
-    : FormatDetector(locale, std::move(manager)) {
+    : FormatDetector(locale, std::move(manager), FractionIndex) {
   makeFormats();
 }
 
@@ -30,7 +30,7 @@ void FractionFormatDetector::makeFormats() {
 
 Vesk::FormulaModel::FormulaValue FractionFormatDetector::detectWithParts(const std::string& text,
                                                                          TokenMap* parts) const {
-  return parseText(trimNumberSigns(text), FractionIndex, parts);
+  return parseText(trimNumberSigns(text), parts);
 }
 
 Vesk::FormulaModel::FormulaValue FractionFormatDetector::formatDetectorResultProcessing(

@@ -8,13 +8,14 @@
 
 namespace Vesk::OfficeUtils {
 
-NumberFormatDetector::NumberFormatDetector(const LocaleContext& locale) : FormatDetector(locale) {
+NumberFormatDetector::NumberFormatDetector(const LocaleContext& locale)
+    : FormatDetector(locale, CommonNumberIndex) {
   makeFormats();
 }
 
 NumberFormatDetector::NumberFormatDetector(const LocaleContext& locale,
                                            std::shared_ptr<TokensManager> manager)
-    : FormatDetector(locale, std::move(manager)) {
+    : FormatDetector(locale, std::move(manager), CommonNumberIndex) {
   makeFormats();
 }
 
@@ -26,7 +27,7 @@ void NumberFormatDetector::makeFormats() {
 
 Vesk::FormulaModel::FormulaValue NumberFormatDetector::detectWithParts(const std::string& text,
                                                                        TokenMap* parts) const {
-  return parseText(trimNumberSigns(text), CommonNumberIndex, parts);
+  return parseText(trimNumberSigns(text), parts);
 }
 
 Vesk::FormulaModel::FormulaValue NumberFormatDetector::formatDetectorResultProcessing(

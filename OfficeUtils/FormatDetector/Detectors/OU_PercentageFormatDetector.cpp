@@ -9,13 +9,13 @@
 namespace Vesk::OfficeUtils {
 
 PercentageFormatDetector::PercentageFormatDetector(const LocaleContext& locale)
-    : FormatDetector(locale) {
+    : FormatDetector(locale, PercentageIndex) {
   makeFormats();
 }
 
 PercentageFormatDetector::PercentageFormatDetector(const LocaleContext& locale,
                                                    std::shared_ptr<TokensManager> manager)
-    : FormatDetector(locale, std::move(manager)) {
+    : FormatDetector(locale, std::move(manager), PercentageIndex) {
   makeFormats();
 }
 
@@ -27,7 +27,7 @@ void PercentageFormatDetector::makeFormats() {
 
 Vesk::FormulaModel::FormulaValue PercentageFormatDetector::detectWithParts(const std::string& text,
                                                                            TokenMap* parts) const {
-  return parseText(trimNumberSigns(text), PercentageIndex, parts);
+  return parseText(trimNumberSigns(text), parts);
 }
 
 Vesk::FormulaModel::FormulaValue PercentageFormatDetector::formatDetectorResultProcessing(

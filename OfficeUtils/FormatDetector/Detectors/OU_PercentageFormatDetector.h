@@ -19,7 +19,6 @@ class PercentageFormatDetector : public FormatDetector {
       const TokenMap& tokens) const override;
   [[nodiscard]] Vesk::FormulaModel::FormulaValue detectWithParts(const std::string& text,
                                                                  TokenMap* parts) const override;
-  [[nodiscard]] unsigned short getDetectType() const override { return PercentageIndex; }
 
  private:
   void makeFormats();

@@ -9,13 +9,13 @@
 namespace Vesk::OfficeUtils {
 
 ScientificFormatDetector::ScientificFormatDetector(const LocaleContext& locale)
-    : FormatDetector(locale) {
+    : FormatDetector(locale, ScientificIndex) {
   makeFormats();
 }
 
 ScientificFormatDetector::ScientificFormatDetector(const LocaleContext& locale,
                                                    std::shared_ptr<TokensManager> manager)
-    : FormatDetector(locale, std::move(manager)) {
+    : FormatDetector(locale, std::move(manager), ScientificIndex) {
   makeFormats();
 }
 
@@ -26,7 +26,7 @@ void ScientificFormatDetector::makeFormats() {
 
 Vesk::FormulaModel::FormulaValue ScientificFormatDetector::detectWithParts(const std::string& text,
                                                                            TokenMap* parts) const {
-  return parseText(trimNumberSigns(text), ScientificIndex, parts);
+  return parseText(trimNumberSigns(text), parts);
 }
 
 Vesk::FormulaModel::FormulaValue ScientificFormatDetector::formatDetectorResultProcessing(

@@ -1,11 +1,11 @@
 #include "OfficeUtils/FormatDetector/Parser/OU_DetectionGrammar.h"
 
 #include <algorithm>
-#include <array>
 #include <memory>
 #include <string_view>
 #include <utility>
 
+#include "OfficeUtils/FormatDetector/Detectors/OU_DetectionResources.h"
 #include "OfficeUtils/FormatDetector/Parser/OU_TokensInfo.h"
 #include "OfficeUtils/Locale/OU_LocaleContext.h"
 #include "OfficeUtils/Locale/OU_LocaleProvider.h"
@@ -19,11 +19,6 @@ namespace Keys = Vesk::ResourceManager::Keys;
 using Vesk::ResourceManager::ResourceProvider;
 
 constexpr char TokensPath[] = "AutodetectRules/AutodetectRules:AutodetectRules/";
-
-const std::array<std::string_view, 24> EnglishMonthNames = {
-    "January",   "February", "March",    "April",    "May", "June", "July", "August",
-    "September", "October",  "November", "December", "Jan", "Feb",  "Mar",  "Apr",
-    "May",       "Jun",      "Jul",      "Aug",      "Sep", "Oct",  "Nov",  "Dec"};
 
 // The literals of a primitive token, each once, in the order first added.
 class Literals {
@@ -43,11 +38,6 @@ class Literals {
 
 std::vector<std::string> shippedRules(const std::string& tokenKey) {
   return getShippedDetectionGrammar().safeGetResourceStringArray(TokensPath + tokenKey + "/Rules");
-}
-
-bool isAllDigits(std::string_view text) {
-  return !text.empty() &&
-         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::string withoutDots(std::string_view text) {
@@ -149,43 +139,6 @@ const ResourceProvider& getShippedDetectionGrammar() {
   return *shipped.provider;
 }
 
-std::vector<std::string> getDetectionMonthNames(const LocaleContext& locale) {
-  const auto& provider = locale.getResourceProvider();
-  std::vector<std::vector<std::string>> blocks;
-  std::vector<std::size_t> shortBlocks;
-  const std::pair<const char*, bool> lists[] = {{Keys::LongMonthNamesPath, false},
-                                                {Keys::ShortMonthNamesPath, true},
-                                                {Keys::StandAloneLongMonthNamesPath, false},
-                                                {Keys::StandAloneShortMonthNamesPath, true}};
-  for (const auto& [key, isShort] : lists) {
-    auto names = provider.safeGetResourceStringArray(key);
-    if (names.size() != 12) continue;
-    if (isShort) shortBlocks.push_back(blocks.size());
-    blocks.push_back(std::move(names));
-  }
-  if (blocks.empty()) {
-    blocks.emplace_back(EnglishMonthNames.begin(), EnglishMonthNames.begin() + 12);
-    blocks.emplace_back(EnglishMonthNames.begin() + 12, EnglishMonthNames.end());
-    shortBlocks.push_back(1);
-  }
-  for (const std::size_t index : shortBlocks) {
-    std::vector<std::string> dotted = blocks[index];
-    for (auto& name : dotted) {
-      if (name.empty()) continue;
-      if (name.back() == '.')
-        name.pop_back();
-      else
-        name += '.';
-    }
-    blocks.push_back(std::move(dotted));
-  }
-  std::vector<std::string> names;
-  for (auto& block : blocks) {
-    for (auto& name : block) names.push_back(isAllDigits(name) ? std::string() : std::move(name));
-  }
-  return names;
-}
-
 std::vector<std::string> getDetectionAmPmWords(const LocaleContext& locale) {
   Literals words(shippedRules("DateTimeTokens/Ampm"));
   const auto names = locale.getResourceProvider().safeGetResourceStringArray(Keys::AMPMNamesPath);
@@ -242,7 +195,7 @@ InjectedResourcesMap getLocaleGrammarTokens(const LocaleContext& locale,
     if (!currencies.codes.empty()) literals.add(currencies.codes.front());
   });
   token("DateTimeTokens/MonthName", [&](Literals& literals) {
-    for (auto& name : getDetectionMonthNames(locale)) literals.add(std::move(name));
+    for (auto& name : getDetectorMonthNames(locale)) literals.add(std::move(name));
   });
   token("DateTimeTokens/Ampm", [&](Literals& literals) {
     for (auto& word : getDetectionAmPmWords(locale)) literals.add(std::move(word));

@@ -29,12 +29,6 @@ class LocaleContext;
 [[nodiscard]] InjectedResourcesMap getLocaleGrammarTokens(const LocaleContext& locale,
                                                           const InjectedResourcesMap& injected);
 
-// The month names the grammar accepts, in blocks of twelve from January: long and short names
-// as in a date, then as standing alone, then the short ones with their trailing dot dropped or
-// added; the position modulo 12 is the month. English names when the locale's provider has none;
-// names made only of digits are left out (a digit run is a month number).
-[[nodiscard]] std::vector<std::string> getDetectionMonthNames(const LocaleContext& locale);
-
 // The words accepted as a day-half marker: the locale's AM and PM words, also without their dots
 // and blanks, and the English ones. A word is kept only when it reads as the right half (the
 // date-time detector takes a word containing 'a' or 'A' as AM).

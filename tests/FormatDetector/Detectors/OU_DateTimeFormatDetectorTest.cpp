@@ -2,6 +2,8 @@
 // month names, day halves, milliseconds, and the format shape chosen for each input shape.
 #include "OfficeUtils/FormatDetector/Detectors/OU_DateTimeFormatDetector.h"
 
+#include <cstdio>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "OfficeUtils/Formatters/Parser/OU_CellFormatFactory.h"
 #include "host/ResourceManager/OU_MapResourceProvider.h"
 #include "tests/OU_TestLocale.h"
+#include "tests/OU_TestSupport.h"
 
 namespace Vesk::OfficeUtils {
 namespace {
@@ -206,6 +209,50 @@ TEST(DateTimeFormatDetectorTest, formatMirrorsTheShapeTyped) {
                                                         {HourIndex, "1"}}))));
   EXPECT_TRUE(Vesk::FormulaModel::isFormulaEmpty(
       english().formatDetectorResultProcessing(makeMap({{DayIndex, "4"}, {MonthIndex, "3"}}))));
+}
+
+// Dates and times computed by arithmetic against the same fields read through DateTime's calendar.
+TEST(DateTimeFormatDetectorTest, sameSerialsAsTheCalendar) {
+  std::mt19937 random(4);
+  auto draw = [&](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
+  };
+  const auto& context = english().getLocaleContext();
+  for (int n = 0; n < 20000 / Vesk::Testing::PropertyScale; ++n) {
+    const int year = draw(0, 3) == 0 ? draw(1, 99) : draw(1500, 10001);
+    const int month = draw(0, 13), day = draw(0, 32);
+    const int hour = draw(0, 23), minute = draw(0, 59), second = draw(0, 59), ms = draw(0, 999);
+    char millis[4];
+    std::snprintf(millis, sizeof millis, "%03d", ms);
+    boost::optional<double> expected;
+    try {
+      DateTime date(DateTime::YearTag(year), DateTime::MonthTag(month), DateTime::DayTag(day),
+                    DateTime::HourTag(0), DateTime::MinuteTag(0), DateTime::SecondTag(0),
+                    DateTime::MillisecondTag(0), context);
+      if (date.getYear() == year && date.getMonth() == month && date.getDay() == day) {
+        date.shiftBy(DateTime::HourTag(hour), DateTime::MinuteTag(minute),
+                     DateTime::SecondTag(second), DateTime::MillisecondTag(ms));
+        expected = date.calculateDaysAndPartOfDay().getValue();
+      }
+    } catch (const std::exception&) {
+    }
+    const auto yearText = year < 100 ? "00" + std::to_string(year) : std::to_string(year);
+    const auto value =
+        english().formatDetectorResultProcessing(makeMap({{DateIndex, "-"},
+                                                          {TimeIndex, "-"},
+                                                          {DayIndex, std::to_string(day)},
+                                                          {MonthIndex, std::to_string(month)},
+                                                          {YearIndex, yearText},
+                                                          {HourIndex, std::to_string(hour)},
+                                                          {MinuteIndex, std::to_string(minute)},
+                                                          {SecondIndex, std::to_string(second)},
+                                                          {MillisecondIndex, millis}}));
+    const auto number = Vesk::FormulaModel::asFormulaNumberOpt(value);
+    ASSERT_EQ(number.has_value(), expected.has_value()) << yearText << "-" << month << "-" << day;
+    if (number) {
+      ASSERT_EQ(number->getValue().getValue(), *expected) << yearText << "-" << month << "-" << day;
+    }
+  }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "OfficeUtils/FormatDetector/Detectors/OU_DetectionResources.h"
 #include "OfficeUtils/Locale/OU_LocaleManager.h"
 #include "OfficeUtils/Locale/OU_LocaleProvider.h"
 #include "host/Utils/OU_StringUtils.h"
@@ -123,7 +124,7 @@ TEST(DetectionGrammar, MonthNamesInSeveralScripts) {
   };
   for (const auto& c : cases) {
     const auto& locale = loaded(c.locale);
-    const auto names = getDetectionMonthNames(locale.manager->getLocaleContext());
+    const auto names = getDetectorMonthNames(locale.manager->getLocaleContext());
     const std::string lowered = utf8StringToLowerCase(c.text);
     std::size_t month = 0;
     for (std::size_t i = 0; i < names.size() && !month; ++i)
