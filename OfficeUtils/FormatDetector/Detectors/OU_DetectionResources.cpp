@@ -63,4 +63,10 @@ std::vector<std::string> getDetectorMonthNames(const LocaleContext& locale) {
   return names;
 }
 
+std::string_view readSign(std::string_view signText) {
+  const bool minus = signText.find('-') != std::string_view::npos ||
+                     signText.find("\u2212") != std::string_view::npos;
+  return minus ? "-" : "+";
+}
+
 }  // namespace Vesk::OfficeUtils

@@ -5,6 +5,7 @@
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>
 
+#include "OfficeUtils/FormatDetector/Detectors/OU_DetectionResources.h"
 #include "OfficeUtils/FormatDetector/Parser/OU_TokensInfo.h"
 #include "OfficeUtils/Locale/OU_LocaleContext.h"
 
@@ -102,7 +103,7 @@ std::string tokensToStringNumber(const TokenMap& tokens, const LocaleContext& lo
   if (tokens.contains(OpeningParenthesisIndex))
     result = MinusString;
   else if (const auto* sign = tokens.find(SignIndex))
-    result = *sign;
+    result = readSign(*sign);  // a locale's minus sign reads as "-"
   std::string body;
   if (const auto* integer = tokens.find(IntegerPartNumberIndex))
     body = trimThousandSeparator(*integer, locale);
