@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "OfficeUtils/FormatDetector/Detectors/OU_DetectionResources.h"
 #include "OfficeUtils/Formatters/Parser/OU_CellFormatFactory.h"
 #include "OfficeUtils/OU_Assert.h"
 #include "OfficeUtils/Utils/OU_Utils.h"
@@ -50,7 +51,7 @@ Vesk::FormulaModel::FormulaValue FractionFormatDetector::formatDetectorResultPro
   if (value == 0.0) value = 0.0;  // no negative zero
   const bool negative = tokens.contains(OpeningParenthesisIndex) || [&] {
     const auto* sign = tokens.find(SignIndex);
-    return sign && *sign == MinusString;
+    return sign && readSign(*sign) == MinusString;
   }();
   if (negative) value *= -1;
   if (!Vesk::isfinite(Vesk::FloatNumber(value))) return Vesk::FormulaModel::getFormulaDiv0Error();

@@ -57,6 +57,7 @@ void expectSameAsWalk(const FormatDetectorMatcher& matcher, std::mt19937& random
 
 TEST(DetectionPrefilterTest, resultsEqualThePlainWalk) {
   std::mt19937 random(15);
+  // The shipped grammar, over the built-in English words and an empty provider.
   const Testing::TestLocale example(LocaleResources::getDefaultSymbols(), "en_US");
   expectSameAsWalk(FormatDetectorMatcher(example), random);
   const Testing::TestLocale words(LocaleResources::getDefaultSymbols(), "en_US", wordsGrammar());
@@ -64,6 +65,7 @@ TEST(DetectionPrefilterTest, resultsEqualThePlainWalk) {
 }
 
 TEST(DetectionPrefilterTest, rejectsWhatTheGrammarCannotMatch) {
+  // The shipped grammar, over the built-in English words and an empty provider.
   const Testing::TestLocale example(LocaleResources::getDefaultSymbols(), "en_US");
   const auto manager = makeDetectionTokensManager(example);
   const DetectionPrefilter number(*manager, CommonNumberIndex);
