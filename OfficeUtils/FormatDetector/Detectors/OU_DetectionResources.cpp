@@ -45,6 +45,12 @@ std::vector<std::string> getDetectorMonthNames(const LocaleContext& locale) {
     if (isShort) shortBlocks.push_back(blocks.size());
     blocks.push_back(std::move(names));
   }
+  // English locales whose short names differ ("Sept" in British English) also read the usual
+  // three-letter ones.
+  if (provider.safeGetResourceString(Keys::LanguageNamePath) == "en") {
+    blocks.emplace_back(EnglishMonthNames.begin() + 12, EnglishMonthNames.end());
+    shortBlocks.push_back(blocks.size() - 1);
+  }
   for (const std::size_t index : shortBlocks) {
     std::vector<std::string> dotted = blocks[index];
     for (auto& name : dotted) {
@@ -67,6 +73,10 @@ std::string_view readSign(std::string_view signText) {
   const bool minus = signText.find('-') != std::string_view::npos ||
                      signText.find("\u2212") != std::string_view::npos;
   return minus ? "-" : "+";
+}
+
+std::string_view typedThousandSeparator(std::string_view separator) {
+  return separator == "\u2019" ? "'" : "";
 }
 
 }  // namespace Vesk::OfficeUtils

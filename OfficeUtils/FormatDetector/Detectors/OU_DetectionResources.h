@@ -23,4 +23,8 @@ class LocaleContext;
 // otherwise PlusString ("+").
 [[nodiscard]] std::string_view readSign(std::string_view signText);
 
+// What a user types for a thousand separator the keyboard lacks: "'" for the right single
+// quotation mark U+2019 (1’234 in Switzerland); empty for any other separator.
+[[nodiscard]] std::string_view typedThousandSeparator(std::string_view separator);
+
 }  // namespace Vesk::OfficeUtils

@@ -128,9 +128,12 @@ std::string trimThousandSeparator(std::string text, const LocaleContext& locale)
     }
     return result;
   }
+  const std::string_view typed = typedThousandSeparator(separator);
   for (std::size_t position = 0; position < text.size();) {
     if (text.compare(position, separator.size(), separator) == 0) {
       position += separator.size();
+    } else if (!typed.empty() && text.compare(position, typed.size(), typed) == 0) {
+      position += typed.size();
     } else {
       result += text[position++];
     }
@@ -141,7 +144,10 @@ std::string trimThousandSeparator(std::string text, const LocaleContext& locale)
 bool containsThousandSeparator(std::string_view text, const LocaleContext& locale) {
   const std::string& separator = symbol(locale, LocalizableSymbolType::ThousandSeparator);
   if (separator.empty()) return false;
-  if (!isWhitespaceSymbol(separator)) return text.find(separator) != std::string_view::npos;
+  if (!isWhitespaceSymbol(separator))
+    return text.find(separator) != std::string_view::npos ||
+           (!typedThousandSeparator(separator).empty() &&
+            text.find(typedThousandSeparator(separator)) != std::string_view::npos);
   for (std::size_t position = 0; position < text.size(); ++position)
     if (whitespaceAt(text, position) != 0) return true;
   return false;

@@ -179,6 +179,7 @@ InjectedResourcesMap getLocaleGrammarTokens(const LocaleContext& locale,
     if (!usable) return;
     literals.add(group);
     if (spaceGroup) literals.add(" ");
+    literals.add(std::string(typedThousandSeparator(group)));
   });
   token("NumberTokens/IndianGroupSeparator", [&](Literals& literals) {
     if (!usable || provider.safeGetResourceString(Keys::SecondaryGroupingSizePath) != "2") return;
@@ -190,7 +191,13 @@ InjectedResourcesMap getLocaleGrammarTokens(const LocaleContext& locale,
   token("ScientificTokens/ExponentSymbol",
         [&](Literals& literals) { literals.add(symbol(LocalizableSymbolType::ExponentLiteral)); });
   token("CurrencyTokens/CurrencySymbol", [&](Literals& literals) {
-    literals.add(symbol(LocalizableSymbolType::CurrencySymbol));
+    // Right-to-left locales write their symbol with a right-to-left mark beside it.
+    const std::string own = symbol(LocalizableSymbolType::CurrencySymbol);
+    literals.add(own);
+    if (!own.empty()) {
+      literals.add(own + "\u200F");
+      literals.add("\u200F" + own);
+    }
     const auto& currencies = locale.getCurrencyLists();
     if (!currencies.codes.empty()) literals.add(currencies.codes.front());
   });

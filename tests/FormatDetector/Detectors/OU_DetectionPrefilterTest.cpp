@@ -11,7 +11,6 @@
 
 #include "OfficeUtils/FormatDetector/Detectors/OU_FormatDetectorMatcher.h"
 #include "OfficeUtils/Locale/OU_LocaleProvider.h"
-#include "host/ResourceManager/OU_JsonResourceProvider.h"
 #include "host/ResourceManager/OU_MapResourceProvider.h"
 #include "tests/OU_TestLocale.h"
 #include "tests/OU_TestSupport.h"
@@ -36,12 +35,6 @@ const MapResourceProvider& wordsGrammar() {
   return provider;
 }
 
-const Vesk::ResourceManager::JsonResourceProvider& exampleGrammar() {
-  static const Vesk::ResourceManager::JsonResourceProvider grammar(getDefaultResourcesDirectory() /
-                                                                   "Detection" / "example.json");
-  return grammar;
-}
-
 void expectSameAsWalk(const FormatDetectorMatcher& matcher, std::mt19937& random) {
   static const std::vector<std::string> alphabet = {
       "0", "1",    "2",      "9",      "12", ".",      ",",   "-",        "+",     "(",
@@ -64,16 +57,16 @@ void expectSameAsWalk(const FormatDetectorMatcher& matcher, std::mt19937& random
 
 TEST(DetectionPrefilterTest, resultsEqualThePlainWalk) {
   std::mt19937 random(15);
-  const Testing::TestLocale example(LocaleResources::getDefaultSymbols(), "en_US",
-                                    exampleGrammar());
+  // The shipped grammar, over the built-in English words and an empty provider.
+  const Testing::TestLocale example(LocaleResources::getDefaultSymbols(), "en_US");
   expectSameAsWalk(FormatDetectorMatcher(example), random);
   const Testing::TestLocale words(LocaleResources::getDefaultSymbols(), "en_US", wordsGrammar());
   expectSameAsWalk(FormatDetectorMatcher(words), random);
 }
 
 TEST(DetectionPrefilterTest, rejectsWhatTheGrammarCannotMatch) {
-  const Testing::TestLocale example(LocaleResources::getDefaultSymbols(), "en_US",
-                                    exampleGrammar());
+  // The shipped grammar, over the built-in English words and an empty provider.
+  const Testing::TestLocale example(LocaleResources::getDefaultSymbols(), "en_US");
   const auto manager = makeDetectionTokensManager(example);
   const DetectionPrefilter number(*manager, CommonNumberIndex);
   const DetectionPrefilter date(*manager, DateAndTimeIndex);
