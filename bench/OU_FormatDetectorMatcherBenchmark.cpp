@@ -18,8 +18,6 @@
 #include "OfficeUtils/Locale/OU_LocaleManager.h"
 #include "OfficeUtils/Locale/OU_LocaleProvider.h"
 #include "OfficeUtils/Utils/OU_Utils.h"
-#include "host/ResourceManager/OU_JsonResourceProvider.h"
-#include "host/ResourceManager/OU_LayeredResourceProvider.h"
 
 namespace {
 
@@ -59,20 +57,11 @@ const std::map<std::string, std::vector<Cell>>& columns() {
   return all;
 }
 
-// A locale's context; its own grammar, or the example grammar over its data when the library
-// ships none for it.
+// A locale's context and matcher.
 struct Locale {
   explicit Locale(const std::string& name) {
     provider = makeLocaleProvider(name);
     manager = std::make_unique<LocaleManager>(*provider, Vesk::DOM::TimeZone::getUTCTimeZone());
-    if (Vesk::FormulaModel::isFormulaEmpty(FormatDetectorMatcher(context()).detect("42", 1))) {
-      grammar = "example";
-      auto example = std::make_shared<Vesk::ResourceManager::JsonResourceProvider>(
-          getDefaultResourcesDirectory() / "Detection" / "example.json");
-      provider = std::make_shared<Vesk::ResourceManager::LayeredResourceProvider>(
-          std::vector<std::shared_ptr<const ResourceProvider>>{example, provider});
-      manager = std::make_unique<LocaleManager>(*provider, Vesk::DOM::TimeZone::getUTCTimeZone());
-    }
     matcher = std::make_unique<FormatDetectorMatcher>(context());
   }
   const LocaleContext& context() const { return manager->getLocaleContext(); }
@@ -80,7 +69,6 @@ struct Locale {
   std::shared_ptr<const ResourceProvider> provider;
   std::unique_ptr<LocaleManager> manager;
   std::unique_ptr<FormatDetectorMatcher> matcher;
-  std::string grammar = "shipped";
 };
 
 const Locale& locale(const std::string& name) {
@@ -112,7 +100,6 @@ void detectCells(benchmark::State& state, const std::string& name, const std::st
   state.counters["ns_per_cell"] =
       benchmark::Counter(cells * 1e-9, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
   state.counters["recognised"] = static_cast<double>(recognised) / cells;
-  state.SetLabel(loaded.grammar + " grammar");
 }
 
 void numberBaseline(benchmark::State& state, const std::string& name) {
@@ -135,7 +122,6 @@ void buildMatcher(benchmark::State& state, const std::string& name) {
     benchmark::DoNotOptimize(matcher);
   }
   state.counters["bytes_held"] = static_cast<double>(bytes);
-  state.SetLabel(loaded.grammar + " grammar");
 }
 
 // What the first call of getDefaultFormatContext builds.

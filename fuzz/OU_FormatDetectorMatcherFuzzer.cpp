@@ -1,7 +1,7 @@
 // Typed-input detection of any bytes (invalid UTF-8 too) under five locales with every mask:
 // detect gives a value or FormulaEmpty, never an exception, abort or hang, and the explanation
 // gives the same value. The first byte picks the locale, the second the mask, the rest is the
-// text. A locale without a shipped grammar reads the example grammar over its data.
+// text.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -12,8 +12,6 @@
 #include "OfficeUtils/FormatDetector/Detectors/OU_DetectionExplanation.h"
 #include "OfficeUtils/Locale/OU_LocaleManager.h"
 #include "OfficeUtils/Locale/OU_LocaleProvider.h"
-#include "host/ResourceManager/OU_JsonResourceProvider.h"
-#include "host/ResourceManager/OU_LayeredResourceProvider.h"
 
 using namespace Vesk::OfficeUtils;
 using Vesk::ResourceManager::ResourceProvider;
@@ -24,13 +22,6 @@ struct Locale {
   explicit Locale(const char* name) {
     provider = makeLocaleProvider(name);
     manager = std::make_unique<LocaleManager>(*provider, Vesk::DOM::TimeZone::getUTCTimeZone());
-    if (Vesk::FormulaModel::isFormulaEmpty(FormatDetectorMatcher(context()).detect("42", 1))) {
-      auto example = std::make_shared<Vesk::ResourceManager::JsonResourceProvider>(
-          getDefaultResourcesDirectory() / "Detection" / "example.json");
-      provider = std::make_shared<Vesk::ResourceManager::LayeredResourceProvider>(
-          std::vector<std::shared_ptr<const ResourceProvider>>{example, provider});
-      manager = std::make_unique<LocaleManager>(*provider, Vesk::DOM::TimeZone::getUTCTimeZone());
-    }
     matcher = std::make_unique<FormatDetectorMatcher>(context());
   }
   const LocaleContext& context() const { return manager->getLocaleContext(); }

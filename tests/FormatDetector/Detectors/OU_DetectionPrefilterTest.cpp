@@ -11,7 +11,6 @@
 
 #include "OfficeUtils/FormatDetector/Detectors/OU_FormatDetectorMatcher.h"
 #include "OfficeUtils/Locale/OU_LocaleProvider.h"
-#include "host/ResourceManager/OU_JsonResourceProvider.h"
 #include "host/ResourceManager/OU_MapResourceProvider.h"
 #include "tests/OU_TestLocale.h"
 #include "tests/OU_TestSupport.h"

@@ -1,5 +1,5 @@
 // The matcher's order, masks and trimming with stand-in detectors, and the whole chain with the
-// example grammar: the value, kind and parts that detect and explainDetection give.
+// shipped grammar: the value, kind and parts that detect and explainDetection give.
 #include "OfficeUtils/FormatDetector/Detectors/OU_FormatDetectorMatcher.h"
 
 #include <atomic>
@@ -117,8 +117,11 @@ TEST(FormatDetectorMatcherTest, shippedGrammarEndToEnd) {
       {"12a", 0x3F, DetectedKind::Text, 0, {}},
       // Megabyte inputs answer at once: blanks are trimmed, sign runs collapse in one pass,
       // and texts past the grammar's length limit never match.
-      {std::string(1 << 20, ' ') + "42" + std::string(1 << 20, '\t'), 0x3F, DetectedKind::Number,
-       42, {}},
+      {std::string(1 << 20, ' ') + "42" + std::string(1 << 20, '\t'),
+       0x3F,
+       DetectedKind::Number,
+       42,
+       {}},
       {std::string(1 << 20, '-') + "5", 0x3F, DetectedKind::Number, 5, {}},
       {std::string(1 << 20, '1'), 0x3F, DetectedKind::Text, 0, {}},
   };

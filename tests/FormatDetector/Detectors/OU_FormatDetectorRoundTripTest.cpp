@@ -1,0 +1,266 @@
+// Render, then detect: random values shown under every format the cell format factory makes
+// (numbers with and without grouping and decimals, percentages, scientific numbers, fractions,
+// the locale's currency, dates, times, dates with times) in 50 random ICU locales and en_US,
+// de_DE, fr_FR must read back as the same kind and as a value that shows the same text. The
+// shapes the shipped grammar does not read yet are listed in KnownGaps with the reason.
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <memory>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <unicode/locid.h>
+
+#include "OfficeUtils/FormatDetector/Detectors/OU_DetectionExplanation.h"
+#include "OfficeUtils/Formatters/OU_CellFormatRenderer.h"
+#include "OfficeUtils/Formatters/Parser/OU_CellFormatFactory.h"
+#include "OfficeUtils/Locale/OU_LocaleManager.h"
+#include "OfficeUtils/Locale/OU_LocaleProvider.h"
+#include "tests/OU_TestSupport.h"
+
+namespace Vesk::OfficeUtils {
+namespace {
+
+namespace Model = Vesk::DOM::CellFormatModel;
+using Factory = CellFormatFactory;
+
+struct Shape {
+  std::string name;
+  DetectedKind kind;
+  std::function<Factory::CellFormatPtr(const Factory&)> make;
+  std::function<double(std::mt19937&)> value;
+};
+
+double uniform(std::mt19937& random, double low, double high) {
+  return std::uniform_real_distribution<double>(low, high)(random);
+}
+int integer(std::mt19937& random, int low, int high) {
+  return std::uniform_int_distribution<int>(low, high)(random);
+}
+
+const std::vector<Shape>& shapes() {
+  using Policy = Factory::NegativeNumberRenderingPolicy;
+  auto amount = [](std::mt19937& r) { return std::round(uniform(r, -2e6, 2e6) * 100) / 100; };
+  static const std::vector<Shape> all = {
+      {"number", DetectedKind::Number,
+       [](const Factory& f) { return f.makeNumberFormat(0, false, false, {}); }, amount},
+      {"number-2", DetectedKind::Number,
+       [](const Factory& f) { return f.makeNumberFormat(2, false, false, {}); }, amount},
+      {"grouped", DetectedKind::Number,
+       [](const Factory& f) { return f.makeNumberFormat(0, true, false, {}); }, amount},
+      {"grouped-2", DetectedKind::Number,
+       [](const Factory& f) { return f.makeNumberFormat(2, true, false, Policy::MinusSign); },
+       amount},
+      {"percentage", DetectedKind::Percentage,
+       [](const Factory& f) { return f.makePercentageFormat(0); },
+       [](std::mt19937& r) { return integer(r, -5000, 5000) / 100.0; }},
+      {"percentage-2", DetectedKind::Percentage,
+       [](const Factory& f) { return f.makePercentageFormat(2); },
+       [](std::mt19937& r) { return integer(r, -500000, 500000) / 10000.0; }},
+      {"scientific", DetectedKind::Scientific,
+       [](const Factory& f) { return f.makeScientificFormat(2); },
+       [](std::mt19937& r) { return uniform(r, 1, 10) * std::pow(10.0, integer(r, -30, 30)); }},
+      {"fraction", DetectedKind::Fraction,
+       [](const Factory& f) { return f.makeFractionFormat(DenominatorDigitsNumber(1), 1); },
+       [](std::mt19937& r) {
+         const int denominator = integer(r, 2, 9);
+         return integer(r, 1, 99) + integer(r, 1, denominator - 1) / double(denominator);
+       }},
+      {"currency", DetectedKind::Currency,
+       [](const Factory& f) {
+         return f.makeCurrencyFormat(2, "", false, Policy::MinusSign,
+                                     Factory::CurrencyType::Regular);
+       },
+       amount},
+      {"date", DetectedKind::Date,
+       [](const Factory&) { return Factory::makeDateTimeFormat(Model::DateTimeDefaultType::Date); },
+       [](std::mt19937& r) { return double(integer(r, 1, 2958465)); }},
+      {"time", DetectedKind::Time,
+       [](const Factory&) { return Factory::makeDateTimeFormat(Model::DateTimeDefaultType::Time); },
+       [](std::mt19937& r) { return integer(r, 0, 86399) / 86400.0; }},
+      {"datetime", DetectedKind::DateTime,
+       [](const Factory&) {
+         return Factory::makeDateTimeFormat(Model::DateTimeDefaultType::DateTime);
+       },
+       [](std::mt19937& r) { return integer(r, 1, 2958465) + integer(r, 0, 1439) / 1440.0; }},
+  };
+  return all;
+}
+
+// "locale shape" pairs that do not read back yet, and why.
+const std::map<std::string, const char*>& knownGaps() {
+  // The factory's numeric date is written with the separators of the locale's medium pattern,
+  // which is textual in these locales ("4 18, 2904" in en_US, "8 6 5007" in fr_FR): no user
+  // types that, and the grammar does not read it.
+  static const char* const Separators = "numeric date with a textual pattern's separators";
+  // Day-half words the grammar does not read ("ص", "上午", "GH", "तडके").
+  static const char* const DayHalf = "day-half word";
+  // The time separator is the date separator ("18.02.35" is read as a date).
+  static const char* const TimeSeparator = "time written like a date";
+  // Dates past 9999 in the locale's own calendar ("19/6/10011").
+  static const char* const Calendar = "non-Gregorian year";
+  static const std::map<std::string, const char*> gaps = {
+      // Separators
+      {"agq date", Separators},
+      {"agq datetime", Separators},
+      {"asa date", Separators},
+      {"asa datetime", Separators},
+      {"bgc_IN date", Separators},
+      {"bgc_IN datetime", Separators},
+      {"bm_ML date", Separators},
+      {"bm_ML datetime", Separators},
+      {"chr date", Separators},
+      {"chr datetime", Separators},
+      {"dua date", Separators},
+      {"dua datetime", Separators},
+      {"ebu_KE date", Separators},
+      {"ebu_KE datetime", Separators},
+      {"en date", Separators},
+      {"en datetime", Separators},
+      {"en_CX date", Separators},
+      {"en_CX datetime", Separators},
+      {"en_GB date", Separators},
+      {"en_GB datetime", Separators},
+      {"en_GD date", Separators},
+      {"en_GD datetime", Separators},
+      {"en_MH date", Separators},
+      {"en_MH datetime", Separators},
+      {"en_NG date", Separators},
+      {"en_NG datetime", Separators},
+      {"en_TZ date", Separators},
+      {"en_TZ datetime", Separators},
+      {"en_US date", Separators},
+      {"en_US datetime", Separators},
+      {"en_ZA date", Separators},
+      {"en_ZA datetime", Separators},
+      {"ff_Adlm_CM date", Separators},
+      {"ff_Adlm_CM datetime", Separators},
+      {"ff_Adlm_GW date", Separators},
+      {"ff_Adlm_GW datetime", Separators},
+      {"ff_Latn_GM date", Separators},
+      {"ff_Latn_GM datetime", Separators},
+      {"ff_Latn_NE date", Separators},
+      {"ff_Latn_NE datetime", Separators},
+      {"fr_CF date", Separators},
+      {"fr_CF datetime", Separators},
+      {"fr_FR date", Separators},
+      {"fr_FR datetime", Separators},
+      {"fr_MA date", Separators},
+      {"fr_MA datetime", Separators},
+      {"fr_MC date", Separators},
+      {"fr_MC datetime", Separators},
+      {"gd_GB date", Separators},
+      {"gd_GB datetime", Separators},
+      {"guz_KE date", Separators},
+      {"guz_KE datetime", Separators},
+      {"ha_NG date", Separators},
+      {"ha_NG datetime", Separators},
+      {"haw_US date", Separators},
+      {"haw_US datetime", Separators},
+      {"he date", Separators},
+      {"he datetime", Separators},
+      {"hi date", Separators},
+      {"hi datetime", Separators},
+      {"ig date", Separators},
+      {"ig datetime", Separators},
+      {"kab date", Separators},
+      {"kab datetime", Separators},
+      {"lb_LU date", Separators},
+      {"lb_LU datetime", Separators},
+      {"lrc date", Separators},
+      {"lrc datetime", Separators},
+      {"nl_NL date", Separators},
+      {"nl_NL datetime", Separators},
+      {"pcm_NG date", Separators},
+      {"pcm_NG datetime", Separators},
+      {"ps date", Separators},
+      {"ps datetime", Separators},
+      {"raj date", Separators},
+      {"raj datetime", Separators},
+      {"sbp_TZ date", Separators},
+      {"sbp_TZ datetime", Separators},
+      {"tg date", Separators},
+      {"tg datetime", Separators},
+      {"uz_Arab_AF date", Separators},
+      {"uz_Arab_AF datetime", Separators},
+      {"zgh date", Separators},
+      {"zgh datetime", Separators},
+      {"round trip", Separators},
+      // DayHalf
+      {"ar_MR datetime", DayHalf},
+      {"ar_MR time", DayHalf},
+      {"ar_SA datetime", DayHalf},
+      {"ar_SA time", DayHalf},
+      {"bgc_IN time", DayHalf},
+      {"chr time", DayHalf},
+      {"raj time", DayHalf},
+      {"so datetime", DayHalf},
+      {"so time", DayHalf},
+      {"yue_Hant datetime", DayHalf},
+      {"yue_Hant time", DayHalf},
+      // Calendar
+      {"ar_SA date", Calendar},
+      // TimeSeparator
+      {"fi time", TimeSeparator},
+  };
+  return gaps;
+}
+
+std::vector<std::string> localeNames() {
+  std::vector<std::string> names = {"en_US", "de_DE", "fr_FR"};
+  int32_t count = 0;
+  const icu::Locale* available = icu::Locale::getAvailableLocales(count);
+  std::mt19937 random(50);
+  while (names.size() < 53) names.push_back(available[random() % count].getName());
+  return names;
+}
+
+TEST(FormatDetectorRoundTrip, renderedValuesReadBack) {
+  std::mt19937 random(15);
+  const int perShape = 12 / Vesk::Testing::PropertyScale + 1;
+  std::map<std::string, std::string> failing;  // "locale shape" -> first failing text
+  int cases = 0;
+  for (const auto& name : localeNames()) {
+    const auto provider = makeLocaleProvider(name);
+    ASSERT_TRUE(provider) << name;
+    const LocaleManager manager(*provider, Vesk::DOM::TimeZone::getUTCTimeZone());
+    const LocaleContext& context = manager.getLocaleContext();
+    const FormatDetectorMatcher matcher(context);
+    const Factory factory(context);
+    for (const auto& shape : shapes()) {
+      const auto format = shape.make(factory);
+      for (int n = 0; n < perShape; ++n) {
+        ++cases;
+        const double value = shape.value(random);
+        const std::string text =
+            formatValue(Vesk::FormulaModel::FormulaNumber(value), *format, context).plainText();
+        const auto explanation = explainDetection(matcher, text, AllDetectorsMask);
+        const auto number = Vesk::FormulaModel::asFormulaNumberOpt(explanation.value);
+        const bool same =
+            explanation.kind == shape.kind && number &&
+            formatValue(Vesk::FormulaModel::FormulaNumber(number->getValue()), *format, context)
+                    .plainText() == text;
+        const std::string key = name + " " + shape.name;
+        if (!same && !failing.count(key))
+          failing[key] = "\"" + text + "\" read as " + detectedKindName(explanation.kind);
+      }
+    }
+  }
+  std::map<std::string, int> byShape;
+  for (const auto& [key, example] : failing) {
+    ++byShape[key.substr(key.find(' ') + 1)];
+    if (!knownGaps().count(key)) ADD_FAILURE() << key << ": " << example;
+  }
+  std::printf("round trip: %d cases, %zu of %zu locale-shape pairs fail:", cases, failing.size(),
+              53 * shapes().size());
+  for (const auto& [shape, count] : byShape) std::printf(" %s %d", shape.c_str(), count);
+  std::printf("\n");
+}
+
+}  // namespace
+}  // namespace Vesk::OfficeUtils
