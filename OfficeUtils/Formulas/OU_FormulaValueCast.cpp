@@ -16,7 +16,6 @@
 #include "OfficeUtils/Utils/OU_DateLimitException.h"
 #include "OfficeUtils/Utils/OU_Utils.h"
 #include "host/DOM/OU_TimeZone.h"
-#include "host/Utils/OU_CallableRef.h"
 
 namespace Vesk::OfficeUtils {
 namespace {
@@ -114,46 +113,46 @@ constexpr unsigned char NumberDetector = 0x01, FractionDetector = 0x04, Scientif
   refuse();
 }
 
-// Reads one real number of complex text; none when the text is not one.
-using ReadNumber = Vesk::CallableRef<boost::optional<double>(const std::string&)>;
-
-// A real part: an optional leading sign set aside, then a number of the detection.
-[[nodiscard]] double readPart(std::string_view text, ReadNumber readNumber) {
+// A real part: an optional leading sign set aside, then a number, fraction or scientific number
+// of the detection.
+[[nodiscard]] double readPart(std::string_view text, const FormatContext& context) {
+  static const unsigned char partMask =
+      getMaskFromDetectors({NumberDetector, FractionDetector, ScientificDetector});
   const bool negative = !text.empty() && text.front() == '-';
   if (!text.empty() && (negative || text.front() == '+')) text.remove_prefix(1);
-  const auto number = readNumber(std::string(text));
+  const auto number = detectNumber(context, std::string(text), partMask);
   if (!number) refuse();
   return (negative ? -*number : *number) + 0.0;  // a zero comes out positive
 }
 
 // The factor before the unit letter: nothing or a bare sign is a unit.
-[[nodiscard]] double readCoefficient(std::string_view text, ReadNumber readNumber) {
+[[nodiscard]] double readCoefficient(std::string_view text, const FormatContext& context) {
   text = trimBlanks(text);
   if (text.empty() || text == "+") return 1.0;
   if (text == "-") return -1.0;
-  return readPart(text, readNumber);
+  return readPart(text, context);
 }
 
 // "3+4i", " -2.5j ", "i", "1e+5-2i", "5": a real part, an imaginary part ending in the unit letter,
 // or both. The first sign that follows a non-blank other than an exponent's "e" (blanks may stand
 // between) separates the parts.
-[[nodiscard]] ComplexNumber readComplex(std::string_view text, ReadNumber readNumber) {
+[[nodiscard]] ComplexNumber readComplex(std::string_view text, const FormatContext& context) {
   text = trimBlanks(text);
   if (text.empty()) refuse();
   ImaginarySuffix suffix;
   if (!suffix.setSuffixFromChar(text.back())) {
-    return ComplexNumber(readPart(text, readNumber), 0.0, suffix);
+    return ComplexNumber(readPart(text, context), 0.0, suffix);
   }
   const std::string_view body = text.substr(0, text.size() - 1);
   // Each blank run is scanned once, from the non-blank before it: linear in the text.
   static const boost::regex separator("(?![eE])\\S *([+-])", boost::regex::perl);
   boost::match_results<std::string_view::const_iterator> match;
   if (!boost::regex_search(body.begin(), body.end(), match, separator)) {
-    return ComplexNumber(0.0, readCoefficient(body, readNumber), suffix);
+    return ComplexNumber(0.0, readCoefficient(body, context), suffix);
   }
   const auto sign = static_cast<std::size_t>(match.position(1));
-  return ComplexNumber(readPart(trimBlanks(body.substr(0, sign)), readNumber),
-                       readCoefficient(body.substr(sign), readNumber), suffix);
+  return ComplexNumber(readPart(trimBlanks(body.substr(0, sign)), context),
+                       readCoefficient(body.substr(sign), context), suffix);
 }
 
 }  // namespace
@@ -291,14 +290,7 @@ ComplexNumber FormulaValueCast::toComplex(const FormulaValue& value, const Forma
   return visit<ComplexNumber>(
       value, [](const FormulaEmpty&) { return ComplexNumber(0.0, 0.0, {}); },
       [](const FormulaNumber& number) { return ComplexNumber(number.getValue(), 0.0, {}); },
-      [&](const FormulaString& string) {
-        const auto readNumber = [&](const std::string& text) {
-          return detectNumber(
-              context, text,
-              getMaskFromDetectors({NumberDetector, FractionDetector, ScientificDetector}));
-        };
-        return readComplex(string.getValue(), readNumber);
-      },
+      [&](const FormulaString& string) { return readComplex(string.getValue(), context); },
       [](const FormulaBoolean& boolean) {
         return ComplexNumber(boolean.getValue() ? 1.0 : 0.0, 0.0, {});
       },
