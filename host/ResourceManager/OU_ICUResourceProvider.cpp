@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <utility>
 
 #include <unicode/datefmt.h>
@@ -224,6 +225,18 @@ bool currencySymbolBeforeAmount(const icu::Locale& locale) {
   return sign >= 0 && sign < digit;
 }
 
+// The size of the digit groups left of the first one in the locale's number pattern ("2" for
+// "#,##,##0.###"), the primary size when the pattern has no secondary one, "" without grouping.
+std::string secondaryGroupingSize(const icu::Locale& locale) {
+  UErrorCode status = U_ZERO_ERROR;
+  std::unique_ptr<icu::NumberFormat> format(icu::NumberFormat::createInstance(locale, status));
+  throwIfICUFailure(status);
+  const auto* decimal = dynamic_cast<const icu::DecimalFormat*>(format.get());
+  if (!decimal || !decimal->isGroupingUsed()) return "";
+  const int32_t secondary = decimal->getSecondaryGroupingSize();
+  return std::to_string(secondary > 0 ? secondary : decimal->getGroupingSize());
+}
+
 // The codes of the currencies in use and their symbols in the locale, the locale's own first.
 // A symbol that is only the code again is not a symbol and stays out of the symbols list.
 void addCurrencies(const icu::Locale& locale, std::vector<Row>& rows) {
@@ -282,6 +295,9 @@ std::vector<Row> readLocaleData(const icu::Locale& locale) {
   rows.emplace_back(Keys::PercentageSymbolPath, symbol(icu::DecimalFormatSymbols::kPercentSymbol));
   rows.emplace_back(Keys::ExponentLiteralPath,
                     symbol(icu::DecimalFormatSymbols::kExponentialSymbol));
+  rows.emplace_back(Keys::MinusSignPath, symbol(icu::DecimalFormatSymbols::kMinusSignSymbol));
+  rows.emplace_back(Keys::PlusSignPath, symbol(icu::DecimalFormatSymbols::kPlusSignSymbol));
+  rows.emplace_back(Keys::SecondaryGroupingSizePath, secondaryGroupingSize(locale));
 
   rows.emplace_back(Keys::LongDatePatternPath, datePattern(icu::DateFormat::kFull, locale));
   rows.emplace_back(Keys::MediumDatePatternPath, datePattern(icu::DateFormat::kMedium, locale));
@@ -307,6 +323,10 @@ std::vector<Row> readLocaleData(const icu::Locale& locale) {
   rows.emplace_back(Keys::ShortMonthNamesPath, toList(items, count));
   items = dates.getMonths(count, Dates::FORMAT, Dates::WIDE);
   rows.emplace_back(Keys::LongMonthNamesPath, toList(items, count));
+  items = dates.getMonths(count, Dates::STANDALONE, Dates::ABBREVIATED);
+  rows.emplace_back(Keys::StandAloneShortMonthNamesPath, toList(items, count));
+  items = dates.getMonths(count, Dates::STANDALONE, Dates::WIDE);
+  rows.emplace_back(Keys::StandAloneLongMonthNamesPath, toList(items, count));
   items = dates.getMonths(count, Dates::FORMAT, Dates::NARROW);
   rows.emplace_back(Keys::FirstLetterMonthNamesPath, toList(items, count));
   items = dates.getQuarters(count, Dates::FORMAT, Dates::ABBREVIATED);

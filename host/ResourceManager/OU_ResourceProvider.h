@@ -65,6 +65,12 @@ inline constexpr char PercentageSymbolPath[] =
     "LocaleResources/LocaleResources:FormatSymbols/PercentageSymbol";
 inline constexpr char CurrencySymbolPath[] =
     "LocaleResources/LocaleResources:FormatSymbols/CurrencySymbol";
+inline constexpr char MinusSignPath[] = "LocaleResources/LocaleResources:FormatSymbols/MinusSign";
+inline constexpr char PlusSignPath[] = "LocaleResources/LocaleResources:FormatSymbols/PlusSign";
+// The size of the digit groups before the last one, in digits ("2" for 12,34,567; "3" for
+// 1,234,567); "" when the locale does not group digits.
+inline constexpr char SecondaryGroupingSizePath[] =
+    "LocaleResources/LocaleResources/Separators/SecondaryGroupingSize";
 
 // Format codes of the locale's date and time patterns (strings).
 inline constexpr char LongDatePatternPath[] =
@@ -85,6 +91,12 @@ inline constexpr char LongDaysOfWeekNamesPath[] =
 inline constexpr char ShortMonthNamesPath[] =
     "LocaleResources/LocaleResources:Names/ShortMonthNames";
 inline constexpr char LongMonthNamesPath[] = "LocaleResources/LocaleResources:Names/LongMonthNames";
+// The names of months standing alone (a heading), where a language inflects them ("декабрь"
+// beside "декабря" in a date).
+inline constexpr char StandAloneShortMonthNamesPath[] =
+    "LocaleResources/LocaleResources:Names/StandAloneShortMonthNames";
+inline constexpr char StandAloneLongMonthNamesPath[] =
+    "LocaleResources/LocaleResources:Names/StandAloneLongMonthNames";
 inline constexpr char FirstLetterMonthNamesPath[] =
     "LocaleResources/LocaleResources:Names/FirstLetterMonthNames";
 inline constexpr char ShortQuarterNamesPath[] =

@@ -2,9 +2,10 @@
 // [TOKEN]" prints the loaded definition of a detect type or token (its rules after optional
 // expansion, each token reached with its typical-name index, the literals of primitive tokens);
 // "ou match --type NAME TEXT" prints every complete match, in the order the engine finds them,
-// with its token map. The grammar is the shipped example (resources/Detection/example.json)
-// unless --grammar names another JSON resource file, layered over the locale's data (--locale,
-// en_US by default) with the locale's date order and separators injected.
+// with its token map. The grammar is the shipped one (resources/Detection/AutodetectRules.json)
+// with the locale's symbols (--locale, en_US by default) and its date order and separators
+// injected; --grammar names a JSON resource file whose entries take the place of the shipped
+// ones with the same keys.
 #include <cstdio>
 #include <exception>
 #include <memory>
@@ -67,12 +68,13 @@ std::unique_ptr<LoadedGrammar> loadGrammar(const Options& options) {
     return nullptr;
   }
   try {
-    const auto file = options.grammar.empty()
-                          ? getDefaultResourcesDirectory() / "Detection" / "example.json"
-                          : std::filesystem::path(options.grammar);
-    auto grammar = std::make_shared<Vesk::ResourceManager::JsonResourceProvider>(file);
-    loaded->provider = std::make_shared<Vesk::ResourceManager::LayeredResourceProvider>(
-        std::vector<std::shared_ptr<const ResourceProvider>>{grammar, localeProvider});
+    loaded->provider = localeProvider;
+    if (!options.grammar.empty()) {
+      auto grammar = std::make_shared<Vesk::ResourceManager::JsonResourceProvider>(
+          std::filesystem::path(options.grammar));
+      loaded->provider = std::make_shared<Vesk::ResourceManager::LayeredResourceProvider>(
+          std::vector<std::shared_ptr<const ResourceProvider>>{grammar, localeProvider});
+    }
     loaded->localeManager =
         std::make_unique<LocaleManager>(*loaded->provider, Vesk::DOM::TimeZone::getUTCTimeZone());
     loaded->manager = std::make_unique<TokensManager>(

@@ -5,6 +5,7 @@
 
 #include <fmt/format.h>
 
+#include "OfficeUtils/FormatDetector/Parser/OU_DetectionGrammar.h"
 #include "OfficeUtils/Locale/OU_LocaleContext.h"
 #include "host/ResourceManager/OU_ResourceProvider.h"
 
@@ -175,6 +176,12 @@ InjectedResourcesMap getInjectedResourcesMap(const LocaleContext& locale,
   namespace Keys = Vesk::ResourceManager::Keys;
   static constexpr const char* OrderNames[] = {"MonthFirst", "DayFirst", "YearFirst"};
   const auto& provider = locale.getResourceProvider();
+  const auto& shipped = getShippedDetectionGrammar();
+  // A list the locale's provider does not hold comes from the shipped grammar.
+  auto readList = [&](const std::string& key) {
+    auto list = provider.getResourceStringArray(key);
+    return list ? std::move(*list) : shipped.safeGetResourceStringArray(key);
+  };
   const std::string base = Keys::DateTimeTokensSubpath;
   const auto& medium = formattingResources.getDateProps(DateType::Medium);
   const auto& longProps = formattingResources.getDateProps(DateType::Long);
@@ -183,7 +190,7 @@ InjectedResourcesMap getInjectedResourcesMap(const LocaleContext& locale,
 
   InjectedResourcesMap injected;
   auto withSeparators = [&](const std::string& key, std::initializer_list<std::string> extra) {
-    auto list = provider.safeGetResourceStringArray(key);
+    auto list = readList(key);
     list.insert(list.end(), extra);
     injected.emplace(key, std::move(list));
   };
@@ -191,25 +198,30 @@ InjectedResourcesMap getInjectedResourcesMap(const LocaleContext& locale,
                  {medium.dayMonthSeparator, medium.yearSeparator});
   withSeparators(base + Keys::MonthStringSeparatorRulesSubpath,
                  {longProps.dayMonthSeparator, longProps.yearSeparator});
-  auto timeSeparators = provider.safeGetResourceStringArray(base + "TimeSeparator/Rules");
+  auto timeSeparators = readList(base + "TimeSeparator/Rules");
   timeSeparators.push_back(time.timeSeparator);
   injected.emplace(base + Keys::TimeSeparatorRulesSubpath, std::move(timeSeparators));
   injected.emplace(base + Keys::MonthNumberRulesSubpath,
-                   provider.safeGetResourceStringArray(base + "DateTypes/MonthNumber/" +
-                                                       orderName(medium.order) + "/Rules"));
-  injected.emplace(base + Keys::MonthStringRulesSubpath,
-                   provider.safeGetResourceStringArray(base + "DateTypes/MonthString/" +
-                                                       orderName(longProps.order) + "/Rules"));
+                   readList(base + "DateTypes/MonthNumber/" + orderName(medium.order) + "/Rules"));
+  injected.emplace(
+      base + Keys::MonthStringRulesSubpath,
+      readList(base + "DateTypes/MonthString/" + orderName(longProps.order) + "/Rules"));
   return injected;
 }
 
 ResourceFunction getResourceProviderFunc(const LocaleContext& locale,
                                          InjectedResourcesMap injected) {
-  return [&locale, injected = std::move(injected)](
-             const std::string& key) -> boost::optional<std::vector<std::string>> {
-    if (const auto found = injected.find(key); found != injected.end()) return found->second;
-    return locale.getResourceProvider().getResourceStringArray(key);
-  };
+  const auto& shipped = getShippedDetectionGrammar();
+  auto localeTokens = getLocaleGrammarTokens(locale, injected);
+  return
+      [&locale, &shipped, injected = std::move(injected), localeTokens = std::move(localeTokens)](
+          const std::string& key) -> boost::optional<std::vector<std::string>> {
+        if (const auto found = injected.find(key); found != injected.end()) return found->second;
+        if (auto own = locale.getResourceProvider().getResourceStringArray(key)) return own;
+        if (const auto found = localeTokens.find(key); found != localeTokens.end())
+          return found->second;
+        return shipped.getResourceStringArray(key);
+      };
 }
 
 ResourceFunction getResourceProviderFunc(const LocaleContext& locale) {

@@ -88,13 +88,17 @@ class TokensManager {
 };
 
 // The entries the library injects into the grammar of a locale: the rules of the locale's date
-// orders and its date and time separators (appended to the provider's lists).
+// orders and its date and time separators (appended to the provider's lists, or to the shipped
+// grammar's where the provider has none).
 using InjectedResourcesMap = boost::container::map<std::string, std::vector<std::string>>;
 [[nodiscard]] InjectedResourcesMap getInjectedResourcesMap(
     const LocaleContext& locale, const FormattingResources& formattingResources);
 
-// A resource function that answers from `injected` first, then from the locale's provider. It
-// keeps a reference to the locale, which must outlive it.
+// A resource function that answers from `injected` first, then from the locale's provider, then
+// from the locale's symbol tokens and the shipped grammar (getLocaleGrammarTokens,
+// getShippedDetectionGrammar), so that every locale context, the built-in ones without a
+// provider included, loads the shipped grammar. It keeps a reference to the locale, which must
+// outlive it. A shipped grammar that cannot be read throws ResourceFileError.
 [[nodiscard]] ResourceFunction getResourceProviderFunc(const LocaleContext& locale,
                                                        InjectedResourcesMap injected);
 [[nodiscard]] ResourceFunction getResourceProviderFunc(const LocaleContext& locale);

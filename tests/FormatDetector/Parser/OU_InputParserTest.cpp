@@ -229,7 +229,10 @@ TEST(DetectionResources, InjectedDateOrderAndSeparators) {
   EXPECT_EQ(*function(base + Keys::MonthNumberRulesSubpath), (List{"Day, Sep, Month"}));
   EXPECT_EQ(*function(base + Keys::MonthStringRulesSubpath), (List{"Month, Day"}));
   EXPECT_EQ(*function(base + Keys::MonthNumberSeparatorRulesSubpath), (List{"/", ".", "."}));
-  EXPECT_EQ(*function(base + Keys::MonthStringSeparatorRulesSubpath), (List{" ", ", "}));
+  // A list the provider lacks is the shipped grammar's, then the locale's separators.
+  const auto monthString = *function(base + Keys::MonthStringSeparatorRulesSubpath);
+  ASSERT_GT(monthString.size(), 2u);
+  EXPECT_EQ(List(monthString.end() - 2, monthString.end()), (List{" ", ", "}));
   EXPECT_EQ(function(base + Keys::TimeSeparatorRulesSubpath)->back(), ":");
   EXPECT_FALSE(function(Keys::MediumDatePatternPath));  // a string, not a list
   EXPECT_FALSE(function("absent"));
