@@ -208,7 +208,7 @@ TEST(FormulaValueCastTest, ComplexText) {
       {" 3+4i ", "complex 3 4 i"},        {"3 - i", "complex 3 -1 i"},
       {"1e+5+2i", "complex 100000 2 i"},  {"1E-5-2.5E+3j", "complex 1e-05 -2500 j"},
       {"-0-0i", "complex 0 0 i"},         {"+4i", "complex 0 4 i"},
-      {"3+4 i", "complex 3 4 i"},         {"1/2+3/4j", "complex 0.5 0.75 j"},
+      {"3+4 i", "complex 3 4 i"},         {"1 1/2+2 3/4j", "complex 1.5 2.75 j"},
       {"5", "complex 5 0 none"},          {"-1.5", "complex -1.5 0 none"},
       {"   ", V},  {"x+2i", V},  {"3+4I", V},  {"3+4ii", V},  {"--4i", V},  {"3+4i+5", V},
   };
