@@ -241,7 +241,7 @@ TEST(FormulaValueCastTest, ComplexTextReadsBackWhatToStringWrites) {
   for (const char* name : {"en_US", "de_DE"}) {
     if (!hasGrammar(name)) continue;
     const LocaleContext& context = locale(name).manager.getLocaleContext();
-    for (int n = 0; n < 3000 / Testing::PropertyScale; ++n) {
+    for (int n = 0; n < 1000 / Testing::PropertyScale; ++n) {
       const double re = part(), im = part();
       const auto letter = random() % 3;
       const ImaginarySuffix suffix =
