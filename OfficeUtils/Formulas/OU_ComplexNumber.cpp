@@ -15,14 +15,14 @@ constexpr std::size_t ScientificPrecision = 15;
 // One signed part: "-" for negatives, "+" for positives when asked, nothing for zero; then the
 // digits of |value| unless the part is a bare unit.
 void appendPart(std::string& out, double value, bool withPlus, bool withDigits,
-                const LocaleContext& locale) {
+                const GeneralNumberFormatter& formatter) {
   if (value < 0) {
     out += '-';
   } else if (value > 0 && withPlus) {
     out += '+';
   }
   if (withDigits) {
-    out += doubleToString(std::fabs(value), locale, ScientificPrecision);
+    out += formatter(std::fabs(value));
   }
 }
 
@@ -66,12 +66,15 @@ std::string ComplexNumber::toString(const LocaleContext& locale) const {
   if (!std::isfinite(re) || !std::isfinite(im)) {
     throw Vesk::FormulaModel::FormulaException(Vesk::DOM::FormulaErrorType::Num);
   }
+  // One formatter serves both parts.
+  GeneralNumberFormatter formatter(locale);
+  formatter.setPrecisionForScientificMode(ScientificPrecision);
   std::string result;
   if (im == 0 || re != 0) {
-    appendPart(result, re, false, true, locale);
+    appendPart(result, re, false, true, formatter);
   }
   if (im != 0) {
-    appendPart(result, im, !result.empty(), Vesk::FloatNumber(std::fabs(im)) != 1.0, locale);
+    appendPart(result, im, !result.empty(), Vesk::FloatNumber(std::fabs(im)) != 1.0, formatter);
     result += _suffix.toChar();
   }
   OU_ASSERT(!result.empty());
