@@ -68,6 +68,14 @@ const std::map<std::string, std::string>& exclusions() {
       // Day, month and year as numbers between spaces: "31 12 2024"; a space between numbers
       // is never a date separator, or "5 5" would be a date.
       {"yo", "numeric date with spaces"},
+      // Words around the parts that the long pattern, which textual dates follow, spells
+      // otherwise: "2024(e)ko abe. 31(a)", "31 դեկ, 2024 թ.", "31 дек., 2024 ел".
+      {"eu", yearWords},
+      {"eu_ES", yearWords},
+      {"hy", yearWords},
+      {"hy_AM", yearWords},
+      {"tt", yearWords},
+      {"tt_RU", yearWords},
       {"yo_BJ", "numeric date with spaces"},
       {"yo_NG", "numeric date with spaces"},
       {"de_AT", monetary},
