@@ -242,12 +242,13 @@ boost::optional<FormulaError> FormulaValueCast::toError(const FormulaValue& valu
 
 boost::optional<boost::variant<Vesk::DOM::FormulaErrorType, bool>> FormulaValueCast::toErrorOrBool(
     const FormulaValue& value, const LocaleContext& locale) {
-  if (const auto* boolean = boost::get<FormulaBoolean>(&value)) return {boolean->getValue()};
-  if (const auto* error = boost::get<FormulaError>(&value)) return {error->getType()};
+  using Result = boost::variant<Vesk::DOM::FormulaErrorType, bool>;
+  if (const auto* boolean = boost::get<FormulaBoolean>(&value)) return Result(boolean->getValue());
+  if (const auto* error = boost::get<FormulaError>(&value)) return Result(error->getType());
   if (const auto* string = boost::get<FormulaString>(&value)) {
     const auto& resources = locale.getResources();
-    if (const auto word = localizedBoolean(string->getValue(), resources)) return {*word};
-    if (const auto type = localizedError(string->getValue(), resources)) return {*type};
+    if (const auto word = localizedBoolean(string->getValue(), resources)) return Result(*word);
+    if (const auto type = localizedError(string->getValue(), resources)) return Result(*type);
   }
   return boost::none;
 }
