@@ -62,7 +62,10 @@ DateProps parseDateProps(const std::string& pattern, const DateProps& defaults) 
   DateProps props;
   if (const auto rule = parsePattern(pattern)) {
     bool orderDecided = false;
-    boost::optional<Component> previous;
+    // The previous component; a plain flag beside it, as GCC 12 wrongly reports an optional of
+    // it as maybe uninitialised in optimised builds.
+    bool hasPrevious = false;
+    Component previous{};
     std::string collected;
     for (const auto& item : rule->getItems()) {
       if (const auto* text = boost::get<Model::TextItem>(&item)) {
@@ -79,17 +82,17 @@ DateProps parseDateProps(const std::string& pattern, const DateProps& defaults) 
       }
       // The text before this component separates it from the previous one; a weekday after
       // another component separates nothing of the props.
-      if (previous) {
-        if (*previous == Component::Weekday) {
+      if (hasPrevious) {
+        if (previous == Component::Weekday) {
           props.weekdaySeparator = collected;
         } else if (*component == Component::Year) {
           props.yearSeparator = collected;
         } else if (*component != Component::Weekday) {
-          (*previous == Component::Year ? props.yearSeparator : props.dayMonthSeparator) =
-              collected;
+          (previous == Component::Year ? props.yearSeparator : props.dayMonthSeparator) = collected;
         }
       }
-      previous = component;
+      previous = *component;
+      hasPrevious = true;
       collected.clear();
     }
   }
