@@ -5,6 +5,8 @@
 # leak or time-out leaves its input in build/fuzz/artifacts/ and makes the script fail.
 # A target's fuzz/OU_XxxFuzzer.options ([libfuzzer] key = value lines) adds its own flags,
 # such as max_len or timeout.
+# With FUZZ_KEEP=1 the grown inputs stay in build/fuzz/grown/<component>/, to be read or
+# minimised into seeds afterwards (e.g. `OU_XxxFuzzer -merge=1 NEW_DIR build/fuzz/grown/OU_Xxx`).
 # Usage: scripts/fuzz.sh [SECONDS] [TARGET_NAME_FILTER]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,8 +18,13 @@ cmake --build --preset fuzz
 
 artifacts=build/fuzz/artifacts
 logs=build/fuzz/logs
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+if [ "${FUZZ_KEEP:-0}" = 1 ]; then
+  scratch=build/fuzz/grown
+  mkdir -p "$scratch"
+else
+  scratch=$(mktemp -d)
+  trap 'rm -rf "$scratch"' EXIT
+fi
 mkdir -p "$artifacts" "$logs"
 
 run_target() {
