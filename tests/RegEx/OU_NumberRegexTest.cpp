@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "OfficeUtils/Utils/OU_Utils.h"
+#include "host/Utils/OU_Errors.h"
 #include "tests/Formatters/OU_FormattersTestLocales.h"
 
 namespace Vesk::OfficeUtils {
@@ -32,11 +34,8 @@ TEST(NumberRegex, SplitsUnderTheLocaleSeparator) {
   } cases[] = {
       // The property below checks the grammar over generated texts; these rows the parts.
       {pointContext(), "-.5e+3", "-|.5@1|e+3|e+"},
-      {pointContext(), "+12.", "+|12.@1||"},
       {pointContext(), "0012.50E5", "|0012.50@0|E5|E"},
-      {pointContext(), "0x1A", "none"},
       {pointContext(), "\xD9\xA1", "none"},  // ARABIC-INDIC DIGIT ONE
-      {pointContext(), std::string("1\0", 2), "none"},
       {commaContext(), "-,5E-2", "-|,5@1|E-2|E-"},
   };
   for (const auto& c : cases) {
@@ -45,8 +44,8 @@ TEST(NumberRegex, SplitsUnderTheLocaleSeparator) {
   }
 }
 
-// An independent recognizer of the same grammar: sign? (digits [sep digits*] | digits* sep
-// digits+) ([eE] sign? digits+)?
+// An independent recognizer of the grammar, which the number conversions accept too: sign? (digits
+// [sep digits*] | digits* sep digits+) ([eE] sign? digits+)?
 bool recognizes(const std::string& text, char separator) {
   std::size_t i = 0;
   const auto digits = [&] {
@@ -81,6 +80,13 @@ TEST(NumberRegex, AgreesWithAHandWrittenRecognizerAndTilesItsInput) {
       SCOPED_TRACE("\"" + text + "\" with " + separator);
       const auto parts = parseNumber(text, *context);
       ASSERT_EQ(parts.has_value(), recognizes(text, separator));
+      // The conversions check the grammar without the compiled pattern.
+      ASSERT_EQ(stringToDouble(text, *context).has_value(), parts.has_value());
+      try {
+        ASSERT_EQ(stringToLong(text, *context).has_value(), parts.has_value());
+      } catch (const Vesk::BadNumCastError&) {
+        ASSERT_TRUE(parts);
+      }
       if (!parts) continue;
       // The parts are views into the text that tile it in order.
       const std::string_view input(text);
