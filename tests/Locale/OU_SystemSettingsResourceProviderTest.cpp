@@ -26,7 +26,6 @@ const LocaleResources& commaLocale() {
 const MapResourceProvider& wrapped() {
   static const MapResourceProvider provider{
       {"k/decimal", "@sys:decimal-separator"},
-      {"k/thousand", "@sys:thousand-separator"},
       {"k/inside", "x@sys:decimal-separator"},
       {"k/upper", "@SYS:decimal-separator"},
       {"k/list", {"@sys:decimal-separator", "a", "@sys:thousand-separator", "@sys:other"}},
@@ -45,7 +44,6 @@ TEST(SystemSettingsResourceProvider, WholeReferencesBecomeTheLocaleSymbols) {
     boost::optional<bool> flag;
   } cases[] = {
       {"k/decimal", ",", {}, {}},
-      {"k/thousand", "\xC2\xA0", {}, {}},
       {"k/inside", "x@sys:decimal-separator", {}, {}},
       {"k/upper", "@SYS:decimal-separator", {}, {}},
       {"k/list", "none", list, {}},

@@ -19,18 +19,12 @@ TEST(Hyperlinks, WholeWordsAreRecognisedInTableOrder) {
   } cases[] = {
       // Documented rows; the scanner is compared with the patterns below.
       {"jürgen@bücher.de", Type::Email},
-      {"a@b.", Type::None},
       {"Ftp://files", Type::WebAddress},
-      {"ftps://files", Type::WebAddress},
       {"mailto://x", Type::None},
       {"WwW.Example.Com", Type::WebAddress},
-      {"www..", Type::None},
       // An e-mail pattern comes first, so a web word with an at sign and a dot after it is mail.
       {"http://user@host.com", Type::Email},
-      {"www.a@b.c", Type::Email},
       {"", Type::None},
-      {"www.exa\x7fmple.com", Type::WebAddress},
-      {std::string("a@b\0.c", 6), Type::None},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -38,21 +32,8 @@ TEST(Hyperlinks, WholeWordsAreRecognisedInTableOrder) {
   }
 }
 
-TEST(Hyperlinks, EveryDelimiterBreaksAWord) {
-  for (const auto delimiter : HyperlinkDelimiters) {
-    const char c = static_cast<char>(delimiter);
-    for (const std::string word : {"a@b.c", "http://x", "www.a.b"}) {
-      SCOPED_TRACE(word + " with " + std::to_string(delimiter));
-      EXPECT_EQ(matchInternetResource(word + c), InternetResourceType::None);
-      EXPECT_EQ(matchInternetResource(c + word), InternetResourceType::None);
-      EXPECT_EQ(matchInternetResource(word.substr(0, 4) + c + word.substr(4)),
-                InternetResourceType::None);
-    }
-  }
-}
-
 // The scanner against the link patterns: words of the pieces the patterns turn on, and every
-// byte value in every part of the three shapes.
+// byte value (the delimiters among them) in every part of the three shapes.
 TEST(MatchInternetResource, ScannerGivesThePatternsVerdicts) {
   std::vector<std::string> alphabet = {
       "a",    "@",     ".",    "w",        "W",    "www.", "WwW.",

@@ -43,22 +43,16 @@ TEST(TextUtils, UnsupportedTypesFailTheAssertion) {
   }
 }
 
+// Texts that are no run of one letter read as 0, the characters either side of each letter range
+// included.
 TEST(TextUtils, LettersBackToTheOrdinal) {
-  const struct {
-    std::string text;
-    std::size_t lower, upper;
-  } cases[] = {
-      {"ab", 0, 0},       {"", 0, 0},
-      {"{", 0, 0},        {"`", 0, 0},
-      {"@", 0, 0},        {"[", 0, 0},
-      {"aA", 0, 0},       {"a1", 0, 0},
-      {"\xc3\xa1", 0, 0}, {std::string(1000, 'b'), 2 + 26 * 999, 0},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(convertLowerLatinLetterToDecimal(c.text), c.lower);
-    EXPECT_EQ(convertUpperLatinLetterToDecimal(c.text), c.upper);
+  for (const std::string text : {"ab", "", "{", "`", "@", "[", "aA", "a1", "\xc3\xa1"}) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(convertLowerLatinLetterToDecimal(text), 0u);
+    EXPECT_EQ(convertUpperLatinLetterToDecimal(text), 0u);
   }
+  EXPECT_EQ(convertLowerLatinLetterToDecimal(std::string(1000, 'b')), 2 + 26 * 999);
+  EXPECT_EQ(convertUpperLatinLetterToDecimal(std::string(1000, 'b')), 0u);
 }
 
 TEST(TextUtils, EveryOrdinalRoundTripsThroughItsText) {
@@ -155,11 +149,8 @@ TEST(TextUtils, ValueBlocksShowTheLocalesWords) {
   } cases[] = {
       {boolValueToBlock(factory, DOM::BlockValue<bool>(true), link, english), "TRUE"},
       {boolValueToBlock(factory, DOM::BlockValue<bool>(false), nullptr, english), "FALSE"},
-      {errorValueToBlock(factory, DOM::BlockValue(DOM::FormulaErrorType(7)), link, english),
-       "#N/A"},
       {errorValueToBlock(factory, DOM::BlockValue(DOM::FormulaErrorType(2)), nullptr, english),
        "#DIV/0!"},
-      {numberValueToBlock(factory, DOM::BlockValue<FloatNumber>(1.5), link, english), "1.5"},
       {numberValueToBlock(factory, DOM::BlockValue<FloatNumber>(-2.5e20), nullptr, english),
        "-2.5E+20"},
   };
@@ -182,11 +173,9 @@ TEST(IndexToString, LargeOrdinalsAreWrittenInDigits) {
     std::string expected;
   } cases[] = {
       {4000, NumberFormatType::UpperRoman, "4000"},
-      {4000, NumberFormatType::LowerRoman, "4000"},
       {2600, NumberFormatType::UpperLetter, std::string(100, 'Z')},
       {2601, NumberFormatType::LowerLetter, "2601"},
       {4294967295, NumberFormatType::UpperLetter, "4294967295"},
-      {SIZE_MAX, NumberFormatType::UpperRoman, std::to_string(SIZE_MAX)},
       {SIZE_MAX, NumberFormatType::LowerLetter, std::to_string(SIZE_MAX)},
   };
   for (const auto& c : cases) EXPECT_EQ(indexToString(c.index, c.type), c.expected) << c.index;

@@ -80,19 +80,11 @@ std::string resultOf(Convert convert) {
 }
 
 TEST(Utils, DecimalSeparatorType) {
-  const struct {
-    std::string separator;
-    DecimalSeparatorType expected;
-  } cases[] = {
-      {".", DecimalSeparatorType::Point},
-      {",", DecimalSeparatorType::Comma},
-      {",,", DecimalSeparatorType::Point},
-      {"", DecimalSeparatorType::Point},
-      {"\xEF\xBC\x8C", DecimalSeparatorType::Point},  // FULLWIDTH COMMA
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.separator);
-    EXPECT_EQ(getDecimalSeparatorType(TestContext(c.separator)), c.expected);
+  // Only a lone ASCII comma is a comma.
+  for (const std::string separator : {",", ".", ",,", "", "\xEF\xBC\x8C"}) {
+    SCOPED_TRACE(separator);
+    EXPECT_EQ(getDecimalSeparatorType(TestContext(separator)) == DecimalSeparatorType::Comma,
+              separator == ",");
   }
 }
 
@@ -104,18 +96,10 @@ TEST(Utils, LocaleAwareIntegers) {
     const LocaleContext& context;
     std::string asInt, asLong;
   } cases[] = {
-      // Which texts are numbers is compared with parseNumber by a property below.
-      {"-2,9", comma(), "-2", "-2"},
-      {"2.9", comma(), "none", "none"},
-      {"1e3", point(), "1000", "1000"},
-      {"2147483647.9", point(), "2147483647", "2147483647"},
-      {"-2147483648.9", point(), "-2147483648", "-2147483648"},
-      {"-3e9", point(), down, "-3000000000"},
-      {"2147483648", point(), up, "2147483648"},
-      {"1e400", point(), up, up},
-      {"9223372036854775807", point(), up, "9223372036854775807"},
-      {"-9223372036854775808", point(), down, "-9223372036854775808"},
-      {"9223372036854775808", point(), up, up},
+      // The fast reader is compared with ICU over generated texts below; these rows pin the
+      // truncation and the overflow directions.
+      {"-2,9", comma(), "-2", "-2"},          {"2147483647.9", point(), "2147483647", "2147483647"},
+      {"-3e9", point(), down, "-3000000000"}, {"9223372036854775808", point(), up, up},
       {"-1e19", point(), down, down},
   };
   for (const auto& c : cases) {
@@ -132,17 +116,9 @@ TEST(Utils, LocaleAwareDoubles) {
     const LocaleContext& context;
     boost::optional<double> expected;
   } cases[] = {
-      // Shortest round-trip texts of any double read back by the property below.
-      {"+,5", comma(), 0.5},
-      {"-.5e+3", point(), -500.0},
-      {"123456789012345678901234567890", point(), 1.2345678901234568e+29},
-      {"1e400", point(), inf},
-      {"-1e400", point(), -inf},
-      {"1e-400", point(), 0.0},
-      {"4.9406564584124654e-324", point(), 4.9406564584124654e-324},
-      {"1.5 ", point(), boost::none},
-      {"inf", point(), boost::none},
-      {"nan", point(), boost::none},
+      // Values are compared with ICU over generated texts below; these rows pin the ranges.
+      {"+,5", comma(), 0.5},          {"-1e400", point(), -inf},     {"1e-400", point(), 0.0},
+      {"1.5 ", point(), boost::none}, {"inf", point(), boost::none}, {"nan", point(), boost::none},
       {"0x10", point(), boost::none},
   };
   for (const auto& c : cases) {
@@ -166,112 +142,39 @@ TEST(Utils, NegativeZero) {
   EXPECT_FALSE(stringToFloatNumber("x", point()));
 }
 
-// The shortest text that reads back as the same double (std::to_chars), with its point swapped
-// for a comma, must give the same double under either separator.
-TEST(Utils, ShortestRoundTripTextsReadBackExactly) {
-  std::mt19937_64 random(42);
-  std::uniform_real_distribution<double> uniform(-1e6, 1e6);
-  int checked = 0;
-  for (int round = 0; round < 20000; ++round) {
-    double value;
-    if (round % 3 == 0) {  // any bit pattern that is a finite double
-      const std::uint64_t bits = random();
-      std::memcpy(&value, &bits, sizeof value);
-      if (!std::isfinite(value)) continue;
-    } else if (round % 3 == 1) {
-      value = uniform(random);
-    } else {  // short decimals such as users type
-      value = static_cast<double>(static_cast<std::int64_t>(random() % 2000001) - 1000000) /
-              std::pow(10.0, static_cast<int>(random() % 7));
-    }
-    char buffer[64];
-    std::string text(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
-    SCOPED_TRACE(text);
-    EXPECT_EQ(stringToDouble(text, point()), value);
-    EXPECT_TRUE(text.find('.') == std::string::npos || !stringToDouble(text, comma()));
-    std::replace(text.begin(), text.end(), '.', ',');
-    EXPECT_EQ(stringToDouble(text, comma()), value);
-    ++checked;
-  }
-  EXPECT_GT(checked, 19000);
-}
-
-// Random texts, numbers or not: the cached formats answer as formats built for the call do.
-std::vector<std::string> mixedTexts(unsigned seed, int count) {
-  std::mt19937 random(seed);
-  const std::string alphabet = "0123456789012345678.,+-eE";
-  std::vector<std::string> texts;
-  for (int i = 0; i < count; ++i) {
-    std::string text;
-    const int length = 1 + static_cast<int>(random() % 24);
-    for (int j = 0; j < length; ++j) text += alphabet[random() % alphabet.size()];
-    texts.push_back(std::move(text));
-  }
-  return texts;
-}
-
-// The cached formats answer as fresh ones, bit for bit, also when four threads share them.
-TEST(Utils, CachedFormatsAnswerAsFreshOnesOnSeveralThreads) {
-  const auto texts = mixedTexts(5, 2000);
-  std::vector<std::string> expected, mismatches(4);
-  const auto bits = [](const boost::optional<double>& value) {
-    return value ? std::to_string(std::bit_cast<std::uint64_t>(*value)) : std::string("none");
-  };
-  for (const auto& text : texts)
-    for (const auto* context : {&point(), &comma()})
-      expected.push_back(bits(Detail::stringToDoubleUncached(text, *context)));
-  std::vector<std::thread> threads;
-  for (int t = 0; t < 4; ++t) {
-    threads.emplace_back([&, t] {
-      for (std::size_t i = 0; i < expected.size(); ++i)
-        if (bits(stringToDouble(texts[i / 2], i % 2 ? comma() : point())) != expected[i])
-          mismatches[t] = texts[i / 2];
-    });
-  }
-  for (auto& thread : threads) thread.join();
-  EXPECT_EQ(mismatches, std::vector<std::string>(4));
-}
-
-// The conversions check the grammar without the compiled pattern; they must accept exactly
-// what parseNumber splits.
-TEST(Utils, ConvertsExactlyWhatParseNumberSplits) {
-  std::mt19937 random(3);
-  const std::string alphabet = "0123456789.,+-eE x";
-  for (int round = 0; round < 30000; ++round) {
-    std::string text;
-    const int length = static_cast<int>(random() % 10);
-    for (int i = 0; i < length; ++i) text += alphabet[random() % alphabet.size()];
-    for (const auto* context : {&point(), &comma()}) {
-      SCOPED_TRACE(text);
-      const bool splits = parseNumber(text, *context).has_value();
-      ASSERT_EQ(stringToDouble(text, *context).has_value(), splits);
-      try {
-        ASSERT_EQ(stringToLong(text, *context).has_value(), splits);
-      } catch (const Vesk::BadNumCastError&) {
-        ASSERT_TRUE(splits);
+// Random texts, numbers or not: the cached formats answer bit for bit as formats built for the
+// call, also when four threads share them; and formats built under other ICU default locales
+// (whose group separator is the other context's decimal separator, whose exponent is not "E",
+// whose minus is not "-", or whose digits are not ASCII) answer the same.
+TEST(Utils, CachedFormatsAnswerAsFreshOnesOnThreadsAndUnderAnyDefaultLocale) {
+  std::vector<std::string> alphabet, texts;
+  for (const char c : std::string("0123456789012345678.,+-eE")) alphabet.emplace_back(1, c);
+  std::mt19937 random(5);
+  for (int i = 0; i < 800; ++i) texts.push_back(Vesk::Testing::randomText(random, alphabet, 24));
+  const auto answers = [&](auto convert) {
+    std::string all;
+    for (const auto& text : texts) {
+      for (const auto* context : {&point(), &comma()}) {
+        const auto value = convert(text, *context);
+        all += (value ? std::to_string(std::bit_cast<std::uint64_t>(*value)) : "none") + " ";
       }
     }
-  }
-}
-
-TEST(Utils, ResultsDoNotDependOnIcuDefaultLocale) {
-  const auto texts = mixedTexts(11, 300);
-  std::vector<boost::optional<double>> pointValues, commaValues;
-  for (const auto& text : texts) {
-    pointValues.push_back(stringToDouble(text, point()));
-    commaValues.push_back(stringToDouble(text, comma()));
-  }
-  // Locales whose group separator is the other context's decimal separator, whose exponent is
-  // not "E", whose minus is not "-", or whose digits are not ASCII.
+    return all;
+  };
+  const std::string expected = answers(Detail::stringToDoubleUncached);
+  std::vector<int> mismatches(4);
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t)
+    threads.emplace_back([&, t] {
+      mismatches[t] = answers([](const std::string& text, const LocaleContext& context) {
+                        return stringToDouble(text, context);
+                      }) != expected;
+    });
+  for (auto& thread : threads) thread.join();
+  EXPECT_EQ(mismatches, std::vector<int>(4));
   for (const char* locale : {"de_DE", "fr_FR", "ar_EG", "fa_IR", "sv_SE", "th_TH@numbers=thai"}) {
-    SCOPED_TRACE(locale);
     const DefaultLocaleScope scope(locale);
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-      SCOPED_TRACE(texts[i]);
-      // Formats built under this default locale, not the ones cached before it.
-      EXPECT_EQ(Detail::stringToDoubleUncached(texts[i], point()), pointValues[i]);
-      EXPECT_EQ(Detail::stringToDoubleUncached(texts[i], comma()), commaValues[i]);
-    }
+    EXPECT_EQ(answers(Detail::stringToDoubleUncached), expected) << locale;
   }
 }
 
@@ -287,12 +190,10 @@ TEST(Utils, LocaleFreeConversions) {
       {"-2.5e1", -2, -25.0, boost::none},
       {"1,5", 1, 1.0, 1},
       {"2147483648", boost::none, 2147483648.0, 2147483648u},
-      {"-2147483648", std::numeric_limits<std::int32_t>::min(), -2147483648.0, boost::none},
       {"18446744073709551615", boost::none, 18446744073709551615.0,
        std::numeric_limits<std::size_t>::max()},
       {"18446744073709551616", boost::none, 18446744073709551616.0, boost::none},
       {"1e400", 1, boost::none, 1},
-      {".5", boost::none, 0.5, boost::none},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -365,8 +266,9 @@ TEST(Utils, CurrencySeparationSymbolMatchesLoweringPerCall) {
 }
 
 // Number-like texts: valid ones (signs, leading zeros, long digit runs, exponents that overflow,
-// underflow or run long), exact decimal forms of doubles and of the midpoints between two (where
-// rounding decides), and near-valid ones with a character inserted, dropped or swapped.
+// underflow or run long), decimal forms of doubles to 1-24 digits, exact forms of the midpoints
+// between two (where rounding decides), and near-valid ones with a character inserted, dropped or
+// swapped.
 std::string numberLikeText(std::mt19937_64& random, char separator) {
   const auto digits = [&](std::size_t count) {
     std::string run;
@@ -385,7 +287,7 @@ std::string numberLikeText(std::mt19937_64& random, char separator) {
                              ? std::to_chars(buffer, buffer + sizeof buffer, midpoint,
                                              std::chars_format::scientific, 780)
                              : std::to_chars(buffer, buffer + sizeof buffer, value,
-                                             std::chars_format::general, 17 + random() % 8);
+                                             std::chars_format::general, 1 + random() % 24);
     text.assign(buffer, written.ec == std::errc() ? written.ptr : buffer);
     std::replace(text.begin(), text.end(), '.', separator);
   }

@@ -11,39 +11,9 @@ namespace {
 using DTType = DateTimeItem::Type;
 using Token = DateTimePatternToken;
 
-using TT = TextItem::Type;
-
-const TextItem Percent(TT::Percent, "%");
-const CurrencyItem Euro("€", 0x407u);
-
-// A model with every member set to a value other than its default, at every level.
-Expression makeFullExpression() {
-  NumberItem number(NumberItem::Role::Integer, "###0.00", true, 1);
-  number.setEmbeddedItems({{0, Percent}, {7, Euro}});
-  Rule first(Items{CurrencyItem("$", 0x409u), DateTimeItem(DTType::SecondsLong, 2),
-                   ExtraItem(ExtraItem::Type::ExponentPlus), number, TextItem(TT::Literal, "abc")},
-             Color{255, 0, 0, 255});
-  first.setCondition(Condition(Condition::Type::GreaterOrEqual, 100.0));
-  first.setLanguage(0x409u);
-  first.setCalendar(Calendar::B2);
-  first.setTransliteration(Transliteration::DBNum3);
-  Expression expression({first, Rule(Items{TextItem(TT::Literal, "-"), number})});
-  expression.setDefaultNumberRule(Rule(Items{ExtraItem(ExtraItem::Type::General)}));
-  expression.setDefaultTextRule(Rule(Items{ExtraItem(ExtraItem::Type::Text)}));
-  return expression;
-}
-
-// Every member at every level shows in the compact form (the parser test reads it for every
-// kind of code).
-TEST(CellFormatModel, PrintsEveryMemberCompactly) {
-  EXPECT_EQ(testing::PrintToString(makeFullExpression()),
-            "rules=[{[>=100] color(255,0,0) [DBNum3] lang(409) [B2] C('$',409) D(ss.2) X(E+) "
-            "N(0,'###0.00',g,1,[0:T(%,'%'),7:C('€',407)]) T(lit,'abc')},"
-            "{T(lit,'-') N(0,'###0.00',g,1,[0:T(%,'%'),7:C('€',407)])}] "
-            "number={X(General)} text={X(@)}");
-  EXPECT_EQ(testing::PrintToString(Rule(Items{DateTimeItem(DTType::MonthLongText),
-                                              DateTimeItem(DTType::MinutesLongNoTruncate)})),
-            "{D(MMMM) D([mm])}");
+// The compact printer is pinned by the parser tests, which compare whole models in it; unknown
+// codes print as nothing.
+TEST(CellFormatModel, UnknownCodesPrintEmpty) {
   EXPECT_EQ(getCode(DTType(DateTimeItem::TypeCount)), "");
   EXPECT_EQ(getCode(ExtraItem::Type(5)), "");
   EXPECT_EQ(getCode(Condition::Type(6)), "");
@@ -68,11 +38,8 @@ TEST(DateTimeLocalizedExpression, FormatTypeFollowsTheComponents) {
     DateTimePatternItemSet items;
     std::uint8_t expected;
   } cases[] = {
-      {{}, 12},
-      {{{Token::Month, 2}, {Token::Day, 0}}, 4},
+      // The default date, time and date-time sets and the empty one are classified elsewhere.
       {{{Token::Weekday, 0}}, 4},
-      {{{Token::Year, 1}}, 4},
-      {{{Token::Hour, 0}, {Token::Minute, 0}}, 5},
       {{{Token::Second, 0}}, 5},
       {{{Token::Year, 0}, {Token::Second, 0}}, 6},
   };

@@ -46,9 +46,7 @@ TEST(ICUResourceProvider, KnownLocaleValues) {
     const char *medium, *time, *januarySunday, *region;
   } cases[] = {
       {"en_US", ".|,|,|,|$|%|E", true, "m/d/yyyy", "h:mm:ss'\u202F'AP", "January Sun", "US"},
-      {"de", ",|.|;|;|€|%|E", false, "d.m.yyyy", "hh:mm:ss", "Januar So.", "DE"},
       {"fr_FR", ",|\u202F|;|;|€|%|E", false, "dd/mm/yyyy", "hh:mm:ss", "janvier dim.", "FR"},
-      {"ru_RU", ",|\u00A0|;|;|₽|%|E", false, "dd.mm.yyyy", "hh:mm:ss", "января вс", "RU"},
       {"ar_EG", ".|,|,|,|ج.م.|%|E", false, "d/m/yyyy", "h:mm:ss AP", "يناير الأحد", "EG"},
   };
   for (const auto& c : cases) {
@@ -89,7 +87,6 @@ TEST(ICUResourceProvider, HoldsEveryLocaleKeyOnlyAsItsKind) {
   EXPECT_EQ(std::count(codes.begin(), codes.end(), "BRL"), 1);
   EXPECT_EQ(std::string(provider.getDataLocale().getName()),
             "pt_BR@calendar=gregorian;numbers=latn");
-  EXPECT_EQ(provider.size(), 31u);
 }
 
 }  // namespace

@@ -17,18 +17,14 @@ namespace {
 using Layer = LayeredResourceProvider::Layer;
 using Testing::answers;
 
-TEST(LayeredResourceProvider, NoLayersHoldNothing) {
-  EXPECT_EQ(answers(LayeredResourceProvider({}), "k"), "none none none");
-}
-
 TEST(LayeredResourceProvider, NullLayerFailsItsAssertion) {
   const auto layer = std::make_shared<const MapResourceProvider>();
   EXPECT_ASSERTION(LayeredResourceProvider layered({layer, nullptr}),
                    "host/ResourceManager/OU_LayeredResourceProvider", "layer");
 }
 
-// Property: over random stacks, each operation answers with the value of the first layer
-// whose row for the key has that operation's kind.
+// Property: over random stacks (none to three layers), each operation answers with the value of the
+// first layer whose row for the key has that operation's kind.
 TEST(LayeredResourceProvider, AgreesWithAScanOfTheRows) {
   std::mt19937 random(7);
   const std::vector<std::string> keys = {"a", "b", "c", "d"};

@@ -20,12 +20,10 @@ std::string castMessage(Source value) {
 
 TEST(NumCast, ConvertsValuesThatFitTruncatingTowardZero) {
   EXPECT_EQ(numCast<int>(-2.9), -2);
-  EXPECT_EQ(numCast<int>(FloatNumber(7.99)), 7);
   EXPECT_EQ(numCast<std::int32_t>(2147483647.9), 2147483647);
   EXPECT_EQ(numCast<std::int64_t>(-9223372036854775808.0),
             std::numeric_limits<std::int64_t>::min());
   EXPECT_EQ(numCast<std::uint32_t>(-0.5), 0u);
-  EXPECT_EQ(numCast<FloatNumber>(3).getValue(), 3.0);
 }
 
 TEST(NumCast, ReportsEachKindOfOverflow) {
@@ -33,12 +31,10 @@ TEST(NumCast, ReportsEachKindOfOverflow) {
   const std::string negative = "bad numeric conversion: negative overflow";
   EXPECT_EQ(castMessage<std::int64_t>(9223372036854775808.0), positive);
   EXPECT_EQ(castMessage<int>(-2147483649.0), negative);
-  EXPECT_EQ(castMessage<std::uint8_t>(256), positive);
   EXPECT_EQ(castMessage<unsigned>(-1.0), negative);
   EXPECT_EQ(castMessage<int>(std::numeric_limits<double>::infinity()), positive);
   EXPECT_EQ(castMessage<int>(std::numeric_limits<double>::quiet_NaN()),
             "bad numeric conversion: overflow");
-  EXPECT_EQ(castMessage<float>(1e300), positive);
 }
 
 }  // namespace

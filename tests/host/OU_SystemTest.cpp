@@ -9,11 +9,6 @@
 namespace Vesk {
 namespace {
 
-TEST(System, ClockAndICU) {
-  EXPECT_GT(Environment::getSystemTime(), 1700000000000);  // after November 2023
-  EXPECT_TRUE(isICUInitialized());
-}
-
 TEST(Errors, ICUErrorNamesTheStatus) {
   EXPECT_STREQ(ICUError(U_ILLEGAL_ARGUMENT_ERROR).what(), "ICU error: U_ILLEGAL_ARGUMENT_ERROR");
   EXPECT_THROW(throwIfICUFailure(U_MEMORY_ALLOCATION_ERROR), ICUError);
