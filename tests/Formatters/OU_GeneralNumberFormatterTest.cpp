@@ -79,51 +79,6 @@ TEST(GeneralNumberFormatter, WrapperSettingsCarryOverAndPrecisionBeyondIntThrows
   EXPECT_THROW(formatter.setPrecisionForFixedMode(std::size_t{1} << 40), Vesk::BadNumCastError);
 }
 
-// Random magnitudes across the whole double range, both signs, and the window's edges.
-std::vector<double> mixedValues(std::size_t count) {
-  std::mt19937_64 random(20261205);
-  std::uniform_real_distribution<double> mantissa(1.0, 10.0);
-  std::uniform_int_distribution<int> exponent(-307, 307);
-  std::uniform_int_distribution<int> smallExponent(-12, 14);
-  std::vector<double> values;
-  for (std::size_t i = 0; i < count; ++i) {
-    const int e = i % 2 == 0 ? exponent(random) : smallExponent(random);
-    double value = mantissa(random) * std::pow(10.0, e);
-    if (i % 3 == 0) value = -value;
-    if (i % 7 == 0) value = std::round(value);
-    values.push_back(value);
-  }
-  return values;
-}
-
-// Fixed texts read back exactly (ICU writes the shortest round-trip digits); scientific texts
-// carry `precision` mantissa fraction digits, half a unit of the last one off at most.
-void checkRoundTrip(const GeneralNumberFormatter& formatter, const LocaleContext& context,
-                    double thresholdOfMin, double thresholdOfMax, int precision) {
-  for (const double value : mixedValues(4000)) {
-    const std::string text = formatter(value);
-    SCOPED_TRACE(std::to_string(value) + " -> " + text);
-    const double magnitude = std::fabs(value);
-    const bool scientific =
-        magnitude != 0.0 && (magnitude < thresholdOfMin || magnitude > thresholdOfMax);
-    EXPECT_EQ(text.find('E') != std::string::npos, scientific);
-    const auto parsed = stringToDouble(text, context);
-    ASSERT_TRUE(parsed);
-    if (!scientific) {
-      EXPECT_EQ(*parsed, value);
-      continue;
-    }
-    const double unit = std::pow(10.0, std::floor(std::log10(magnitude)) - precision);
-    EXPECT_LE(std::fabs(*parsed - value), unit * 0.5 * (1 + 1e-9) + magnitude * 1e-15);
-  }
-}
-
-TEST(GeneralNumberFormatter, OutputReadsBackWithinItsPrecision) {
-  checkRoundTrip(GeneralNumberFormatter(enContext()), enContext(), 1e-8, 99999999999.0, 2);
-  checkRoundTrip(GeneralNumberFormatter(commaContext()), commaContext(), 1e-8, 99999999999.0, 2);
-  checkRoundTrip(createGeneralFormatter(enContext()), enContext(), 1e-4, 99999999999.0, 14);
-}
-
 // Built from a context the formatter writes finite values by arithmetic; built from that
 // context's ICU format it goes through ICU. Both must give the same text for any value and
 // setting: integers, short decimals and their halves, powers of ten and their neighbours, any bits.
