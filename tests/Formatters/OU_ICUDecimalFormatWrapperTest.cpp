@@ -23,6 +23,15 @@ TEST(ICUDecimalFormatWrapper, CopiesAreIndependent) {
   EXPECT_EQ(original.toString(1234.0), "1234");
 }
 
+// Without a minimum integer digit a fixed number drops its leading "0"; a scientific one keeps it.
+TEST(ICUDecimalFormatWrapper, ZeroMinimumIntegerDigitsDropOnlyAFixedLeadingZero) {
+  ICUDecimalFormatWrapper wrapper(enContext());
+  wrapper.setMinIntegerDigits(0);
+  EXPECT_EQ(wrapper.toString(0.5), ".5");
+  wrapper.setScientificNotation(true);
+  EXPECT_EQ(wrapper.toString(0.0), "0E+0");
+}
+
 TEST(ICUDecimalFormatWrapper, ExponentDigitsBeyondASignedByteThrow) {
   ICUDecimalFormatWrapper wrapper(enContext());
   EXPECT_THROW(wrapper.setMinExponentDigits(128), Vesk::BadNumCastError);
