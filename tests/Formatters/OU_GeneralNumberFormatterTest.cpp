@@ -34,7 +34,7 @@ void expectTexts(const GeneralNumberFormatter& formatter, const std::vector<Case
 }
 
 TEST(GeneralNumberFormatter, MagnitudeWindowsPrecisionAndSeparators) {
-  // The window's edges and rounding; the properties below cover the digits of any value.
+  // The window's edges and rounding; the differential below covers the digits of any value.
   const std::vector<Case> general = {{99999999999.0, "99999999999"},    {-100000000000.0, "-1E+11"},
                                      {125555555555.0, "1.26E+11"},      {0.00000001, "0.00000001"},
                                      {-0.000000009, "-9E-09"},          {1e-300, "1E-300"},
@@ -43,9 +43,8 @@ TEST(GeneralNumberFormatter, MagnitudeWindowsPrecisionAndSeparators) {
   expectTexts(
       createGeneralFormatter(enContext()),
       {{0.0001, "0.0001"}, {0.00009, "9E-05"}, {1234567890123456.0, "1.23456789012346E+15"}});
-  expectTexts(
-      GeneralNumberFormatter(commaContext()),
-      {{1234567.5, "1234567,5"}, {1.5e20, "1,5E+20"}, {-0.25, "-0,25"}, {2.5e-10, "2,5E-10"}});
+  expectTexts(GeneralNumberFormatter(commaContext()),
+              {{1234567.5, "1234567,5"}, {2.5e-10, "2,5E-10"}});
   EXPECT_EQ(doubleToString(1.23456e20, enContext(), 3), "1.235E+20");
   EXPECT_EQ(doubleToString(1.23456e20, enContext(), 0), "1E+20");
   EXPECT_EQ(doubleToString(0.5, commaContext(), 2), "0,5");

@@ -146,25 +146,20 @@ TEST(FormatClassification, CellFormats) {
   }
 }
 
+// The measures the renderer takes of number patterns; what they show is in its conformance table.
 TEST(FormatClassification, PatternMeasures) {
   const struct {
     std::size_t (*measure)(const std::string&);
     std::string pattern;
     std::size_t expected;
   } cases[] = {
-      {calcDecimalPlaces, "#.", 0},      {calcDecimalPlaces, ".??", 2},
-      {calcMinIntegerDigits, "0#0", 1},  {calcMinIntegerDigits, "00?", 2},
-      {calcMinIntegerDigits, "?0", 0},   {calcMinIntegerDigits, "00#?0", 2},
-      {calcMinExponentDigits, "00", 2},  {calcMinNumeratorDigits, "#??", 3},
-      {calcMinDenominatorDigits, "", 0},
+      {calcMinIntegerDigits, "0#0", 1},   {calcMinIntegerDigits, "?0", 0},
+      {calcMinIntegerDigits, "00#?0", 2}, {calcDecimalPlaces, ".??", 2},
+      {calcMinNumeratorDigits, "#??", 3},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.pattern);
-    EXPECT_EQ(c.measure(c.pattern), c.expected);
-  }
+  for (const auto& c : cases) EXPECT_EQ(c.measure(c.pattern), c.expected) << c.pattern;
   EXPECT_EQ(calcFirstDecimalPlaceHolder("0.#0"), boost::optional<char>('#'));
   EXPECT_EQ(calcFirstDecimalPlaceHolder("0."), boost::none);
-  EXPECT_EQ(calcFirstDecimalPlaceHolder("00"), boost::none);
   for (const std::string pattern : {"#,##0", "0x", "#E"}) {
     EXPECT_ASSERTION((void)calcMinIntegerDigits(pattern),
                      "OfficeUtils/Formatters/Parser/OU_FormattingParser",

@@ -158,18 +158,10 @@ TEST(FormattingParser, ResolveConditionMisuse) {
 }
 
 TEST(FormattingParser, CalcDenominatorValue) {
-  const struct {
-    std::string pattern;
-    boost::optional<std::uint32_t> expected;
-  } cases[] = {
-      {"16", 16u},        {"100", 100u},       {"8?", 8u},
-      {"0", boost::none}, {"??", boost::none}, {"?6", boost::none},
-      {"", boost::none},  {"00", boost::none}, {"-4", boost::none},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.pattern);
-    EXPECT_EQ(calcDenominatorValue(c.pattern), c.expected);
-  }
+  for (const std::string pattern : {"0", "??", "?6", "", "00", "-4"})
+    EXPECT_EQ(calcDenominatorValue(pattern), boost::none) << pattern;
+  EXPECT_EQ(calcDenominatorValue("100"), 100u);
+  EXPECT_EQ(calcDenominatorValue("8?"), 8u);
 }
 
 TEST(FormattingParser, SplitSectionsOutsideQuotesBracketsAndEscapes) {

@@ -158,19 +158,6 @@ TEST(FormattingParserUtils, WritesModelEdgeCases) {
     EXPECT_EQ(toRegEx(expression, ParserType::Default), expected) << expected;
 }
 
-TEST(FormattingParserUtils, AddGrouping) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"0.00", "#,##0.00"},
-      {"####0", "#,###0"},
-      {".0", "#,##.0"},
-  };
-  for (auto [pattern, expected] : cases) {
-    SCOPED_TRACE(pattern);
-    addGrouping(pattern);
-    EXPECT_EQ(pattern, expected);
-  }
-}
-
 // The default localized formats of real locales are written by the factory test.
 TEST(FormattingParserUtils, LocalizedDateTimePatterns) {
   using Token = Model::DateTimePatternToken;
