@@ -1,6 +1,5 @@
 #include "OfficeUtils/OU_NumListBulletGenerator.h"
 
-#include <array>
 #include <map>
 #include <random>
 #include <string>
