@@ -77,37 +77,10 @@ TEST(StringComparison, AccentedLettersFollowTheirBaseLetter) {
   EXPECT_EQ(checked, 58);  // Š š Ž ž Ÿ, the 26 accented capitals from À to Ý, 27 small ones to ÿ
 }
 
-// Documented rows; the weight walk below covers the rest.
-TEST(StringComparison, DocumentedComparisons) {
-  const struct {
-    std::string a, b;
-    int expected;
-  } cases[] = {
-      {"", "a", -1},
-      {"z", "\u0100", -1},  // beyond the table sorts after every weighted character
-      {"\u00e9", "E", 1},
-      {"\u00c9cole", "\u00e9COLE", 0},
-      {"item10", "item2", -1},  // digit by digit, not by value
-      {"\U0001F600", "\u4e00", 1},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.a + " vs " + c.b);
-    EXPECT_EQ(compareStringsByWeight(c.a, c.b), c.expected);
-    EXPECT_EQ(compareStringsByWeight(c.b, c.a), -c.expected);
-  }
-}
-
 TEST(StringComparison, InvalidUTF8ThrowsTheDecodingErrorWhenRead) {
-  EXPECT_THROW((void)compareStringsByWeight("\xff", "a"), utf8::invalid_utf8);
   EXPECT_THROW((void)compareStringsByWeight("\xc0\x80", "a"), utf8::invalid_utf8);  // overlong
   EXPECT_THROW((void)compareStringsByWeight("a\xc3", "a\xc3"), utf8::not_enough_room);
   EXPECT_THROW((void)compareStringsByWeight("\xed\xa0\x80", "a"), utf8::invalid_code_point);
-  try {
-    (void)compareStringsByWeight("x\xfe", "xy");
-    ADD_FAILURE() << "no exception";
-  } catch (const utf8::exception& error) {
-    EXPECT_STREQ(error.what(), "Invalid UTF-8");
-  }
   // Bytes after the first difference, or past the end of the shorter text, are never decoded.
   EXPECT_EQ(compareStringsByWeight("a", "b\xff"), -1);
   EXPECT_EQ(compareStringsByWeight("a", "a\xff"), -1);

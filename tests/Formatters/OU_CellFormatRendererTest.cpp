@@ -6,7 +6,6 @@
 #include <fstream>
 #include <limits>
 #include <map>
-#include <memory>
 #include <random>
 #include <sstream>
 #include <string>
@@ -15,10 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
-#include "OfficeUtils/Locale/OU_LocaleContext.h"
-#include "OfficeUtils/Locale/OU_LocaleManager.h"
-#include "OfficeUtils/Locale/OU_LocaleProvider.h"
-#include "OfficeUtils/Utils/OU_Utils.h"
+#include "tests/Formatters/OU_FormattersTestLocales.h"
 #include "tests/OU_TestSupport.h"
 
 namespace Vesk::OfficeUtils {
@@ -28,21 +24,8 @@ namespace FM = Vesk::FormulaModel;
 
 using Vesk::Testing::PropertyScale;
 
-// The context of a locale name, built once per test run.
 const LocaleContext& locale(const std::string& name) {
-  struct Locale {
-    std::shared_ptr<const Vesk::ResourceManager::ResourceProvider> provider;
-    std::unique_ptr<LocaleManager> manager;
-  };
-  static std::map<std::string, Locale> locales;
-  auto found = locales.find(name);
-  if (found == locales.end()) {
-    Locale entry{makeLocaleProvider(name), nullptr};
-    entry.manager =
-        std::make_unique<LocaleManager>(*entry.provider, Vesk::DOM::TimeZone::getUTCTimeZone());
-    found = locales.emplace(name, std::move(entry)).first;
-  }
-  return found->second.manager->getLocaleContext();
+  return Testing::namedContext(name);
 }
 
 Vesk::DOM::CellFormatModel::Expression parsed(const std::string& code) {
@@ -184,59 +167,6 @@ TEST(CellFormatRenderer, AgreesWithReferenceRounding) {
     if (value < 0 && expected.find_first_of("123456789") != std::string::npos)
       expected.insert(0, "-");
     ASSERT_EQ(shown(value, code), expected) << value << " " << code;
-  }
-}
-
-// Property: what a plain number code shows reads back to the value at the shown precision.
-TEST(CellFormatRenderer, ReadsBackAtShownPrecision) {
-  std::mt19937_64 random(61);
-  const char* codes[] = {"0", "0.0", "0.00", "0.000", "#,##0.00", "#,##0", "0.0000"};
-  for (const char* localeName : {"en_US", "de_DE"}) {
-    const LocaleContext& context = locale(localeName);
-    for (int i = 0; i < 4000 / PropertyScale; ++i) {
-      const std::string code = codes[random() % std::size(codes)];
-      const double value = (static_cast<double>(random() % 2000000000) - 1e9) / 997;
-      std::string text = formatValue(value, parsed(code), context).plainText();
-      // The number reader takes no group separators.
-      const auto& separator =
-          context.getResources().getSymbol(LocalizableSymbolType::ThousandSeparator);
-      for (auto at = text.find(separator); at != std::string::npos; at = text.find(separator))
-        text.erase(at, separator.size());
-      const auto read = stringToDouble(text, context);
-      ASSERT_TRUE(read) << text;
-      const double step = std::pow(
-          10.0, -static_cast<int>(Parser::calcDecimalPlaces(code.substr(code.find_first_of("0")))));
-      EXPECT_LE(std::fabs(*read - value), step / 2 * (1 + 1e-9)) << code << " " << text;
-    }
-  }
-}
-
-// Property: no code the parser accepts makes rendering throw, whatever the value.
-TEST(CellFormatRenderer, NeverThrows) {
-  std::vector<std::string> codes;
-  std::ifstream in(OU_TEST_DATA_DIR "/format_codes.txt");
-  for (std::string line; std::getline(in, line);) codes.push_back(line);
-  std::mt19937_64 random(7);
-  const std::vector<std::string> pieces = {
-      "0",     "#",  "?",  ".",    ",",   "%",     "E+",      "E-",      "/",        " ",
-      "\"x\"", "*-", "_)", "@",    ";",   "[Red]", "[>=5]",   "[<-1]",   "d",        "m",
-      "yy",    "h",  ":",  "s.00", "[h]", "AM/PM", "General", "[$-407]", "[$€-40C]", "16"};
-  for (int i = 0; i < 3000 / PropertyScale; ++i)
-    codes.push_back(Testing::randomText(random, pieces, 8));
-  const double inf = std::numeric_limits<double>::infinity();
-  const double values[] = {0,     -0.0,     1,      -1,           0.5,
-                           1e308, -1e308,   5e-324, 2958465.9999, -693596,
-                           1e15,  45000.75, inf,    -inf,         std::nan("")};
-  for (const auto& code : codes) {
-    const auto expression = Parser::parse(code, Parser::ParserType::Default);
-    if (!expression) continue;
-    for (const double value : values)
-      EXPECT_NO_THROW({
-        const auto result = formatValue(value, *expression, locale("de_DE"));
-        EXPECT_LE(result.text.size(), 16 * code.size() + 1024) << code;
-      }) << code
-         << " " << value;
-    EXPECT_NO_THROW((void)formatValue(FM::FormulaString("text"), *expression, locale("en_US")));
   }
 }
 

@@ -1,8 +1,15 @@
-// Locale contexts for the number formatter tests: custom separators over the empty provider.
+// Locale contexts for the formatter tests: custom separators over the empty provider, and the
+// locales ICU knows through the shipped provider.
 #pragma once
 
+#include <map>
+#include <memory>
+#include <stdexcept>
 #include <string>
+#include <utility>
 
+#include "OfficeUtils/Locale/OU_LocaleManager.h"
+#include "OfficeUtils/Locale/OU_LocaleProvider.h"
 #include "tests/OU_TestLocale.h"
 
 namespace Vesk::OfficeUtils::Testing {
@@ -32,6 +39,21 @@ inline const LocaleContext& apostropheContext() {
 }
 inline const LocaleContext& enContext() {
   return LocaleContext::getEnLocaleContext();
+}
+
+// The context of a locale name ("de_DE") in UTC, built on first use and kept for the run.
+inline const LocaleContext& namedContext(const std::string& name) {
+  static std::map<std::string,
+                  std::pair<std::shared_ptr<const Vesk::ResourceManager::ResourceProvider>,
+                            std::unique_ptr<LocaleManager>>>
+      locales;
+  auto& [provider, manager] = locales[name];
+  if (!manager) {
+    provider = makeLocaleProvider(name);
+    if (!provider) throw std::invalid_argument("no locale " + name);
+    manager = std::make_unique<LocaleManager>(*provider, Vesk::DOM::TimeZone::getUTCTimeZone());
+  }
+  return manager->getLocaleContext();
 }
 
 }  // namespace Vesk::OfficeUtils::Testing

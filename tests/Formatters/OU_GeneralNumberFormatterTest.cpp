@@ -34,7 +34,7 @@ void expectTexts(const GeneralNumberFormatter& formatter, const std::vector<Case
 }
 
 TEST(GeneralNumberFormatter, MagnitudeWindowsPrecisionAndSeparators) {
-  // The window's edges and rounding; the properties below cover the digits of any value.
+  // The window's edges and rounding; the differential below covers the digits of any value.
   const std::vector<Case> general = {{99999999999.0, "99999999999"},    {-100000000000.0, "-1E+11"},
                                      {125555555555.0, "1.26E+11"},      {0.00000001, "0.00000001"},
                                      {-0.000000009, "-9E-09"},          {1e-300, "1E-300"},
@@ -43,9 +43,8 @@ TEST(GeneralNumberFormatter, MagnitudeWindowsPrecisionAndSeparators) {
   expectTexts(
       createGeneralFormatter(enContext()),
       {{0.0001, "0.0001"}, {0.00009, "9E-05"}, {1234567890123456.0, "1.23456789012346E+15"}});
-  expectTexts(
-      GeneralNumberFormatter(commaContext()),
-      {{1234567.5, "1234567,5"}, {1.5e20, "1,5E+20"}, {-0.25, "-0,25"}, {2.5e-10, "2,5E-10"}});
+  expectTexts(GeneralNumberFormatter(commaContext()),
+              {{1234567.5, "1234567,5"}, {2.5e-10, "2,5E-10"}});
   EXPECT_EQ(doubleToString(1.23456e20, enContext(), 3), "1.235E+20");
   EXPECT_EQ(doubleToString(1.23456e20, enContext(), 0), "1E+20");
   EXPECT_EQ(doubleToString(0.5, commaContext(), 2), "0,5");
@@ -77,51 +76,6 @@ TEST(GeneralNumberFormatter, WrapperSettingsCarryOverAndPrecisionBeyondIntThrows
   EXPECT_THROW(formatter.setPrecisionForScientificMode(std::numeric_limits<std::size_t>::max()),
                Vesk::BadNumCastError);
   EXPECT_THROW(formatter.setPrecisionForFixedMode(std::size_t{1} << 40), Vesk::BadNumCastError);
-}
-
-// Random magnitudes across the whole double range, both signs, and the window's edges.
-std::vector<double> mixedValues(std::size_t count) {
-  std::mt19937_64 random(20261205);
-  std::uniform_real_distribution<double> mantissa(1.0, 10.0);
-  std::uniform_int_distribution<int> exponent(-307, 307);
-  std::uniform_int_distribution<int> smallExponent(-12, 14);
-  std::vector<double> values;
-  for (std::size_t i = 0; i < count; ++i) {
-    const int e = i % 2 == 0 ? exponent(random) : smallExponent(random);
-    double value = mantissa(random) * std::pow(10.0, e);
-    if (i % 3 == 0) value = -value;
-    if (i % 7 == 0) value = std::round(value);
-    values.push_back(value);
-  }
-  return values;
-}
-
-// Fixed texts read back exactly (ICU writes the shortest round-trip digits); scientific texts
-// carry `precision` mantissa fraction digits, half a unit of the last one off at most.
-void checkRoundTrip(const GeneralNumberFormatter& formatter, const LocaleContext& context,
-                    double thresholdOfMin, double thresholdOfMax, int precision) {
-  for (const double value : mixedValues(4000)) {
-    const std::string text = formatter(value);
-    SCOPED_TRACE(std::to_string(value) + " -> " + text);
-    const double magnitude = std::fabs(value);
-    const bool scientific =
-        magnitude != 0.0 && (magnitude < thresholdOfMin || magnitude > thresholdOfMax);
-    EXPECT_EQ(text.find('E') != std::string::npos, scientific);
-    const auto parsed = stringToDouble(text, context);
-    ASSERT_TRUE(parsed);
-    if (!scientific) {
-      EXPECT_EQ(*parsed, value);
-      continue;
-    }
-    const double unit = std::pow(10.0, std::floor(std::log10(magnitude)) - precision);
-    EXPECT_LE(std::fabs(*parsed - value), unit * 0.5 * (1 + 1e-9) + magnitude * 1e-15);
-  }
-}
-
-TEST(GeneralNumberFormatter, OutputReadsBackWithinItsPrecision) {
-  checkRoundTrip(GeneralNumberFormatter(enContext()), enContext(), 1e-8, 99999999999.0, 2);
-  checkRoundTrip(GeneralNumberFormatter(commaContext()), commaContext(), 1e-8, 99999999999.0, 2);
-  checkRoundTrip(createGeneralFormatter(enContext()), enContext(), 1e-4, 99999999999.0, 14);
 }
 
 // Built from a context the formatter writes finite values by arithmetic; built from that

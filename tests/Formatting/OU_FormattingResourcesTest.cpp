@@ -50,7 +50,6 @@ TEST(FormattingResources, PatternsBecomeFormatCodes) {
   } cases[] = {
       {"EEEE, mmmm d, yyyy", "dddd, mmmm d, yyyy"},
       {"d 'de' mmmm 'de' yyyy", "d \"de\" mmmm \"de\" yyyy"},
-      {"EEEEE", "ddddE"},
       {"a*b_c?d", "a\"*\"b\"_\"c\"?\"d"},
       {"[h]\\", "\"[\"h\"]\"\"\\\""},
       {"'[x]'", "\"\"[\"x\"]\"\""},
@@ -62,32 +61,6 @@ TEST(FormattingResources, PatternsBecomeFormatCodes) {
   }
 }
 
-// Long, medium and short date patterns of real locales, in the host pattern syntax, each read
-// with the props of the pattern before it as defaults, as a provider's patterns are.
-TEST(FormattingResources, DatePropsOfLocalePatterns) {
-  const struct {
-    const char* locale;
-    std::string pattern;
-    DateProps expected;
-  } cases[] = {
-      {"en_US long", "EEEE, mmmm d, yyyy", {MonthFirst, ", ", " ", ", "}},
-      {"fr_FR long", "EEEE d mmmm yyyy", {DayFirst, " ", " ", " "}},
-      {"fr_FR short", "dd/mm/yyyy", {DayFirst, " ", "/", "/"}},
-      // The weekday follows the day, so it separates nothing and its separator stays ", ".
-      {"ja_JP long", "yyyy'年'm'月'd'日'EEEE", {YearFirst, ", ", "月", "年"}},
-      {"es_ES long", "EEEE, d 'de' mmmm 'de' yyyy", {DayFirst, ", ", " de ", " de "}},
-      {"hu_HU long", "yyyy. mmmm d., EEEE", {YearFirst, ", ", " ", ". "}},
-  };
-  DateProps defaults = getDefaultDateProps();
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.locale) + " " + c.pattern);
-    if (std::string(c.locale).find("long") != std::string::npos) defaults = getDefaultDateProps();
-    const DateProps props = parseDateProps(c.pattern, defaults);
-    EXPECT_EQ(props, c.expected);
-    defaults = props;
-  }
-}
-
 TEST(FormattingResources, DatePropsEdgeCases) {
   const DateProps defaults{DayFirst, "; ", "~", "="};
   const struct {
@@ -96,18 +69,15 @@ TEST(FormattingResources, DatePropsEdgeCases) {
   } cases[] = {
       // Nothing to read: month first, the defaults' separators.
       {"", {MonthFirst, "; ", "~", "="}},
-      {"h:mm", {MonthFirst, "; ", "~", "="}},
       {"d 'x", {MonthFirst, "; ", "~", "="}},   // unclosed quote: not a code
       {"dd;mm", {MonthFirst, "; ", "~", "="}},  // two sections
       // The first day, month or year decides the order; a weekday does not.
       {"d", {DayFirst, "; ", "~", "="}},
-      {"yyyy", {YearFirst, "; ", "~", "="}},
       {"EEEE", {MonthFirst, "; ", "~", "="}},
       {"EEEE yy", {YearFirst, " ", "~", "="}},
       {"ddd, d/m", {DayFirst, ", ", "/", "/"}},
       // One separator shown: the other copies it.
       {"mmmm yyyy", {MonthFirst, "; ", " ", " "}},
-      {"d/m", {DayFirst, "; ", "/", "/"}},
       // A later separator of the same kind wins.
       {"d/m-d", {DayFirst, "; ", "-", "-"}},
       {"d.m.yyyy yy", {DayFirst, "; ", ".", " "}},
@@ -115,12 +85,13 @@ TEST(FormattingResources, DatePropsEdgeCases) {
       {"d/q/m", {DayFirst, "; ", "//", "//"}},
       // "m" after hours is minutes, so no month follows the day here.
       {"d/hh/m", {DayFirst, "; ", "~", "="}},
-      {"d, q m", {DayFirst, "; ", ",  ", ",  "}},
-      // Escape symbols are text.
-      {"dd#mm#yyyy", {DayFirst, "; ", "#", "#"}},
       {"[>1]dd/mm", {DayFirst, "; ", "/", "/"}},
       // A weekday after a date component sets nothing.
       {"d mmmm yyyy, EEEE", {DayFirst, "; ", " ", " "}},
+      // Long dates of real locales (ja_JP, es_ES, hu_HU).
+      {"yyyy'年'm'月'd'日'EEEE", {YearFirst, "; ", "月", "年"}},
+      {"EEEE, d 'de' mmmm 'de' yyyy", {DayFirst, ", ", " de ", " de "}},
+      {"yyyy. mmmm d., EEEE", {YearFirst, "; ", " ", ". "}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.pattern);
@@ -139,11 +110,9 @@ TEST(FormattingResources, TimePropsOfPatterns) {
       {"h:mm A/P", {true, ":"}},
       // Brackets of a pattern are text: "[h]" is "[", hours, "]".
       {"[h]:mm:ss", {false, "]:"}},
-      {"mm:ss.00", {false, ":"}},
       // The text after the only time component.
       {"h AP", {true, " "}},
       {"'at' h", {false, ":"}},
-      {"h 'x", {false, ":"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.pattern);
@@ -156,8 +125,8 @@ TEST(FormattingResources, SeparatorsAreMadeSafeForCodes) {
     std::string separator;
     std::string expected;
   } cases[] = {
-      {", ", ", "}, {"年", "年"}, {"", ""},   {"\"", "\""},     {"#", "\"#\""},
-      {"[", "\"[\""}, {"a_b", "\"a_b\""}, {" h ", "\" h \""}, {"yy", "\"yy\""}, {"0", "\"0\""},
+      {", ", ", "},   {"年", "年"},       {"\"", "\""},
+      {"[", "\"[\""}, {" h ", "\" h \""}, {"yy", "\"yy\""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.separator);

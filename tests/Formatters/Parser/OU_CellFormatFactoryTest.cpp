@@ -11,8 +11,8 @@
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParserUtils.h"
 #include "OfficeUtils/Locale/OU_LocaleManager.h"
-#include "OfficeUtils/Locale/OU_LocaleProvider.h"
 #include "host/ResourceManager/OU_MapResourceProvider.h"
+#include "tests/Formatters/OU_FormattersTestLocales.h"
 
 namespace Vesk::OfficeUtils {
 namespace {
@@ -25,19 +25,14 @@ using Vesk::DOM::TimeZone;
 // A locale by name, built once; "" has "€" among its symbols, "USD" among its codes, the symbol
 // after the amount.
 const LocaleContext& localeContext(const std::string& name) {
+  if (!name.empty()) return Testing::namedContext(name);
   static const Vesk::ResourceManager::MapResourceProvider euro{
       {Keys::CurrencySymbolPath, "\u20AC"},
       {Keys::CurrencySymbolsListPath, {"$", "\u20AC", "K\u010D"}},
       {Keys::CurrencyCodesListPath, {"USD", "EUR", "CZK"}},
       {Keys::DefaultCurrencySymbolBeforeAmountPath, false}};
-  static std::map<std::string, std::unique_ptr<LocaleManager>> managers;
-  static std::vector<std::shared_ptr<const Vesk::ResourceManager::ResourceProvider>> providers;
-  auto& manager = managers[name];
-  if (name.empty() && !manager) manager = std::make_unique<LocaleManager>(euro, TimeZone());
-  if (!manager)
-    manager = std::make_unique<LocaleManager>(*providers.emplace_back(makeLocaleProvider(name)),
-                                              TimeZone());
-  return manager->getLocaleContext();
+  static const LocaleManager manager(euro, TimeZone());
+  return manager.getLocaleContext();
 }
 
 // One factory call: 'n'umber, 'c'urrency, 'a'ccounting, 'p'ercentage, 's'cientific, 'f'raction

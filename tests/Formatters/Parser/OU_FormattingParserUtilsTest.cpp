@@ -45,43 +45,27 @@ TEST(FormattingParserUtils, StringToCondition) {
     EXPECT_EQ(stringToCondition(text), boost::none) << text;
 }
 
-TEST(FormattingParserUtils, NamedColoursAndPaletteEntries) {
-  const std::pair<std::string, std::string> cases[] = {
-      // Palette entries are walked by the next test.
-      {"cyan", "0,255,255,255"},    {"green", "0,255,0,255"},     {"black", "0,0,0,255"},
-      {"blue", "0,0,255,255"},      {"magenta", "255,0,255,255"}, {"red", "255,0,0,255"},
-      {"white", "255,255,255,255"}, {"yellow", "255,255,0,255"},  {"23", "0,102,204,255"},
-  };
-  for (const auto& [text, expected] : cases) {
-    SCOPED_TRACE(text);
-    const auto color = stringToColor(text);
-    EXPECT_EQ(describe(color), expected);
-    if (!color || std::isdigit(text[0])) continue;
-    // A named colour maps back to its name and is among the first eight palette entries.
-    EXPECT_EQ(colorToName(*color), boost::optional<std::string_view>(text));
+// A named colour maps back to its name, is among the first eight palette entries and is
+// written by name; colours off the palette, or not opaque, have neither name nor index.
+TEST(FormattingParserUtils, NamedColours) {
+  for (const std::string name :
+       {"black", "blue", "cyan", "green", "magenta", "red", "white", "yellow"}) {
+    SCOPED_TRACE(name);
+    const auto color = stringToColor(name);
+    ASSERT_TRUE(color);
+    EXPECT_EQ(colorToName(*color), boost::optional<std::string_view>(name));
     EXPECT_LE(colorToPaletteIndex(*color).value_or(99), 8u);
+    EXPECT_EQ(colorToRegEx(*color), "[" + name + "]");
   }
   for (const std::string text : {"0", "57", "-1", "Red", "purple", ""})
     EXPECT_EQ(describe(stringToColor(text)), "none") << text;
-}
-
-TEST(FormattingParserUtils, ColoursWriteBack) {
-  const std::pair<Color, std::string> cases[] = {
-      {{255, 0, 0, 255}, "[red]"},
-      {{0, 102, 204, 255}, "[color 23]"},
-      {{153, 51, 102, 255}, "[color 18]"},  // also index 54
-      {{1, 2, 3, 255}, ""},
-      {{255, 0, 0, 0}, ""},
-  };
-  for (const auto& [color, expected] : cases) {
-    SCOPED_TRACE(expected);
-    EXPECT_EQ(colorToRegEx(color), expected);
-    if (!expected.empty()) continue;
+  for (const Color color : {Color{1, 2, 3, 255}, Color{255, 0, 0, 0}}) {
+    EXPECT_EQ(colorToRegEx(color), "");
     EXPECT_EQ(colorToName(color), boost::none);
     EXPECT_EQ(colorToPaletteIndex(color), boost::none);
   }
   EXPECT_EQ(colorToName(Color{128, 0, 0, 255}), boost::none);
-  EXPECT_EQ(colorToPaletteIndex(Color{128, 0, 0, 255}), 9u);
+  EXPECT_EQ(colorToRegEx(Color{128, 0, 0, 255}), "[color 9]");
 }
 
 // Each palette entry maps back to its index, or to the lower one it repeats, and reads back.
@@ -102,13 +86,11 @@ TEST(FormattingParserUtils, PaletteMapsBackToTheLowerIndex) {
     EXPECT_EQ(parse(toRegEx(*expression, ParserType::Default), ParserType::Default), expression);
   }
   EXPECT_EQ(distinct.size(), 56u - repeats.size());
+  EXPECT_EQ(describe(stringToColor("23")), "0,102,204,255");
 }
 
-TEST(FormattingParserUtils, CalendarsAndTransliterations) {
-  EXPECT_EQ(stringToCalendar("B1"), Model::Calendar::B1);
-  EXPECT_EQ(stringToCalendar("B2"), Model::Calendar::B2);
-  EXPECT_EQ(stringToTransliteration("DBNum1"), Model::Transliteration::DBNum1);
-  EXPECT_EQ(stringToTransliteration("DBNum4"), Model::Transliteration::DBNum4);
+// The lexer only hands over known names; a miss is an assertion.
+TEST(FormattingParserUtils, UnknownCalendarsAndTransliterationsAssert) {
   EXPECT_ASSERTION((void)stringToCalendar("b1"), UtilsFile, "Check correctness of calendar map");
   EXPECT_ASSERTION((void)stringToTransliteration("DBNum5"), UtilsFile,
                    "Check correctness of the transliteration map");
@@ -146,11 +128,8 @@ TEST(FormattingParserUtils, WritesCodesBack) {
       {"[>= 1.5]0;[<1e20]0;[<>-0.25]0", "[>=1.5]0;[<1E+20]0;[<>-0.25]0"},
       {"[$€-407]#,##0.00;#,##0 [$₽-419];[$USD]0",
        "[$€-407]#,##0.00;#,##0 [$₽-419];[$USD]0"},
-      {"[DBNum1][$-804]General;B2dd/mm/yyyy", "[DBNum1][$-804]General;B2dd/mm/yyyy"},
-      {"[$-409]h:mm AM/PM;mm:ss.00;s.", "[$-409]h:mm AM/PM;mm:ss.00;s."},
       {"sss hhh [hhh] e b", "ss hh [hh] yyyy bb"},
       {"dd\\,mm;0.0%,;0,,", "dd,mm;0.0%\\,;0,,"},
-      {"01,;1/2;1,2E+0", "01,;1/2;1,2E+0"},
       {"\"x\"#,##0;##0", "\\x#,##0;##0"},
       {";;0;@", "0;@"},
       {"yyyy q", "yyyy \\q", ParserType::Restricted},
@@ -165,71 +144,43 @@ TEST(FormattingParserUtils, WritesCodesBack) {
   }
 }
 
+// Models the parser never makes; what it makes is written back by the round-trip test.
 TEST(FormattingParserUtils, WritesModelEdgeCases) {
-  using TType = Model::TextItem::Type;
   const Model::Rule number({Model::NumberItem(Model::NumberItem::Role::Integer, "0", false, 0)});
-  const auto withText = [](Model::Item first, std::string text) {
-    return Model::Rule({std::move(first), Model::TextItem(TType::Literal, std::move(text))});
-  };
-  const Model::DateTimeItem day(Model::DateTimeItem::Type::DayShort);
-  Model::Expression textOnly, leadingEmpty({Model::Rule(), number});
+  Model::Expression textOnly;
   textOnly.setDefaultTextRule(Model::Rule({Model::ExtraItem(Model::ExtraItem::Type::Text)}));
-  Model::NumberItem scaled(Model::NumberItem::Role::Integer, "0.00", false, 2);
-  scaled.setEmbeddedItems({{0, Model::TextItem(TType::Percent, "%")}});
   const std::pair<Model::Expression, std::string> cases[] = {
       {Model::Expression(), ""},
       {textOnly, "@"},
-      {leadingEmpty, "0"},
-      {Model::Expression(withText(number.getItems()[0], " ")), "0 "},
-      {Model::Expression(withText(number.getItems()[0], "$")), "0\\$"},
-      {Model::Expression(withText(number.getItems()[0], ",")), "0\\,"},
-      {Model::Expression(withText(day, ",")), "d,"},
-      {Model::Expression(withText(day, "abc")), "d\"abc\""},
-      {Model::Expression(withText(day, "")), "d\"\""},
-      {Model::Expression(Model::Rule({scaled})), "0.00,,%"},
       {Model::Expression(Model::Rule(number.getItems(), Color{1, 2, 3, 255})), "0"},
   };
   for (const auto& [expression, expected] : cases)
     EXPECT_EQ(toRegEx(expression, ParserType::Default), expected) << expected;
 }
 
-TEST(FormattingParserUtils, AddGrouping) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"0.00", "#,##0.00"}, {"####0", "#,###0"}, {"#0", "#,##0"}, {"?", "#,##?"}, {".0", "#,##.0"},
-  };
-  for (auto [pattern, expected] : cases) {
-    SCOPED_TRACE(pattern);
-    addGrouping(pattern);
-    EXPECT_EQ(pattern, expected);
-  }
-}
-
+// The default localized formats of real locales are written by the factory test.
 TEST(FormattingParserUtils, LocalizedDateTimePatterns) {
   using Token = Model::DateTimePatternToken;
   const Model::DateTimePatternItemSet date = {
       {Token::Weekday, 0}, {Token::Month, 1}, {Token::Day, 0}, {Token::Year, 0}};
-  auto dateTime = date;
-  dateTime.insert({{Token::Hour, 0}, {Token::Minute, 0}});
   const DateProps props{DateOrder::MonthFirst, ", ", " ", ", "};
   const FormattingResources formatting(props, props, props, TimeProps{true, ":"});
-  const auto& english = LocaleContext::getEnLocaleContext();
-  const LocaleContext context(english.getResourceProvider(), english.getResources(), formatting,
-                              Vesk::DOM::TimeZone::getUTCTimeZone());
   const Token monthFirst[] = {Token::Weekday, Token::Month, Token::Day, Token::Year};
   EXPECT_EQ(createPatternByTokens(date, formatting.getSeparatorsMap(DateType::Long), monthFirst),
             "dddd, mmmm d, yyyy");
+  // A pattern set with hours, under a 12-hour locale.
+  auto dateTime = date;
+  dateTime.insert({{Token::Hour, 0}, {Token::Minute, 0}});
+  const auto& english = LocaleContext::getEnLocaleContext();
+  const LocaleContext context(english.getResourceProvider(), english.getResources(), formatting,
+                              Vesk::DOM::TimeZone::getUTCTimeZone());
   EXPECT_EQ(toRegEx(Model::DateTimeLocalizedExpression(dateTime), context),
             "dddd, mmmm d, yyyy h:mm AM/PM");
-  EXPECT_EQ(toRegEx(Vesk::DOM::CellFormat::Data(
-                        Model::DateTimeLocalizedExpression(Model::DateTimeDefaultType::DateTime)),
-                    ParserType::Default, english),
-            "m/d/yyyy h:mm");
   EXPECT_THROW((void)createPatternByTokens(date, {}, monthFirst), std::out_of_range);
   EXPECT_THROW((void)createPatternByTokens({{Token::Year, 2}}, {}, monthFirst), std::out_of_range);
 
   const std::pair<Model::DateTimePatternItemSet, DateType> types[] = {
       {{}, DateType::Medium},
-      {{{Token::Day, 0}, {Token::Year, 0}}, DateType::Medium},
       {{{Token::Month, 0}, {Token::Day, 0}, {Token::Year, 0}}, DateType::Medium},
       {{{Token::Month, 1}, {Token::Day, 0}}, DateType::Short},
       {{{Token::Month, 2}, {Token::Year, 0}}, DateType::Short},

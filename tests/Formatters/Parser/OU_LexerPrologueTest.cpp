@@ -13,36 +13,7 @@ namespace {
 
 using Trim = std::function<std::string_view(std::string_view)>;
 
-struct TrimCase {
-  const char* function;
-  Trim trim;
-  std::string input;
-  std::string expected;
-};
-
-TEST(LexerPrologue, CutsTheValueOutOfTheLexeme) {
-  const TrimCase cases[] = {
-      {"trimFirstChar", trimFirstChar, "_", ""},
-      {"trimQuoteMarks", trimQuoteMarks, "\"abc\"", "abc"},
-      {"trimQuoteMarks", trimQuoteMarks, "\"a\"b\"", "a\"b"},
-      {"trimSquareBrackets", trimSquareBrackets, "[<=100]", "<=100"},
-      {"trimCurrency", trimCurrency, "[$€-407]", "€-407"},
-      {"trimLanguage", trimLanguage, "[$-409]", "409"},
-      {"trimLanguage", trimLanguage, "[$-]", ""},
-      {"trimColorNumber", trimColorNumber, "[color  7  ]", "7"},
-      {"trimColorNumber", trimColorNumber, "1 a 2", "1 a 2"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.function) + "(" + c.input + ")");
-    const std::string_view input = c.input;
-    const auto result = c.trim(input);
-    EXPECT_EQ(result, c.expected);
-    // A view into the argument, not a copy.
-    EXPECT_GE(result.data(), input.data());
-    EXPECT_LE(result.data() + result.size(), input.data() + input.size());
-  }
-}
-
+// What the cuts give is seen in the scanner's tokens; here the lexemes no rule can produce.
 TEST(LexerPrologue, WrongShapesFailTheFirstBrokenPrecondition) {
   const struct {
     const char* function;
