@@ -2,11 +2,16 @@
 // with the built-in formatting resources. Shared by every suite that needs a made-up locale.
 #pragma once
 
+#include <map>
+#include <memory>
+#include <stdexcept>
 #include <string>
 #include <utility>
 
 #include "OfficeUtils/Formatting/OU_FormattingResources.h"
 #include "OfficeUtils/Locale/OU_LocaleContext.h"
+#include "OfficeUtils/Locale/OU_LocaleManager.h"
+#include "OfficeUtils/Locale/OU_LocaleProvider.h"
 #include "OfficeUtils/Locale/OU_LocaleResources.h"
 #include "host/ResourceManager/OU_ResourceProvider.h"
 
@@ -32,5 +37,23 @@ class TestLocale {
   LocaleResources _resources;
   LocaleContext _context;
 };
+
+// The context of a real locale (ICU's data under the shipped words) in UTC, built once per name
+// and kept for the whole test program. Throws for a name without locale data.
+inline const LocaleContext& namedLocale(const std::string& name) {
+  struct Entry {
+    std::shared_ptr<const Vesk::ResourceManager::ResourceProvider> provider;
+    std::unique_ptr<LocaleManager> manager;
+  };
+  static std::map<std::string, Entry> cache;
+  auto& entry = cache[name];
+  if (!entry.manager) {
+    entry.provider = makeLocaleProvider(name);
+    if (!entry.provider) throw std::runtime_error("no locale data for " + name);
+    entry.manager =
+        std::make_unique<LocaleManager>(*entry.provider, Vesk::DOM::TimeZone::getUTCTimeZone());
+  }
+  return entry.manager->getLocaleContext();
+}
 
 }  // namespace Vesk::OfficeUtils::Testing

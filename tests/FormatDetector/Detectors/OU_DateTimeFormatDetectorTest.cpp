@@ -1,8 +1,8 @@
-// The date-time detector on the token maps a grammar gives: which dates exist, two-digit years,
-// month names, day halves, milliseconds, and the format shape chosen for each input shape.
+// The date-time detector on the token maps a grammar gives, against DateTime's calendar: which
+// dates and times exist, two-digit years, month names, day halves, milliseconds, and the format
+// shape chosen for each input shape.
 #include "OfficeUtils/FormatDetector/Detectors/OU_DateTimeFormatDetector.h"
 
-#include <cstdio>
 #include <random>
 #include <string>
 #include <utility>
@@ -12,6 +12,7 @@
 
 #include "OfficeUtils/Formatters/Parser/OU_CellFormatFactory.h"
 #include "host/ResourceManager/OU_MapResourceProvider.h"
+#include "host/Utils/OU_StringUtils.h"
 #include "tests/OU_TestLocale.h"
 #include "tests/OU_TestSupport.h"
 
@@ -20,13 +21,6 @@ namespace {
 
 namespace Model = Vesk::DOM::CellFormatModel;
 using Entries = std::vector<std::pair<int, std::string>>;
-using Vesk::ResourceManager::MapResourceProvider;
-
-TokenMap makeMap(const Entries& entries) {
-  TokenMap map;
-  for (const auto& [index, text] : entries) map.insert(index, text);
-  return map;
-}
 
 std::shared_ptr<TokensManager> emptyGrammar() {
   return std::make_shared<TokensManager>(
@@ -40,219 +34,156 @@ const DateTimeFormatDetector& english() {
   return detector;
 }
 
-double serial(int year, int month, int day) {
-  return DateTime(DateTime::YearTag(year), DateTime::MonthTag(month), DateTime::DayTag(day),
-                  DateTime::HourTag(0), DateTime::MinuteTag(0), DateTime::SecondTag(0),
-                  DateTime::MillisecondTag(0), Testing::TestLocale().get())
-      .calculateDaysAndPartOfDay()
-      .getValue();
+std::string padded(int value, int width) {
+  std::string text = std::to_string(value);
+  return std::string(std::max(0, width - static_cast<int>(text.size())), '0') + text;
 }
 
-TEST(DateTimeFormatDetectorTest, datesThatExist) {
-  const int thisYear =
-      DateTime::getNow(Vesk::DOM::TimeZone::getUTCTimeZone(), english().getLocaleContext())
-          .getYear();
-  const bool leap = (thisYear % 4 == 0 && thisYear % 100 != 0) || thisYear % 400 == 0;
-  struct Case {
-    std::string day, month, year;  // "" for absent
-    double expected;               // 0 for no date
+// Random maps of dates, times and both: fields absent or out of range, years of one to five
+// digits (up to two count from 2000), months as numbers or English names in any case, hours on
+// the 12-hour clock, one to four millisecond digits, a field with a stray letter. The value must
+// be DateTime's serial of the same fields, and the format follow the shape typed.
+TEST(DateTimeFormatDetectorTest, sameSerialsAsTheCalendar) {
+  using Token = Model::DateTimePatternToken;
+  static const char* const Months[] = {"January",   "February", "March",    "April",
+                                       "May",       "June",     "July",     "August",
+                                       "September", "October",  "November", "December"};
+  static const int Powers[] = {1, 10, 100, 1000, 10000};
+  std::mt19937 random(4);
+  auto draw = [&](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
   };
-  const std::vector<Case> cases = {
-      {"29", "2", "2024", 45351},
-      {"29", "2", "2023", 0},
-      {"31", "4", "2024", 0},
-      {"30", "4", "2024", 45412},
-      {"1", "13", "2024", 0},
-      {"0", "1", "2024", 0},
-      {"1", "0", "2024", 0},
-      {"32", "1", "2024", 0},
-      {"29", "2", "1900", 0},
-      {"1", "3", "1900", 61},
-      {"31", "12", "1899", 1},
-      {"4", "3", "24", 45355},
-      {"1", "1", "7", 39083},
-      {"1", "1", "07", 39083},
-      {"1", "1", "99", serial(2099, 1, 1)},
-      {"1", "1", "999", serial(999, 1, 1)},
-      {"1", "1", "0024", serial(24, 1, 1)},
-      {"1", "1", "0000", 0},
-      {"1", "1", "10000", 0},
-      {"", "3", "2024", 45352},
-      {"4", "Mar", "2024", 45355},
-      {"4", "MARCH", "2024", 45355},
-      {"4", "mär", "2024", 0},
-      {"29", "Feb", "", leap ? serial(thisYear, 2, 29) : 0},
-      {"1", "", "2024", 45292},
-      {"4", "x1", "2024", 0},
-      {"4", "3", "2024\u0660", 0},
-  };
-  for (const auto& [day, month, year, expected] : cases) {
-    Entries entries = {{DateIndex, "-"}};
-    if (!day.empty()) entries.push_back({DayIndex, day});
-    if (!month.empty()) entries.push_back({MonthIndex, month});
-    if (!year.empty()) entries.push_back({YearIndex, year});
-    const auto number = Vesk::FormulaModel::asFormulaNumberOpt(
-        english().formatDetectorResultProcessing(makeMap(entries)));
-    SCOPED_TRACE(day + " " + month + " " + year);
-    ASSERT_EQ(number.has_value(), expected != 0);
+  const auto& context = english().getLocaleContext();
+  const int thisYear = DateTime::getNow(Vesk::DOM::TimeZone::getUTCTimeZone(), context).getYear();
+  for (int n = 0; n < 30000 / Vesk::Testing::PropertyScale; ++n) {
+    Entries entries;
+    const bool date = draw(0, 2) != 0, time = !date || draw(0, 1);
+    int year = thisYear, month = 1, day = 1, hour = 0, minute = 0, second = 0, ms = 0;
+    bool hasDay = false, hasYear = false, textMonth = date, hasSecond = false, valid = true;
+    if (date) {
+      entries.push_back({DateIndex, "-"});
+      if ((hasDay = draw(0, 9) != 0))
+        entries.push_back({DayIndex, std::to_string(day = draw(0, 32))});
+      if (draw(0, 9) != 0) {
+        std::string text = std::to_string(month = draw(0, 13));
+        if ((textMonth = month >= 1 && month <= 12 && draw(0, 1))) {
+          text = draw(0, 1) ? Months[month - 1] : std::string(Months[month - 1], 3);
+          if (draw(0, 1)) text = Vesk::utf8StringToUpperCase(text);
+        }
+        entries.push_back({MonthIndex, text});
+      }
+      if ((hasYear = draw(0, 9) != 0)) {
+        const int width = draw(1, 5);
+        const int value = width == 5 ? draw(9990, 10010) : draw(0, Powers[width] - 1);
+        year = value + (width <= 2 ? 2000 : 0);
+        entries.push_back({YearIndex, padded(value, width)});
+      }
+    }
+    if (time) {
+      entries.push_back({TimeIndex, "-"});
+      const int half = draw(0, 3);  // 0 before noon, 1 after, else the 24-hour clock
+      entries.push_back({HourIndex, std::to_string(hour = draw(0, half < 2 ? 13 : 24))});
+      if (draw(0, 4) != 0) entries.push_back({MinuteIndex, std::to_string(minute = draw(0, 60))});
+      if ((hasSecond = draw(0, 1)))
+        entries.push_back({SecondIndex, std::to_string(second = draw(0, 60))});
+      if (draw(0, 2) == 0) {
+        // A fourth digit rounds (never half-way, never into the next second).
+        const int width = draw(1, 4), value = draw(0, width == 4 ? 998 : Powers[width] - 1);
+        if (width < 4) {
+          ms = value * Powers[3 - width];
+          entries.push_back({MillisecondIndex, padded(value, width)});
+        } else {
+          int last = draw(0, 8);
+          last += last >= 5;
+          ms = value + (last > 5);
+          entries.push_back({MillisecondIndex, padded(value * 10 + last, 4)});
+        }
+      }
+      if (half < 2)
+        entries.push_back(
+            {AmpmIndex, half == 0 ? (draw(0, 1) ? "AM" : "a.m.") : (draw(0, 1) ? "pm" : "P.M.")});
+      valid = hour <= (half < 2 ? 12 : 23) && minute <= 59 && second <= 59;
+      if (half == 1 && hour != 12) hour += 12;
+      if (half == 0 && hour == 12) hour = 0;
+    }
+    if (draw(0, 39) == 0) {
+      for (auto& [index, text] : entries) {
+        if (index != DateIndex && index != TimeIndex && index != AmpmIndex) {
+          text.insert(0, "x");
+          valid = false;
+          break;
+        }
+      }
+    }
+    boost::optional<double> expected;
+    try {
+      if (valid && date) {
+        DateTime typed(DateTime::YearTag(year), DateTime::MonthTag(month), DateTime::DayTag(day),
+                       DateTime::HourTag(0), DateTime::MinuteTag(0), DateTime::SecondTag(0),
+                       DateTime::MillisecondTag(0), context);
+        if (typed.getYear() == year && typed.getMonth() == month && typed.getDay() == day) {
+          typed.shiftBy(DateTime::HourTag(hour), DateTime::MinuteTag(minute),
+                        DateTime::SecondTag(second), DateTime::MillisecondTag(ms));
+          expected = typed.calculateDaysAndPartOfDay().getValue();
+        }
+      } else if (valid) {
+        expected = DateTime(DateTime::HourTag(hour), DateTime::MinuteTag(minute),
+                            DateTime::SecondTag(second), DateTime::MillisecondTag(ms), context)
+                       .calculateDaysAndPartOfDay()
+                       .getValue();
+      }
+    } catch (const std::exception&) {
+    }
+    Model::DateTimePatternItemSet items;
+    if (date && !hasYear)
+      items = {{Token::Month, 2}, {Token::Day, 0}};
+    else if (date && !hasDay)
+      items = {{Token::Month, 2}, {Token::Year, 1}};
+    else if (date)
+      items =
+          textMonth
+              ? Model::DateTimePatternItemSet{{Token::Month, 2}, {Token::Year, 1}, {Token::Day, 0}}
+              : Model::DateTimePatternItemSet{{Token::Month, 0}, {Token::Year, 0}, {Token::Day, 0}};
+    else if (hasSecond)
+      items = {{Token::Hour, 0}, {Token::Minute, 0}, {Token::Second, 0}};
+    else
+      items = {{Token::Hour, 0}, {Token::Minute, 0}};
+    const auto format =
+        date && time ? CellFormatFactory::makeDateTimeFormat(Model::DateTimeDefaultType::DateTime)
+                     : CellFormatFactory::makeDateTimeFormat(items);
+    TokenMap map;
+    std::string shown;
+    for (const auto& [index, text] : entries) {
+      map.insert(index, text);
+      shown += text + " ";
+    }
+    const auto number =
+        Vesk::FormulaModel::asFormulaNumberOpt(english().formatDetectorResultProcessing(map));
+    ASSERT_EQ(number.has_value(), expected.has_value()) << shown;
     if (number) {
-      EXPECT_EQ(number->getValue().getValue(), expected);
+      ASSERT_EQ(number->getValue().getValue(), *expected) << shown;
+      ASSERT_EQ(*number->getProps().getCellFormat(), *format) << shown;
     }
   }
+  TokenMap unmarked;  // neither a date nor a time
+  unmarked.insert(DayIndex, "4");
+  EXPECT_TRUE(
+      Vesk::FormulaModel::isFormulaEmpty(english().formatDetectorResultProcessing(unmarked)));
 }
 
+// Month names of the locale, then the English ones; a number is its own month.
 TEST(DateTimeFormatDetectorTest, monthNamesOfTheLocaleThenEnglish) {
   namespace Keys = Vesk::ResourceManager::Keys;
-  static const MapResourceProvider provider{
+  static const Vesk::ResourceManager::MapResourceProvider provider{
       {Keys::LongMonthNamesPath,
        {"Januar", "Februar", "März", "April", "Mai", "Juni", "Juli", "August", "September",
         "Oktober", "November", "Dezember"}}};
   static const Testing::TestLocale german(LocaleResources::getDefaultSymbols(), "de_DE", provider);
   const DateTimeFormatDetector detector(german, emptyGrammar());
   const std::vector<std::pair<std::string, int>> cases = {
-      {"MÄRZ", 3}, {"märz", 3}, {"Dezember", 12}, {"Dec", 12}, {"mar", 3}, {"13", 13}, {"x", 0}};
+      {"MÄRZ", 3}, {"märz", 3}, {"Dezember", 12}, {"Dec", 12}, {"13", 13}, {"x", 0}};
   for (const auto& [text, month] : cases) EXPECT_EQ(detector.strToMonth(text), month) << text;
   EXPECT_EQ(english().strToMonth("sept"), 0);
-  EXPECT_EQ(english().strToMonth("September"), 9);
-}
-
-TEST(DateTimeFormatDetectorTest, timesOfDay) {
-  struct Case {
-    Entries entries;
-    int hour, minute, second, millisecond;  // hour -1: rejected
-  };
-  const std::vector<Case> cases = {
-      {{{HourIndex, "12"}, {MinuteIndex, "30"}, {AmpmIndex, "AM"}}, 0, 30, 0, 0},
-      {{{HourIndex, "12"}, {MinuteIndex, "30"}, {AmpmIndex, "PM"}}, 12, 30, 0, 0},
-      {{{HourIndex, "1"}, {MinuteIndex, "05"}, {AmpmIndex, "pm"}}, 13, 5, 0, 0},
-      {{{HourIndex, "1"}, {AmpmIndex, "am"}}, 1, 0, 0, 0},
-      {{{HourIndex, "11"}, {AmpmIndex, "p.m."}}, 23, 0, 0, 0},
-      {{{HourIndex, "13"}, {MinuteIndex, "00"}, {AmpmIndex, "PM"}}, -1, 0, 0, 0},
-      {{{HourIndex, "24"}, {MinuteIndex, "00"}}, -1, 0, 0, 0},
-      {{{HourIndex, "10"}, {MinuteIndex, "60"}}, -1, 0, 0, 0},
-      {{{HourIndex, "23"}, {MinuteIndex, "59"}, {SecondIndex, "60"}}, -1, 0, 0, 0},
-      {{{HourIndex, "23"}, {MinuteIndex, "59"}, {SecondIndex, "59"}}, 23, 59, 59, 0},
-      {{{HourIndex, "1"}, {MinuteIndex, "2"}, {SecondIndex, "3"}, {MillisecondIndex, "5"}},
-       1,
-       2,
-       3,
-       500},
-      {{{HourIndex, "1"}, {MinuteIndex, "2"}, {SecondIndex, "3"}, {MillisecondIndex, "05"}},
-       1,
-       2,
-       3,
-       50},
-      {{{HourIndex, "1"}, {MinuteIndex, "2"}, {SecondIndex, "3"}, {MillisecondIndex, "1234"}},
-       1,
-       2,
-       3,
-       123},
-      {{{HourIndex, "1"}, {MinuteIndex, "2"}, {MillisecondIndex, "1235"}}, 1, 2, 0, 124},
-      {{{HourIndex, "99999999999"}}, -1, 0, 0, 0},
-  };
-  for (const auto& [entries, hour, minute, second, millisecond] : cases) {
-    const auto time = english().getTimeFromTokens(makeMap(entries));
-    SCOPED_TRACE(testing::Message() << hour << ":" << minute << ":" << second);
-    ASSERT_EQ(time.has_value(), hour >= 0);
-    if (!time) continue;
-    EXPECT_EQ(time->getHours(), hour);
-    EXPECT_EQ(time->getMinutes(), minute);
-    EXPECT_EQ(time->getSeconds(), second);
-    EXPECT_EQ(time->getMilliseconds(), millisecond);
-    EXPECT_EQ(time->calculateDays().getValue(), 0);
-  }
-}
-
-TEST(DateTimeFormatDetectorTest, formatMirrorsTheShapeTyped) {
-  using Token = Model::DateTimePatternToken;
-  using Items = Model::DateTimePatternItemSet;
-  const Items monthDay{{Token::Month, 2}, {Token::Day, 0}};
-  const Items monthYear{{Token::Month, 2}, {Token::Year, 1}};
-  const Items textual{{Token::Month, 2}, {Token::Year, 1}, {Token::Day, 0}};
-  const Items numeric{{Token::Month, 0}, {Token::Year, 0}, {Token::Day, 0}};
-  const std::vector<std::pair<Entries, Items>> cases = {
-      {{{DateIndex, "-"}, {DayIndex, "4"}, {MonthIndex, "3"}}, monthDay},
-      {{{DateIndex, "-"}, {MonthIndex, "Mar"}, {YearIndex, "24"}}, monthYear},
-      {{{DateIndex, "-"}, {DayIndex, "4"}, {YearIndex, "2024"}}, textual},
-      {{{DateIndex, "-"}, {DayIndex, "4"}, {MonthIndex, "Mar"}, {YearIndex, "2024"}}, textual},
-      {{{DateIndex, "-"}, {DayIndex, "4"}, {MonthIndex, "3"}, {YearIndex, "24"}}, numeric},
-      {{{TimeIndex, "-"}, {HourIndex, "4"}, {MinuteIndex, "30"}, {AmpmIndex, "pm"}},
-       {{Token::Hour, 0}, {Token::Minute, 0}}},
-      {{{TimeIndex, "-"}, {HourIndex, "4"}, {MinuteIndex, "30"}, {SecondIndex, "1"}},
-       {{Token::Hour, 0}, {Token::Minute, 0}, {Token::Second, 0}}},
-  };
-  for (const auto& [entries, items] : cases) {
-    const auto number = Vesk::FormulaModel::asFormulaNumberOpt(
-        english().formatDetectorResultProcessing(makeMap(entries)));
-    ASSERT_TRUE(number);
-    EXPECT_EQ(*number->getProps().getCellFormat(), *CellFormatFactory::makeDateTimeFormat(items))
-        << entries.back().second;
-  }
-  const auto both = Vesk::FormulaModel::asFormulaNumberOpt(
-      english().formatDetectorResultProcessing(makeMap({{DateIndex, "-"},
-                                                        {TimeIndex, "-"},
-                                                        {DayIndex, "4"},
-                                                        {MonthIndex, "3"},
-                                                        {YearIndex, "2024"},
-                                                        {HourIndex, "18"},
-                                                        {MillisecondIndex, "5"}})));
-  ASSERT_TRUE(both);
-  EXPECT_DOUBLE_EQ(both->getValue().getValue(), 45355.75 + 0.5 / 86400);
-  EXPECT_EQ(*both->getProps().getCellFormat(),
-            *CellFormatFactory::makeDateTimeFormat(Model::DateTimeDefaultType::DateTime));
-  EXPECT_TRUE(Vesk::FormulaModel::isFormulaEmpty(
-      english().formatDetectorResultProcessing(makeMap({{DateIndex, "-"},
-                                                        {TimeIndex, "-"},
-                                                        {DayIndex, "31"},
-                                                        {MonthIndex, "4"},
-                                                        {YearIndex, "2024"},
-                                                        {HourIndex, "1"}}))));
-  EXPECT_TRUE(Vesk::FormulaModel::isFormulaEmpty(
-      english().formatDetectorResultProcessing(makeMap({{DayIndex, "4"}, {MonthIndex, "3"}}))));
-}
-
-// Dates and times computed by arithmetic against the same fields read through DateTime's calendar.
-TEST(DateTimeFormatDetectorTest, sameSerialsAsTheCalendar) {
-  std::mt19937 random(4);
-  auto draw = [&](int low, int high) {
-    return std::uniform_int_distribution<int>(low, high)(random);
-  };
-  const auto& context = english().getLocaleContext();
-  for (int n = 0; n < 20000 / Vesk::Testing::PropertyScale; ++n) {
-    const int year = draw(0, 3) == 0 ? draw(1, 99) : draw(1500, 10001);
-    const int month = draw(0, 13), day = draw(0, 32);
-    const int hour = draw(0, 23), minute = draw(0, 59), second = draw(0, 59), ms = draw(0, 999);
-    char millis[4];
-    std::snprintf(millis, sizeof millis, "%03d", ms);
-    boost::optional<double> expected;
-    try {
-      DateTime date(DateTime::YearTag(year), DateTime::MonthTag(month), DateTime::DayTag(day),
-                    DateTime::HourTag(0), DateTime::MinuteTag(0), DateTime::SecondTag(0),
-                    DateTime::MillisecondTag(0), context);
-      if (date.getYear() == year && date.getMonth() == month && date.getDay() == day) {
-        date.shiftBy(DateTime::HourTag(hour), DateTime::MinuteTag(minute),
-                     DateTime::SecondTag(second), DateTime::MillisecondTag(ms));
-        expected = date.calculateDaysAndPartOfDay().getValue();
-      }
-    } catch (const std::exception&) {
-    }
-    const auto yearText = year < 100 ? "00" + std::to_string(year) : std::to_string(year);
-    const auto value =
-        english().formatDetectorResultProcessing(makeMap({{DateIndex, "-"},
-                                                          {TimeIndex, "-"},
-                                                          {DayIndex, std::to_string(day)},
-                                                          {MonthIndex, std::to_string(month)},
-                                                          {YearIndex, yearText},
-                                                          {HourIndex, std::to_string(hour)},
-                                                          {MinuteIndex, std::to_string(minute)},
-                                                          {SecondIndex, std::to_string(second)},
-                                                          {MillisecondIndex, millis}}));
-    const auto number = Vesk::FormulaModel::asFormulaNumberOpt(value);
-    ASSERT_EQ(number.has_value(), expected.has_value()) << yearText << "-" << month << "-" << day;
-    if (number) {
-      ASSERT_EQ(number->getValue().getValue(), *expected) << yearText << "-" << month << "-" << day;
-    }
-  }
 }
 
 }  // namespace

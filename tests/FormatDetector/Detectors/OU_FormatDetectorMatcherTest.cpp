@@ -1,5 +1,5 @@
 // The matcher's order, masks and trimming with stand-in detectors, and the whole chain with the
-// shipped grammar: the value, kind and parts that detect and explainDetection give.
+// shipped grammar: the masks, the parts that explainDetection gives, and megabyte inputs.
 #include "OfficeUtils/FormatDetector/Detectors/OU_FormatDetectorMatcher.h"
 
 #include <atomic>
@@ -103,7 +103,6 @@ TEST(FormatDetectorMatcherTest, shippedGrammarEndToEnd) {
   const std::vector<Case> cases = {
       {"  -12 ", 0x3F, DetectedKind::Number, -12, {{"Sign", "-"}, {"IntegerPartNumber", "12"}}},
       {"--5", 0x3F, DetectedKind::Number, 5, {{"Sign", "+"}, {"IntegerPartNumber", "5"}}},
-      {"12.5 %", 0x3F, DetectedKind::Percentage, 0.125, {}},
       {"12.5%", 0x01, DetectedKind::Text, 0, {}},
       {"3-4-2024",
        0x3F,
@@ -111,10 +110,6 @@ TEST(FormatDetectorMatcherTest, shippedGrammarEndToEnd) {
        45355,
        {{"Day", "4"}, {"Month", "3"}, {"Year", "2024"}, {"Date", "3-4-2024"}}},
       {"3-4-2024", 0x1F, DetectedKind::Text, 0, {}},
-      {"4-31-2024", 0x3F, DetectedKind::Text, 0, {}},
-      {"18:30", 0x3F, DetectedKind::Time, 0.7708333333333334, {}},
-      {"3-4-2024 18:30", 0x3F, DetectedKind::DateTime, 45355.770833333336, {}},
-      {"12a", 0x3F, DetectedKind::Text, 0, {}},
       // Megabyte inputs answer at once: blanks are trimmed, sign runs collapse in one pass,
       // and texts past the grammar's length limit never match.
       {std::string(1 << 20, ' ') + "42" + std::string(1 << 20, '\t'),

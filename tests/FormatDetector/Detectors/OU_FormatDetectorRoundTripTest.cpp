@@ -20,8 +20,7 @@
 #include "OfficeUtils/FormatDetector/Detectors/OU_DetectionExplanation.h"
 #include "OfficeUtils/Formatters/OU_CellFormatRenderer.h"
 #include "OfficeUtils/Formatters/Parser/OU_CellFormatFactory.h"
-#include "OfficeUtils/Locale/OU_LocaleManager.h"
-#include "OfficeUtils/Locale/OU_LocaleProvider.h"
+#include "tests/OU_TestLocale.h"
 #include "tests/OU_TestSupport.h"
 
 namespace Vesk::OfficeUtils {
@@ -138,10 +137,7 @@ TEST(FormatDetectorRoundTrip, renderedValuesReadBack) {
   std::map<std::string, std::string> failing;  // "locale shape" -> first failing text
   int cases = 0;
   for (const auto& name : localeNames()) {
-    const auto provider = makeLocaleProvider(name);
-    ASSERT_TRUE(provider) << name;
-    const LocaleManager manager(*provider, Vesk::DOM::TimeZone::getUTCTimeZone());
-    const LocaleContext& context = manager.getLocaleContext();
+    const LocaleContext& context = Testing::namedLocale(name);
     const FormatDetectorMatcher matcher(context);
     const Factory factory(context);
     for (const auto& shape : shapes()) {

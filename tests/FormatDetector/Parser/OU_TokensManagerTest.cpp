@@ -184,12 +184,6 @@ class BruteForce {
         if (std::find(set.begin(), set.end(), lower) == set.end()) set.push_back(lower);
       }
     }
-    std::size_t longest = 0;
-    for (const auto& literal : set) longest = std::max(longest, literal.size());
-    bool any = false;
-    for (std::size_t length = 1; length <= longest; ++length)
-      any = any || std::find(set.begin(), set.end(), lowered(position, length)) != set.end();
-    if (!any) return false;
     for (const auto& literal : set)
       if (lowered(position, literal.size()) == literal && next(literal.size())) return true;
     return false;
