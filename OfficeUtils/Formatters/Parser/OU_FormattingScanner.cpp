@@ -1,6 +1,5 @@
 #include "OfficeUtils/Formatters/Parser/OU_FormattingScanner.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <type_traits>
 
@@ -14,21 +13,18 @@ constexpr const char* SourceFile = "OfficeUtils/Formatters/Parser/OU_FormattingS
 
 }  // namespace
 
-// No streams: the text comes through LexerInput and no rule echoes its input.
+// No streams: restart copies the text into flex's buffer and no rule echoes its input.
 FormattingScanner::FormattingScanner(std::string_view input)
     : FormattingFlexLexer(nullptr, nullptr) {
   restart(input);
 }
 
 // NUL goes over as \xC0 and \xC0 as \xC1 (see Lexer.l): flex keeps NUL for its buffer end.
-int FormattingScanner::LexerInput(char* buffer, int size) {
-  const auto count = std::min(_input.size() - _read, static_cast<std::size_t>(std::max(size, 0)));
-  for (std::size_t i = 0; i < count; ++i) {
-    const auto byte = static_cast<unsigned char>(_input[_read + i]);
+void FormattingScanner::translateInput(char* buffer) const {
+  for (std::size_t i = 0; i < _input.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(_input[i]);
     buffer[i] = static_cast<char>(byte == 0 ? 0xC0 : byte == 0xC0 ? 0xC1 : byte);
   }
-  _read += count;
-  return static_cast<int>(count);
 }
 
 boost::optional<FormattingToken> FormattingScanner::getNextToken() {
@@ -41,16 +37,13 @@ boost::optional<FormattingToken> FormattingScanner::getNextToken() {
 }
 
 void FormattingScanner::setValue(std::string_view value) {
-  // flex's buffer is refilled and reused, and holds NUL as another byte: a piece of the lexeme
-  // is pointed at in the input, where the lexeme ends at _position.
-  const auto lexemeStart = reinterpret_cast<std::uintptr_t>(yytext);
+  // flex's buffer holds NUL as another byte: a piece of it is pointed at in the input, which
+  // the buffer copies byte for byte from its start.
+  const auto bufferStart = reinterpret_cast<std::uintptr_t>(_buffer);
   const auto valueStart = reinterpret_cast<std::uintptr_t>(value.data());
-  const auto lexemeLength = static_cast<std::size_t>(yyleng);
-  if (yytext != nullptr && valueStart >= lexemeStart &&
-      valueStart + value.size() <= lexemeStart + lexemeLength) {
-    OU_ASSERT(_position >= lexemeLength && _position <= _input.size());
-    const auto offset = _position - lexemeLength + (valueStart - lexemeStart);
-    value = _input.substr(offset, value.size());
+  if (_buffer != nullptr && valueStart >= bufferStart &&
+      valueStart + value.size() <= bufferStart + _input.size()) {
+    value = _input.substr(valueStart - bufferStart, value.size());
   }
   _value = value;
 }

@@ -32,7 +32,7 @@
 
 namespace Vesk::OfficeUtils::Parser {
 
-class FormattingScanner : public FormattingFlexLexer {
+class FormattingScanner final : public FormattingFlexLexer {
  public:
   explicit FormattingScanner(std::string_view input = {});
 
@@ -53,12 +53,12 @@ class FormattingScanner : public FormattingFlexLexer {
   // input is exhausted). Generated from Lexer.l.
   int yylex() override;
 
-  // Hands flex the next piece of the text (all of it that fits in `buffer`).
-  int LexerInput(char* buffer, int size) override;
+  // Copies the text into flex's buffer, which holds all of it (see Lexer.l).
+  void translateInput(char* buffer) const;
 
  private:
   std::string_view _input;
-  std::size_t _read = 0;            // bytes of _input handed to flex
+  const char* _buffer = nullptr;    // flex's copy of _input
   std::size_t _position = 0;        // offset just past the current lexeme
   std::size_t _bracketFreeEnd = 0;  // see the NO_CLOSING_BRACKET state of the rules
   std::string_view _value;
