@@ -88,14 +88,26 @@ bool isMonthDecimal(Type type) {
   return type == Type::MonthLongDecimal || type == Type::MonthShortDecimal;
 }
 
-bool isExponent(Type type) {
-  return type == Type::ExponentPlus || type == Type::ExponentMinus;
-}
-
 bool isPlaceholder(const FormattingToken& token) {
   const auto value = token.getValue();
   return token.getType() == Type::Number && value.size() == 1 &&
          (value[0] == '0' || value[0] == '#' || value[0] == '?');
+}
+
+// Plain ASCII is valid UTF-8: most codes need no decoding to be checked.
+bool isAscii(std::string_view text) {
+  unsigned char bits = 0;
+  for (const char c : text) bits |= static_cast<unsigned char>(c);
+  return bits < 0x80;
+}
+
+// Numbers and points are single characters, most pattern characters too.
+void append(std::string& pattern, std::string_view value) {
+  if (value.size() == 1) {
+    pattern.push_back(value[0]);
+  } else {
+    pattern += value;
+  }
 }
 
 bool isNumberOrPoint(const FormattingToken& token) {
@@ -185,24 +197,44 @@ bool takeToken(FormattingToken&& token, ParserType parserType, Section& section)
       break;
   }
 
+  // Each kept type counts in one place: the elapsed times are date-time types.
   const auto position = section.tokens.size();
   const auto keptType = token.getType();
-  if (keptType == Type::General) ++section.generalCount;
-  if (isPlaceholder(token)) section.hasPlaceholder = true;
-  if (keptType == Type::Point) setFirst(section.firstPoint, position);
-  if (isExponent(keptType)) {
-    ++section.exponentCount;
-    setFirst(section.firstExponent, position);
+  switch (keptType) {
+    case Type::General:
+      ++section.generalCount;
+      break;
+    case Type::Number:
+      if (isPlaceholder(token)) section.hasPlaceholder = true;
+      break;
+    case Type::Point:
+      setFirst(section.firstPoint, position);
+      break;
+    case Type::ExponentPlus:
+    case Type::ExponentMinus:
+      ++section.exponentCount;
+      setFirst(section.firstExponent, position);
+      break;
+    case Type::Percent:
+      section.hasPercent = true;
+      break;
+    case Type::Fraction:
+      ++section.fractionCount;
+      setFirst(section.firstFraction, position);
+      break;
+    case Type::TextContent:
+      section.hasTextContent = true;
+      break;
+    case Type::Currency:
+      ++section.currencyCount;
+      break;
+    default:
+      if (isDateTime(keptType)) {
+        if (isElapsedTime(keptType)) ++section.elapsedTimeCount;
+        setFirst(section.firstDateTime, position);
+      }
+      break;
   }
-  if (keptType == Type::Percent) section.hasPercent = true;
-  if (keptType == Type::Fraction) {
-    ++section.fractionCount;
-    setFirst(section.firstFraction, position);
-  }
-  if (keptType == Type::TextContent) section.hasTextContent = true;
-  if (isElapsedTime(keptType)) ++section.elapsedTimeCount;
-  if (isDateTime(keptType)) setFirst(section.firstDateTime, position);
-  if (keptType == Type::Currency) ++section.currencyCount;
   section.tokens.push_back(std::move(token));
   return true;
 }
@@ -385,7 +417,7 @@ class ItemsBuilder {
       switch (token.getType()) {
         case Type::Number:
           if (isPlaceholder(token) || denominator) {
-            pattern += value;
+            append(pattern, value);
           } else {
             digitSeen = true;
             embed(Model::TextItem(Model::TextItem::Type::Raw, std::string(value)));
@@ -395,7 +427,7 @@ class ItemsBuilder {
           if (denominator) return boost::none;
           if (!pointSeen) {
             pointSeen = true;
-            pattern += value;
+            append(pattern, value);
           } else {
             embed(Model::TextItem(Model::TextItem::Type::Literal, std::string(value)));
           }
@@ -546,6 +578,7 @@ struct Scratch {
   std::vector<std::string_view> texts;
   std::vector<Model::Rule> rules;
   std::vector<SectionKind> kinds;
+  bool busy = false;  // a parse is using it
 };
 
 // Scans one section into `rule`; the section's kind, or none when the section is not valid.
@@ -634,40 +667,35 @@ boost::optional<Model::Expression> assemble(std::vector<Model::Rule>& rules,
 namespace {
 
 // splitSections into `sections` (cleared first); false where splitSections gives none.
+// Quoted and bracketed text is skipped in one search for its end.
 bool splitSections(std::string_view code, std::vector<std::string_view>& sections) {
-  enum class State { Plain, Quoted, Bracketed, Escaped };
   sections.clear();
-  auto state = State::Plain;
   std::size_t start = 0;
-  for (std::size_t i = 0; i < code.size(); ++i) {
-    const char c = code[i];
-    switch (state) {
-      case State::Plain:
-        if (c == '"') {
-          state = State::Quoted;
-        } else if (c == '[') {
-          state = State::Bracketed;
-        } else if (c == '\\') {
-          state = State::Escaped;
-        } else if (c == ']') {
-          return false;
-        } else if (c == ';') {
-          sections.push_back(code.substr(start, i - start));
-          start = i + 1;
-        }
+  std::size_t i = 0;
+  while (i < code.size()) {
+    switch (code[i]) {
+      case '"':
+      case '[': {
+        const auto close = code.find(code[i] == '"' ? '"' : ']', i + 1);
+        if (close == std::string_view::npos) return false;
+        i = close + 1;
+        continue;
+      }
+      case '\\':
+        if (i + 1 == code.size()) return false;
+        i += 2;
+        continue;
+      case ']':
+        return false;
+      case ';':
+        sections.push_back(code.substr(start, i - start));
+        start = i + 1;
         break;
-      case State::Quoted:
-        if (c == '"') state = State::Plain;
-        break;
-      case State::Bracketed:
-        if (c == ']') state = State::Plain;
-        break;
-      case State::Escaped:
-        state = State::Plain;
+      default:
         break;
     }
+    ++i;
   }
-  if (state != State::Plain) return false;
   sections.push_back(code.substr(start));
   return true;
 }
@@ -682,24 +710,21 @@ boost::optional<std::vector<std::string_view>> splitSections(std::string_view co
 
 boost::optional<Model::Expression> parse(const std::string& code, ParserType type) {
   // The scanner ends the process on a byte outside UTF-8, so such text never reaches it.
-  if (!utf8::is_valid(code.begin(), code.end())) return boost::none;
+  if (!isAscii(code) && !utf8::is_valid(code.begin(), code.end())) return boost::none;
   // One scanner and scratch storage per thread serve every code: building a scanner (its
   // buffer) cost a third of parsing a short code, and the vectors keep their capacity. A parse
   // started while they are busy (reading a condition's number first builds the built-in locale
   // context, which parses codes of its own) takes its own.
   thread_local Scratch shared;
-  thread_local bool sharedBusy = false;
+  Scratch* const sharedScratch = &shared;
   std::unique_ptr<Scratch> own;
-  const bool useShared = !sharedBusy;
-  if (!useShared) own = std::make_unique<Scratch>();
-  auto& scratch = useShared ? shared : *own;
+  if (sharedScratch->busy) own = std::make_unique<Scratch>();
+  auto& scratch = own ? *own : *sharedScratch;
   struct Release {
-    bool active;
-    ~Release() {
-      if (active) sharedBusy = false;
-    }
-  } release{useShared};
-  if (useShared) sharedBusy = true;
+    Scratch& scratch;
+    ~Release() { scratch.busy = false; }
+  } release{scratch};
+  scratch.busy = true;
 
   if (!splitSections(code, scratch.texts)) return boost::none;
   scratch.rules.clear();

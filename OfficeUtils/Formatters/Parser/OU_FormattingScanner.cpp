@@ -1,17 +1,10 @@
 #include "OfficeUtils/Formatters/Parser/OU_FormattingScanner.h"
 
-#include <cstdint>
 #include <type_traits>
 
-#include "OfficeUtils/OU_Assert.h"
 #include "host/Utils/OU_NumCast.h"
 
 namespace Vesk::OfficeUtils::Parser {
-namespace {
-
-constexpr const char* SourceFile = "OfficeUtils/Formatters/Parser/OU_FormattingScanner";
-
-}  // namespace
 
 // No streams: restart copies the text into flex's buffer and no rule echoes its input.
 FormattingScanner::FormattingScanner(std::string_view input)
@@ -34,18 +27,6 @@ boost::optional<FormattingToken> FormattingScanner::getNextToken() {
   boost::optional<FormattingToken> token;
   if (type != Type::End) token.emplace(type, _value);
   return token;
-}
-
-void FormattingScanner::setValue(std::string_view value) {
-  // flex's buffer holds NUL as another byte: a piece of it is pointed at in the input, which
-  // the buffer copies byte for byte from its start.
-  const auto bufferStart = reinterpret_cast<std::uintptr_t>(_buffer);
-  const auto valueStart = reinterpret_cast<std::uintptr_t>(value.data());
-  if (_buffer != nullptr && valueStart >= bufferStart &&
-      valueStart + value.size() <= bufferStart + _input.size()) {
-    value = _input.substr(valueStart - bufferStart, value.size());
-  }
-  _value = value;
 }
 
 }  // namespace Vesk::OfficeUtils::Parser

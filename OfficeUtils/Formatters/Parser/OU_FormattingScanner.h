@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -32,7 +33,7 @@
 
 namespace Vesk::OfficeUtils::Parser {
 
-class FormattingScanner final : public FormattingFlexLexer {
+class FormattingScanner : public FormattingFlexLexer {
  public:
   explicit FormattingScanner(std::string_view input = {});
 
@@ -46,7 +47,17 @@ class FormattingScanner final : public FormattingFlexLexer {
 
   // Replaces the value of the current token; rule actions call it before returning their type,
   // with a piece of the lexeme (taken from the input text instead) or a literal.
-  void setValue(std::string_view value);
+  void setValue(std::string_view value) {
+    // flex's buffer holds NUL as another byte: a piece of it is pointed at in the input, which
+    // the buffer copies byte for byte from its start.
+    const auto bufferStart = reinterpret_cast<std::uintptr_t>(_buffer);
+    const auto valueStart = reinterpret_cast<std::uintptr_t>(value.data());
+    if (_buffer != nullptr && valueStart >= bufferStart &&
+        valueStart + value.size() <= bufferStart + _input.size()) {
+      value = _input.substr(valueStart - bufferStart, value.size());
+    }
+    _value = value;
+  }
 
  protected:
   // Runs the rules once and returns the integer value of a FormattingToken::Type (End when the
