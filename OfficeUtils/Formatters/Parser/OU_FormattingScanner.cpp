@@ -23,6 +23,9 @@ void FormattingScanner::translateInput(char* buffer) const {
 boost::optional<FormattingToken> FormattingScanner::getNextToken() {
   using Type = FormattingToken::Type;
   _value = {};
+  // Every rule consumes what it matched: once all of the text is consumed only the end is
+  // left, which flex would find through its end-of-buffer handling.
+  if (_buffer != nullptr && _position == _input.size()) return boost::none;
   const auto type = static_cast<Type>(numCast<std::underlying_type_t<Type>>(yylex()));
   boost::optional<FormattingToken> token;
   if (type != Type::End) token.emplace(type, _value);
