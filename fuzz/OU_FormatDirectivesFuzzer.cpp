@@ -14,6 +14,7 @@
 #include "OfficeUtils/Locale/OU_LocaleContext.h"
 #include "OfficeUtils/Utils/OU_Utils.h"
 
+using namespace Vesk::OfficeUtils;
 using namespace Vesk::OfficeUtils::Parser;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
