@@ -154,6 +154,9 @@ bool takeToken(FormattingToken&& token, ParserType parserType, Section& section)
   auto& rule = section.rule;
   const auto type = token.getType();
   const auto value = token.getValue();
+  // One dispatch per token: directives are set and dropped, kept tokens counted (the elapsed
+  // times among the date-time types).
+  const auto position = section.tokens.size();
   switch (type) {
     case Type::Condition:
       if (rule.getCondition()) return false;
@@ -191,16 +194,12 @@ bool takeToken(FormattingToken&& token, ParserType parserType, Section& section)
     case Type::EraLong:
     case Type::EraShort:
     case Type::WeekOfYear:
-      if (parserType == ParserType::Restricted) token.setType(Type::String);
+      if (parserType == ParserType::Restricted) {
+        token.setType(Type::String);
+      } else {
+        setFirst(section.firstDateTime, position);
+      }
       break;
-    default:
-      break;
-  }
-
-  // Each kept type counts in one place: the elapsed times are date-time types.
-  const auto position = section.tokens.size();
-  const auto keptType = token.getType();
-  switch (keptType) {
     case Type::General:
       ++section.generalCount;
       break;
@@ -229,8 +228,8 @@ bool takeToken(FormattingToken&& token, ParserType parserType, Section& section)
       ++section.currencyCount;
       break;
     default:
-      if (isDateTime(keptType)) {
-        if (isElapsedTime(keptType)) ++section.elapsedTimeCount;
+      if (isDateTime(type)) {
+        if (isElapsedTime(type)) ++section.elapsedTimeCount;
         setFirst(section.firstDateTime, position);
       }
       break;
