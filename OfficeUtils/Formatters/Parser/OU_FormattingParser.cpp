@@ -102,7 +102,7 @@ bool isAscii(std::string_view text) {
 }
 
 // Numbers and points are single characters, most pattern characters too.
-void append(std::string& pattern, std::string_view value) {
+[[gnu::always_inline]] inline void append(std::string& pattern, std::string_view value) {
   if (value.size() == 1) {
     pattern.push_back(value[0]);
   } else {
