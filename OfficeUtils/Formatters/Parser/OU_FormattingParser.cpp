@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <iterator>
+#include <memory>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -87,44 +88,64 @@ bool isMonthDecimal(Type type) {
   return type == Type::MonthLongDecimal || type == Type::MonthShortDecimal;
 }
 
-bool isExponent(Type type) {
-  return type == Type::ExponentPlus || type == Type::ExponentMinus;
-}
-
 bool isPlaceholder(const FormattingToken& token) {
   const auto value = token.getValue();
-  return token.getType() == Type::Number && (value == "0" || value == "#" || value == "?");
+  return token.getType() == Type::Number && value.size() == 1 &&
+         (value[0] == '0' || value[0] == '#' || value[0] == '?');
+}
+
+// Plain ASCII is valid UTF-8: most codes need no decoding to be checked.
+bool isAscii(std::string_view text) {
+  unsigned char bits = 0;
+  for (const char c : text) bits |= static_cast<unsigned char>(c);
+  return bits < 0x80;
+}
+
+// Numbers and points are single characters, most pattern characters too.
+[[gnu::always_inline]] inline void append(std::string& pattern, std::string_view value) {
+  if (value.size() == 1) {
+    pattern.push_back(value[0]);
+  } else {
+    pattern += value;
+  }
 }
 
 bool isNumberOrPoint(const FormattingToken& token) {
   return token.getType() == Type::Number || token.getType() == Type::Point;
 }
 
+// A position not met (yet).
+constexpr std::size_t NoPosition = static_cast<std::size_t>(-1);
+
 // One scanned section: the rule with its directives set, the kept tokens and what is counted
-// over them. Positions index the kept tokens.
+// over them. Positions index the kept tokens. The rule and the tokens live in the parse's
+// scratch storage, which outlives the section.
 struct Section {
-  Model::Rule rule;
-  Tokens tokens;
+  Section(Model::Rule& sectionRule, Tokens& sectionTokens)
+      : rule(sectionRule), tokens(sectionTokens) {}
+
+  Model::Rule& rule;
+  Tokens& tokens;
   SectionKind kind = SectionKind::Literal;
 
   std::size_t generalCount = 0;
   bool hasPlaceholder = false;
-  boost::optional<std::size_t> firstPoint;
+  std::size_t firstPoint = NoPosition;
   std::size_t exponentCount = 0;
-  boost::optional<std::size_t> firstExponent;
+  std::size_t firstExponent = NoPosition;
   bool hasPercent = false;
   std::size_t fractionCount = 0;
-  boost::optional<std::size_t> firstFraction;
+  std::size_t firstFraction = NoPosition;
   bool hasTextContent = false;
   std::size_t elapsedTimeCount = 0;
-  boost::optional<std::size_t> firstDateTime;
+  std::size_t firstDateTime = NoPosition;
   bool hasCalendar = false;
   bool hasLanguage = false;
   std::size_t currencyCount = 0;
 };
 
-void setFirst(boost::optional<std::size_t>& first, std::size_t position) {
-  if (!first) first = position;
+void setFirst(std::size_t& first, std::size_t position) {
+  if (first == NoPosition) first = position;
 }
 
 // Sets a directive on the section's rule or counts a kept token; false when the token makes
@@ -133,6 +154,9 @@ bool takeToken(FormattingToken&& token, ParserType parserType, Section& section)
   auto& rule = section.rule;
   const auto type = token.getType();
   const auto value = token.getValue();
+  // One dispatch per token: directives are set and dropped, kept tokens counted (the elapsed
+  // times among the date-time types).
+  const auto position = section.tokens.size();
   switch (type) {
     case Type::Condition:
       if (rule.getCondition()) return false;
@@ -170,36 +194,52 @@ bool takeToken(FormattingToken&& token, ParserType parserType, Section& section)
     case Type::EraLong:
     case Type::EraShort:
     case Type::WeekOfYear:
-      if (parserType == ParserType::Restricted) token.setType(Type::String);
+      if (parserType == ParserType::Restricted) {
+        token.setType(Type::String);
+      } else {
+        setFirst(section.firstDateTime, position);
+      }
+      break;
+    case Type::General:
+      ++section.generalCount;
+      break;
+    case Type::Number:
+      if (isPlaceholder(token)) section.hasPlaceholder = true;
+      break;
+    case Type::Point:
+      setFirst(section.firstPoint, position);
+      break;
+    case Type::ExponentPlus:
+    case Type::ExponentMinus:
+      ++section.exponentCount;
+      setFirst(section.firstExponent, position);
+      break;
+    case Type::Percent:
+      section.hasPercent = true;
+      break;
+    case Type::Fraction:
+      ++section.fractionCount;
+      setFirst(section.firstFraction, position);
+      break;
+    case Type::TextContent:
+      section.hasTextContent = true;
+      break;
+    case Type::Currency:
+      ++section.currencyCount;
       break;
     default:
+      if (isDateTime(type)) {
+        if (isElapsedTime(type)) ++section.elapsedTimeCount;
+        setFirst(section.firstDateTime, position);
+      }
       break;
   }
-
-  const auto position = section.tokens.size();
-  const auto keptType = token.getType();
-  if (keptType == Type::General) ++section.generalCount;
-  if (isPlaceholder(token)) section.hasPlaceholder = true;
-  if (keptType == Type::Point) setFirst(section.firstPoint, position);
-  if (isExponent(keptType)) {
-    ++section.exponentCount;
-    setFirst(section.firstExponent, position);
-  }
-  if (keptType == Type::Percent) section.hasPercent = true;
-  if (keptType == Type::Fraction) {
-    ++section.fractionCount;
-    setFirst(section.firstFraction, position);
-  }
-  if (keptType == Type::TextContent) section.hasTextContent = true;
-  if (isElapsedTime(keptType)) ++section.elapsedTimeCount;
-  if (isDateTime(keptType)) setFirst(section.firstDateTime, position);
-  if (keptType == Type::Currency) ++section.currencyCount;
   section.tokens.push_back(std::move(token));
   return true;
 }
 
-bool before(const boost::optional<std::size_t>& position, std::size_t limit) {
-  return position && *position < limit;
+bool before(std::size_t position, std::size_t limit) {
+  return position != NoPosition && position < limit;
 }
 
 // The kind of a scanned section, or none when its tokens do not go together.
@@ -208,12 +248,13 @@ boost::optional<SectionKind> decideKind(const Section& s) {
       (s.currencyCount == 1 && s.hasLanguage))
     return boost::none;
   const bool hasGeneral = s.generalCount > 0;
-  const bool hasPoint = s.firstPoint.has_value();
+  const bool hasPoint = s.firstPoint != NoPosition;
   const bool hasExponent = s.exponentCount > 0;
   const bool hasFraction = s.fractionCount > 0;
-  if (s.firstDateTime || s.hasCalendar) {
+  if (s.firstDateTime != NoPosition || s.hasCalendar) {
     // A calendar without date-time tokens: every point and slash comes before the first one.
-    const std::size_t firstDateTime = s.firstDateTime.value_or(s.tokens.size());
+    const std::size_t firstDateTime =
+        s.firstDateTime != NoPosition ? s.firstDateTime : s.tokens.size();
     if (before(s.firstFraction, firstDateTime) || before(s.firstPoint, firstDateTime) ||
         s.hasPlaceholder || hasExponent || s.hasPercent || s.hasTextContent)
       return boost::none;
@@ -359,8 +400,12 @@ class ItemsBuilder {
     bool pointSeen = false;
     bool digitSeen = false;
     // Each embedded item with the pattern length when it was met; turned into a count from the
-    // right once the pattern is complete.
-    std::vector<std::pair<std::size_t, Model::NumberItem::EmbeddedItem>> embedded;
+    // right once the pattern is complete. A placeholder never embeds, so the tokens that are
+    // not placeholders bound the count.
+    Model::NumberItem::EmbeddedItems embedded;
+    std::size_t embedBound = 0;
+    for (std::size_t i = begin; i < end; ++i) embedBound += isPlaceholder(tokens[i]) ? 0 : 1;
+    if (embedBound > 0) embedded.reserve(embedBound);
     const auto embed = [&](Model::NumberItem::EmbeddedItem item) {
       embedded.emplace_back(pattern.size(), std::move(item));
     };
@@ -371,7 +416,7 @@ class ItemsBuilder {
       switch (token.getType()) {
         case Type::Number:
           if (isPlaceholder(token) || denominator) {
-            pattern += value;
+            append(pattern, value);
           } else {
             digitSeen = true;
             embed(Model::TextItem(Model::TextItem::Type::Raw, std::string(value)));
@@ -381,7 +426,7 @@ class ItemsBuilder {
           if (denominator) return boost::none;
           if (!pointSeen) {
             pointSeen = true;
-            pattern += value;
+            append(pattern, value);
           } else {
             embed(Model::TextItem(Model::TextItem::Type::Literal, std::string(value)));
           }
@@ -428,12 +473,10 @@ class ItemsBuilder {
         !calcDenominatorValue(pattern))
       return boost::none;
 
-    Model::NumberItem item(role, pattern, grouping, displayFactor);
-    Model::NumberItem::EmbeddedItems items;
-    items.reserve(embedded.size());
-    for (auto& [length, embeddedItem] : embedded)
-      items.emplace_back(pattern.size() - length, std::move(embeddedItem));
-    item.setEmbeddedItems(std::move(items));
+    for (auto& entry : embedded) entry.first = pattern.size() - entry.first;
+    boost::optional<Model::NumberItem> item(boost::in_place_init, role, std::move(pattern),
+                                            grouping, displayFactor);
+    item->setEmbeddedItems(std::move(embedded));
     return item;
   }
 
@@ -470,6 +513,12 @@ boost::optional<Model::Items> buildItems(const Section& section) {
   const auto& tokens = section.tokens;
   const ItemsBuilder builder(section.kind);
   Model::Items items;
+  // One allocation: a token gives at most one item (a number part takes one token or more,
+  // the slash and the exponent sign one each); a number section has a single item.
+  const std::size_t itemBound = section.kind == SectionKind::Number       ? 1
+                                : section.kind == SectionKind::Scientific ? 3
+                                                                          : tokens.size();
+  if (itemBound > 0) items.reserve(itemBound);
   const auto addNumberPart = [&](Role role, std::size_t begin, std::size_t end) {
     auto part = builder.buildNumberPart(role, tokens, begin, end);
     if (!part) return false;
@@ -482,7 +531,7 @@ boost::optional<Model::Items> buildItems(const Section& section) {
       if (!addNumberPart(Role::Integer, 0, tokens.size())) return boost::none;
       break;
     case SectionKind::Scientific: {
-      const auto exponent = *section.firstExponent;
+      const auto exponent = section.firstExponent;
       if (!addNumberPart(Role::Integer, 0, exponent)) return boost::none;
       items.emplace_back(Model::ExtraItem(tokens[exponent].getType() == Type::ExponentPlus
                                               ? Model::ExtraItem::Type::ExponentPlus
@@ -491,7 +540,7 @@ boost::optional<Model::Items> buildItems(const Section& section) {
       break;
     }
     case SectionKind::Fraction: {
-      const auto slash = *section.firstFraction;
+      const auto slash = section.firstFraction;
       std::size_t numeratorBegin = slash;
       while (numeratorBegin > 0 && isNumberOrPoint(tokens[numeratorBegin - 1])) --numeratorBegin;
       std::size_t denominatorEnd = slash + 1;
@@ -520,13 +569,24 @@ boost::optional<Model::Items> buildItems(const Section& section) {
   return items;
 }
 
-// Scans one section into its rule; none when the section is not valid. The scanner is
-// restarted on the section text.
-boost::optional<Section> readSection(std::string_view text, ParserType parserType,
-                                     FormattingScanner& scanner) {
-  Section section;
-  // A token takes at least a byte: short sections never regrow the vector.
-  section.tokens.reserve(std::min<std::size_t>(text.size(), 64));
+// What one parse reuses from code to code: the scanner, the kept tokens of the section being
+// read, the section texts and the rules and kinds of the sections read so far.
+struct Scratch {
+  FormattingScanner scanner;
+  Tokens tokens;
+  std::vector<std::string_view> texts;
+  std::vector<Model::Rule> rules;
+  std::vector<SectionKind> kinds;
+  bool busy = false;  // a parse is using it
+};
+
+// Scans one section into `rule`; the section's kind, or none when the section is not valid.
+// The scanner is restarted on the section text.
+boost::optional<SectionKind> readSection(std::string_view text, ParserType parserType,
+                                         Scratch& scratch, Model::Rule& rule) {
+  scratch.tokens.clear();
+  Section section(rule, scratch.tokens);
+  auto& scanner = scratch.scanner;
   scanner.restart(text);
   while (auto token = scanner.getNextToken()) {
     if (!takeToken(std::move(*token), parserType, section)) return boost::none;
@@ -537,8 +597,8 @@ boost::optional<Section> readSection(std::string_view text, ParserType parserTyp
   if (section.kind == SectionKind::DateTime) retypeMinutes(section.tokens);
   auto items = buildItems(section);
   if (!items) return boost::none;
-  section.rule.setItems(std::move(*items));
-  return section;
+  rule.setItems(std::move(*items));
+  return kind;
 }
 
 // Only literal text, "@" and "General": what a section that can only show text may hold.
@@ -554,25 +614,28 @@ bool holdsOnlyText(const Model::Rule& rule) {
   return true;
 }
 
-// Sorts the section rules into conditional rules, the default number rule and the text rule.
-boost::optional<Model::Expression> assemble(std::vector<Section> sections, ParserType parserType) {
-  const std::size_t count = sections.size();
+// Sorts the section rules into conditional rules, the default number rule and the text rule,
+// moving them out of `rules`.
+boost::optional<Model::Expression> assemble(std::vector<Model::Rule>& rules,
+                                            const std::vector<SectionKind>& kinds,
+                                            ParserType parserType) {
+  const std::size_t count = rules.size();
   boost::optional<std::size_t> textIndex;
   for (std::size_t i = 0; i < count; ++i) {
-    if (sections[i].kind != SectionKind::Text) continue;
-    if (i + 1 != count || sections[i].rule.getCondition()) return boost::none;
+    if (kinds[i] != SectionKind::Text) continue;
+    if (i + 1 != count || rules[i].getCondition()) return boost::none;
     textIndex = i;
   }
   // From the third section on: conditional sections (full dialect only) until the first one
   // without a condition, which may be followed only by a last, text-only section.
   bool unconditionedSeen = false;
   for (std::size_t i = MaxConditionRulesCount; i < count; ++i) {
-    if (sections[i].rule.getCondition()) {
+    if (rules[i].getCondition()) {
       if (parserType == ParserType::Restricted || unconditionedSeen) return boost::none;
     } else if (!unconditionedSeen) {
       unconditionedSeen = true;
       if (i + 1 < count) {
-        if (i + 2 != count || !holdsOnlyText(sections[count - 1].rule)) return boost::none;
+        if (i + 2 != count || !holdsOnlyText(rules[count - 1])) return boost::none;
         textIndex = count - 1;
       }
     }
@@ -580,98 +643,98 @@ boost::optional<Model::Expression> assemble(std::vector<Section> sections, Parse
 
   boost::optional<std::size_t> numberIndex;
   if (textIndex) {
-    if (*textIndex > 0 && !sections[*textIndex - 1].rule.getCondition())
-      numberIndex = *textIndex - 1;
-  } else if (!sections.back().rule.getCondition()) {
+    if (*textIndex > 0 && !rules[*textIndex - 1].getCondition()) numberIndex = *textIndex - 1;
+  } else if (!rules.back().getCondition()) {
     numberIndex = count - 1;
   }
 
-  Model::Expression expression;
-  if (textIndex) {
-    expression.setDefaultTextRule(std::move(sections.back().rule));
-    sections.pop_back();
+  boost::optional<Model::Expression> expression(boost::in_place_init);
+  std::size_t conditional = count;
+  if (textIndex) expression->setDefaultTextRule(std::move(rules[--conditional]));
+  if (numberIndex) expression->setDefaultNumberRule(std::move(rules[--conditional]));
+  if (conditional > 0) {
+    std::vector<Model::Rule> kept;
+    kept.reserve(conditional);
+    for (std::size_t i = 0; i < conditional; ++i) kept.push_back(std::move(rules[i]));
+    expression->setRules(std::move(kept));
   }
-  if (numberIndex) {
-    expression.setDefaultNumberRule(std::move(sections.back().rule));
-    sections.pop_back();
-  }
-  std::vector<Model::Rule> rules;
-  rules.reserve(sections.size());
-  for (auto& section : sections) rules.push_back(std::move(section.rule));
-  expression.setRules(std::move(rules));
   return expression;
 }
 
 }  // namespace
 
-boost::optional<std::vector<std::string_view>> splitSections(std::string_view code) {
-  enum class State { Plain, Quoted, Bracketed, Escaped };
-  std::vector<std::string_view> sections;
-  auto state = State::Plain;
+namespace {
+
+// splitSections into `sections` (cleared first); false where splitSections gives none.
+// Quoted and bracketed text is skipped in one search for its end.
+bool splitSections(std::string_view code, std::vector<std::string_view>& sections) {
+  sections.clear();
   std::size_t start = 0;
-  for (std::size_t i = 0; i < code.size(); ++i) {
-    const char c = code[i];
-    switch (state) {
-      case State::Plain:
-        if (c == '"') {
-          state = State::Quoted;
-        } else if (c == '[') {
-          state = State::Bracketed;
-        } else if (c == '\\') {
-          state = State::Escaped;
-        } else if (c == ']') {
-          return boost::none;
-        } else if (c == ';') {
-          sections.push_back(code.substr(start, i - start));
-          start = i + 1;
-        }
+  std::size_t i = 0;
+  while (i < code.size()) {
+    switch (code[i]) {
+      case '"':
+      case '[': {
+        const auto close = code.find(code[i] == '"' ? '"' : ']', i + 1);
+        if (close == std::string_view::npos) return false;
+        i = close + 1;
+        continue;
+      }
+      case '\\':
+        if (i + 1 == code.size()) return false;
+        i += 2;
+        continue;
+      case ']':
+        return false;
+      case ';':
+        sections.push_back(code.substr(start, i - start));
+        start = i + 1;
         break;
-      case State::Quoted:
-        if (c == '"') state = State::Plain;
-        break;
-      case State::Bracketed:
-        if (c == ']') state = State::Plain;
-        break;
-      case State::Escaped:
-        state = State::Plain;
+      default:
         break;
     }
+    ++i;
   }
-  if (state != State::Plain) return boost::none;
   sections.push_back(code.substr(start));
+  return true;
+}
+
+}  // namespace
+
+boost::optional<std::vector<std::string_view>> splitSections(std::string_view code) {
+  std::vector<std::string_view> sections;
+  if (!splitSections(code, sections)) return boost::none;
   return sections;
 }
 
 boost::optional<Model::Expression> parse(const std::string& code, ParserType type) {
   // The scanner ends the process on a byte outside UTF-8, so such text never reaches it.
-  if (!utf8::is_valid(code.begin(), code.end())) return boost::none;
-  const auto texts = splitSections(code);
-  if (!texts) return boost::none;
-  std::vector<Section> sections;
-  sections.reserve(texts->size());
-  // One scanner per thread serves every code: building one (its buffer and streams) cost a
-  // third of parsing a short code. A parse started while it is busy (reading a condition's
-  // number first builds the built-in locale context, which parses codes of its own) takes a
-  // scanner of its own.
-  thread_local FormattingScanner shared;
-  thread_local bool sharedBusy = false;
-  boost::optional<FormattingScanner> own;
-  const bool useShared = !sharedBusy;
-  if (!useShared) own.emplace();
-  auto& scanner = useShared ? shared : *own;
+  if (!isAscii(code) && !utf8::is_valid(code.begin(), code.end())) return boost::none;
+  // One scanner and scratch storage per thread serve every code: building a scanner (its
+  // buffer) cost a third of parsing a short code, and the vectors keep their capacity. A parse
+  // started while they are busy (reading a condition's number first builds the built-in locale
+  // context, which parses codes of its own) takes its own.
+  thread_local Scratch shared;
+  Scratch* const sharedScratch = &shared;
+  std::unique_ptr<Scratch> own;
+  if (sharedScratch->busy) own = std::make_unique<Scratch>();
+  auto& scratch = own ? *own : *sharedScratch;
   struct Release {
-    bool active;
-    ~Release() {
-      if (active) sharedBusy = false;
-    }
-  } release{useShared};
-  if (useShared) sharedBusy = true;
-  for (const auto text : *texts) {
-    auto section = readSection(text, type, scanner);
-    if (!section) return boost::none;
-    sections.push_back(std::move(*section));
+    Scratch& scratch;
+    ~Release() { scratch.busy = false; }
+  } release{scratch};
+  scratch.busy = true;
+
+  if (!splitSections(code, scratch.texts)) return boost::none;
+  scratch.rules.clear();
+  scratch.kinds.clear();
+  for (const auto text : scratch.texts) {
+    auto& rule = scratch.rules.emplace_back();
+    const auto kind = readSection(text, type, scratch, rule);
+    if (!kind) return boost::none;
+    scratch.kinds.push_back(*kind);
   }
-  return assemble(std::move(sections), type);
+  return assemble(scratch.rules, scratch.kinds, type);
 }
 
 Model::Condition resolveCondition(const Model::Expression& expression, std::size_t ruleIndex) {

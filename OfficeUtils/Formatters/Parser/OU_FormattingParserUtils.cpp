@@ -10,7 +10,6 @@
 #include <utility>
 #include <vector>
 
-#include <boost/regex.hpp>
 #include <fmt/format.h>
 
 #include "OfficeUtils/Formatters/OU_GeneralNumberFormatter.h"
@@ -117,24 +116,43 @@ const std::string_view* findByValue(const std::array<NamedValue<Value>, Size>& t
   return nullptr;
 }
 
-const boost::regex& conditionRegex() {
-  static const boost::regex regex("(<=|>=|<>|<|>|=)[ ]*([^ ]+)[ ]*", boost::regex::perl);
-  return regex;
+// The operator at the start of a condition: the two-character ones before their first
+// character alone ("<=5" is "<=" and 5, never "<" and "=5").
+std::string_view conditionOperator(std::string_view text) {
+  if (text.size() >= 2) {
+    const auto pair = text.substr(0, 2);
+    if (pair == "<=" || pair == ">=" || pair == "<>") return pair;
+  }
+  if (!text.empty() && (text[0] == '<' || text[0] == '>' || text[0] == '='))
+    return text.substr(0, 1);
+  return {};
 }
 
 }  // namespace
 
 boost::optional<Model::Condition> stringToCondition(const std::string& text) {
-  boost::smatch match;
-  if (!boost::regex_match(text, match, conditionRegex())) return boost::none;
-  const auto* type = findByName(ConditionOperators, match[1].str());
+  // An operator, spaces, one run of anything but spaces, spaces to the end. A number that
+  // starts with "=" or ">" (what a shorter operator would leave) never reads, so the longest
+  // operator decides.
+  const std::string_view whole(text);
+  const auto op = conditionOperator(whole);
+  if (op.empty()) return boost::none;
+  std::size_t position = op.size();
+  while (position < whole.size() && whole[position] == ' ') ++position;
+  const std::size_t numberStart = position;
+  while (position < whole.size() && whole[position] != ' ') ++position;
+  const std::size_t numberEnd = position;
+  while (position < whole.size() && whole[position] == ' ') ++position;
+  if (numberStart == numberEnd || position != whole.size()) return boost::none;
+  const auto* type = findByName(ConditionOperators, op);
   OU_ASSERT_MSG(type != nullptr,
                 "Check correctness of ConditionMap and regex defined in flex file Lexer.l");
   // Reached only for a code that holds a condition, so building the built-in contexts (whose
   // patterns hold none) never comes back here.
   const auto& context =
       LocaleContext::getDefaultLocaleContext(static_cast<Vesk::DOM::FormulaType>(2));
-  const auto value = stringToDouble(match[2].str(), context);
+  const auto value =
+      stringToDouble(std::string(whole.substr(numberStart, numberEnd - numberStart)), context);
   // "1e999" reads as infinity, which no code can write back: no number, as for "abc".
   if (!value || !std::isfinite(*value)) return boost::none;
   return Model::Condition(*type, *value);

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -46,19 +47,29 @@ class FormattingScanner : public FormattingFlexLexer {
 
   // Replaces the value of the current token; rule actions call it before returning their type,
   // with a piece of the lexeme (taken from the input text instead) or a literal.
-  void setValue(std::string_view value);
+  void setValue(std::string_view value) {
+    // flex's buffer holds NUL as another byte: a piece of it is pointed at in the input, which
+    // the buffer copies byte for byte from its start.
+    const auto bufferStart = reinterpret_cast<std::uintptr_t>(_buffer);
+    const auto valueStart = reinterpret_cast<std::uintptr_t>(value.data());
+    if (_buffer != nullptr && valueStart >= bufferStart &&
+        valueStart + value.size() <= bufferStart + _input.size()) {
+      value = _input.substr(valueStart - bufferStart, value.size());
+    }
+    _value = value;
+  }
 
  protected:
   // Runs the rules once and returns the integer value of a FormattingToken::Type (End when the
   // input is exhausted). Generated from Lexer.l.
   int yylex() override;
 
-  // Hands flex the next piece of the text (all of it that fits in `buffer`).
-  int LexerInput(char* buffer, int size) override;
+  // Copies the text into flex's buffer, which holds all of it (see Lexer.l).
+  void translateInput(char* buffer) const;
 
  private:
   std::string_view _input;
-  std::size_t _read = 0;            // bytes of _input handed to flex
+  const char* _buffer = nullptr;    // flex's copy of _input
   std::size_t _position = 0;        // offset just past the current lexeme
   std::size_t _bracketFreeEnd = 0;  // see the NO_CLOSING_BRACKET state of the rules
   std::string_view _value;

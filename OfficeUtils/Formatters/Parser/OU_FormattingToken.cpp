@@ -1,7 +1,6 @@
 #include "OfficeUtils/Formatters/Parser/OU_FormattingToken.h"
 
 #include <array>
-#include <utility>
 
 #include <fmt/format.h>
 
@@ -86,19 +85,6 @@ constexpr bool isOrderedWithoutGaps() {
 static_assert(isOrderedWithoutGaps(), "TypeNames must list every type once, by value");
 
 }  // namespace
-
-FormattingToken::FormattingToken(Type type, std::string_view value) : _type(type), _value(value) {}
-
-FormattingToken::FormattingToken(FormattingToken&& other) noexcept
-    : _type(other._type), _value(std::exchange(other._value, {})) {}
-
-FormattingToken& FormattingToken::operator=(FormattingToken&& other) noexcept {
-  if (this != &other) {
-    _type = other._type;
-    _value = std::exchange(other._value, {});
-  }
-  return *this;
-}
 
 std::string FormattingToken::toString() const {
   return fmt::format("Type: [{}] Value: [{}]", tokenTypeToString(_type), _value);

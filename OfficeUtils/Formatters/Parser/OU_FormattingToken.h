@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace Vesk::OfficeUtils::Parser {
 
@@ -70,13 +71,21 @@ class FormattingToken {
     End = 51,  // the input is exhausted; never carried by a token
   };
 
-  FormattingToken(Type type, std::string_view value);
+  // Inline, as the scanner makes one per token.
+  FormattingToken(Type type, std::string_view value) : _type(type), _value(value) {}
 
   FormattingToken(const FormattingToken&) = default;
   FormattingToken& operator=(const FormattingToken&) = default;
   // A moved-from token keeps its type and has an empty value.
-  FormattingToken(FormattingToken&& other) noexcept;
-  FormattingToken& operator=(FormattingToken&& other) noexcept;
+  FormattingToken(FormattingToken&& other) noexcept
+      : _type(other._type), _value(std::exchange(other._value, {})) {}
+  FormattingToken& operator=(FormattingToken&& other) noexcept {
+    if (this != &other) {
+      _type = other._type;
+      _value = std::exchange(other._value, {});
+    }
+    return *this;
+  }
   ~FormattingToken() = default;
 
   [[nodiscard]] Type getType() const { return _type; }

@@ -1,8 +1,10 @@
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParserUtils.h"
 
 #include <cctype>
+#include <cmath>
 #include <functional>
 #include <map>
+#include <random>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -10,9 +12,12 @@
 #include <vector>
 
 #include <boost/optional/optional_io.hpp>
+#include <boost/regex.hpp>
 #include <gtest/gtest.h>
 
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
+#include "OfficeUtils/Locale/OU_LocaleContext.h"
+#include "OfficeUtils/Utils/OU_Utils.h"
 #include "tests/OU_TestSupport.h"
 
 namespace Vesk::OfficeUtils::Parser {
@@ -43,6 +48,34 @@ TEST(FormattingParserUtils, StringToCondition) {
   // "<1,5": the decimal separator of conditions is the point.
   for (const std::string text : {"", "5", "<", "< ", " <5", "<a", "<1 2", "=<5", "<1,5"})
     EXPECT_EQ(stringToCondition(text), boost::none) << text;
+}
+
+// The hand reading agrees with its definition, a pattern (an operator, spaces, a run of
+// anything but spaces, spaces) whose run is read under the built-in point context.
+TEST(FormattingParserUtils, StringToConditionMatchesItsPattern) {
+  const boost::regex pattern("(<=|>=|<>|<|>|=)[ ]*([^ ]+)[ ]*", boost::regex::perl);
+  const std::map<std::string, CType> operators{
+      {"<", CType::Less},      {">", CType::Greater},      {"=", CType::Equal},
+      {"<>", CType::NotEqual}, {"<=", CType::LessOrEqual}, {">=", CType::GreaterOrEqual}};
+  const auto& context =
+      LocaleContext::getDefaultLocaleContext(static_cast<Vesk::DOM::FormulaType>(2));
+  const std::vector<std::string> heads{"<", ">", "=", "<=", ">=", "<>", "", " "};
+  const std::vector<std::string> alphabet{
+      "<", ">",  "=", " ", "  ", "1", "05", ".",
+      "e", "E+", "-", "+", "a",  ",", "\t", std::string(1, '\0'),
+      "9"};
+  std::mt19937 random(19);
+  for (int i = 0; i < 100000 / Testing::PropertyScale; ++i) {
+    const auto text = heads[random() % heads.size()] + Testing::randomText(random, alphabet, 6);
+    boost::optional<Model::Condition> expected;
+    boost::smatch match;
+    if (boost::regex_match(text, match, pattern)) {
+      const auto value = stringToDouble(match[2].str(), context);
+      if (value && std::isfinite(*value))
+        expected = Model::Condition(operators.at(match[1].str()), *value);
+    }
+    ASSERT_EQ(stringToCondition(text), expected) << text;
+  }
 }
 
 // A named colour maps back to its name, is among the first eight palette entries and is
