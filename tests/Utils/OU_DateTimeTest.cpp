@@ -451,6 +451,16 @@ TEST(DateTime, MonthAndYearShiftsPinToTheMonthEnd) {
   EXPECT_EQ(fields(value), "2022-03-15 00:59:00.000");
 }
 
+TEST(DateTime, EqualsToComparesInstants) {
+  const DateTime a = makeDate(2005, 8, 7, 13, 5, 9, 87);
+  DateTime b(38571 + (13 * 3600 + 5 * 60 + 9.087) / 86400, english());
+  EXPECT_TRUE(a.equalsTo(b));
+  b.shiftBy(HourTag(0), MinuteTag(0), SecondTag(0), MillisecondTag(1));
+  EXPECT_FALSE(a.equalsTo(b));
+}
+
+// Every month of ten years either side of 1582 against the Julian and Gregorian rules; ICU gives
+// the cutover year a common year's length.
 TEST(DateTime, MonthAndYearLengthsFollowTheCalendarInForce) {
   for (const int year : {4, 1500, 1581, 1582, 1700, 1900, 2000, 2023, 2024, 2100}) {
     const bool julian = year < 1582;
