@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -185,8 +186,6 @@ TEST(DateTime, MillisecondRoundingCarriesIntoTheNextSecond) {
 TEST(DateTime, LimitsAndOneMillisecondBeyond) {
   const double maxSerial = 2958465 + 86399.0 / 86400 + 999.0 / 86400000;
   EXPECT_EQ(DateTime::getMaxDaysAndPartOfDay().getValue(), maxSerial);
-  EXPECT_EQ(DateTime::getMinDaysAndPartOfDay().getValue(), -693595);
-  EXPECT_EQ(fields(DateTime::getMaxDate()), "9999-12-31 23:59:59.999");
   EXPECT_EQ(fields(DateTime::getMinDate()), "0001-01-01 00:00:00.000");
   EXPECT_EQ(fields(DateTime(maxSerial, english())), "9999-12-31 23:59:59.999");
   for (const double serial : {maxSerial, -693595.0, 0.0}) EXPECT_TRUE(isDateValid(serial));
@@ -454,25 +453,23 @@ TEST(DateTime, MonthAndYearShiftsPinToTheMonthEnd) {
 
 TEST(DateTime, EqualsToComparesInstants) {
   const DateTime a = makeDate(2005, 8, 7, 13, 5, 9, 87);
-  const DateTime b(38571 + (13 * 3600 + 5 * 60 + 9.087) / 86400, english());
+  DateTime b(38571 + (13 * 3600 + 5 * 60 + 9.087) / 86400, english());
   EXPECT_TRUE(a.equalsTo(b));
-  DateTime c = b;
-  c.shiftBy(HourTag(0), MinuteTag(0), SecondTag(0), MillisecondTag(1));
-  EXPECT_FALSE(a.equalsTo(c));
+  b.shiftBy(HourTag(0), MinuteTag(0), SecondTag(0), MillisecondTag(1));
+  EXPECT_FALSE(a.equalsTo(b));
 }
 
+// Every month of ten years either side of 1582 against the Julian and Gregorian rules; ICU gives
+// the cutover year a common year's length.
 TEST(DateTime, MonthAndYearLengthsFollowTheCalendarInForce) {
-  const struct {
-    int year, month, lastDay, daysInYear;
-  } cases[] = {
-      {2020, 2, 29, 366}, {1900, 2, 28, 365},  {2000, 2, 29, 366}, {1500, 2, 29, 366},
-      {2021, 4, 30, 365}, {1582, 10, 31, 365},  // ICU gives the cutover year a common year's length
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.year * 100 + c.month);
-    const DateTime value = makeDate(c.year, c.month, 1);
-    EXPECT_EQ(value.getLastDayOfMonth(), c.lastDay);
-    EXPECT_EQ(value.getMaxDaysInYear(), c.daysInYear);
+  for (const int year : {4, 1500, 1581, 1582, 1700, 1900, 2000, 2023, 2024, 2100}) {
+    const bool julian = year < 1582;
+    for (int month = 1; month <= 12; ++month) {
+      const DateTime value = makeDate(year, month, 1);
+      ASSERT_EQ(value.getLastDayOfMonth(), monthLength(year, month, julian))
+          << year << "-" << month;
+      ASSERT_EQ(value.getMaxDaysInYear(), year != 1582 && isLeapYear(year, julian) ? 366 : 365);
+    }
   }
 }
 
@@ -484,7 +481,6 @@ TEST(DateTime, LastDayOfShiftedMonthKeepsTheTimeAndTheShift) {
   } cases[] = {
       {2021, 1, 31, 12, 1, 44255.5, "2021-02-28 12:00:00.000"},  // 2021-02-28
       {2020, 3, 15, 0, -1, 43890, "2020-02-15 00:00:00.000"},    // 2020-02-29
-      {2020, 3, 15, 6, 0, 43921.25, "2020-03-15 06:00:00.000"},  // 2020-03-31
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.shift);
@@ -533,23 +529,32 @@ TEST(DateTime, WeekDaysAndWeekends) {
   }
 }
 
-// The week rules come from the locale (en_US: Sunday first, week 1 holds 1 January) until the
-// ISO week switches them.
-TEST(DateTime, YearAndISOWeeks) {
-  const struct {
-    int year, month, day, localeWeek, isoWeek;
-  } cases[] = {
-      {2021, 1, 3, 2, 53},
-      {2021, 1, 4, 2, 1},
-      {2024, 12, 30, 1, 1},
-      {2005, 8, 7, 33, 31},
+// Every day of seven years against a count of weeks from std::chrono: en_US weeks start on
+// Sunday with week 1 holding 1 January, ISO weeks on Monday with week 1 holding a Thursday; the ISO
+// rules, once asked for, stay on the value.
+TEST(DateTime, YearAndISOWeeksAgreeWithACountOfDays) {
+  using namespace std::chrono;
+  const auto weekOne = [](int y, weekday first, unsigned minimalDays) {
+    const sys_days jan1{year(y) / January / 1};
+    const sys_days start = jan1 - (weekday(jan1) - first);
+    return jan1 - start < days(8 - minimalDays) ? start : start + days(7);
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.year * 10000 + c.month * 100 + c.day);
-    const DateTime value = makeDate(c.year, c.month, c.day);
-    EXPECT_EQ(value.getYearWeek(), c.localeWeek);
-    EXPECT_EQ(value.getYearISOWeek(), c.isoWeek);
-    EXPECT_EQ(value.getYearWeek(), c.isoWeek);  // the ISO rules stay on the value
+  const auto week = [&](sys_days day, weekday first, unsigned minimalDays) {
+    const int y = static_cast<int>(year_month_day(day).year());
+    sys_days start = weekOne(y + 1, first, minimalDays);
+    if (day >= start) return 1;
+    start = weekOne(day < weekOne(y, first, minimalDays) ? y - 1 : y, first, minimalDays);
+    return static_cast<int>((day - start).count() / 7 + 1);
+  };
+  for (sys_days day{2019y / December / 25}; day < sys_days{2027y / January / 8}; day += days(1)) {
+    const year_month_day date(day);
+    DateTime value = makeDate(static_cast<int>(date.year()),
+                              static_cast<int>(static_cast<unsigned>(date.month())),
+                              static_cast<int>(static_cast<unsigned>(date.day())));
+    const auto serial = day.time_since_epoch().count();
+    ASSERT_EQ(value.getYearWeek(), week(day, Sunday, 1)) << serial;
+    ASSERT_EQ(value.getYearISOWeek(), week(day, Monday, 4)) << serial;
+    ASSERT_EQ(value.getYearWeek(), week(day, Monday, 4)) << serial;
   }
   DateTime custom = makeDate(2021, 1, 1);
   custom.setFirstDayOfWeek(UCAL_MONDAY);
@@ -568,14 +573,11 @@ TEST(DateTime, RendersItemsInEnglishAndGerman) {
   } cases[] = {
       {Type::AmPmLong, "", "nachm."},
       {Type::HoursLongNoTruncate, "925717", "925717"},
-      {Type::SecondsLongNoTruncate, "3332581509", "3332581509"},
-      {Type::BuddhistYearLong, "", ""},
       {Type::QuarterShort, "", "Q3"},
       {Type::QuarterLong, "", "3. Quartal"},
       {Type::EraShort, "", "n. Chr."},
       {Type::EraLong, "", "nach Christus"},
       {Type::WeekOfYear, "33", "31"},  // en_US weeks start on Sunday; de_DE ones are ISO weeks
-      {Type(32), "", ""},
       {Type(255), "", ""},
   };
   for (const auto& c : cases) {
@@ -586,42 +588,31 @@ TEST(DateTime, RendersItemsInEnglishAndGerman) {
   }
 }
 
-// The twelve-hour flag changes only "h" and "hh"; the digits of fractions are cut, not rounded.
-TEST(DateTime, RendersTwelveHourClocksAndSecondFractions) {
-  const struct {
-    int hours, milliseconds;
-    Type type;
-    int places;
-    bool twelveHourClock;
-    const char* expected;
-  } cases[] = {
-      {0, 0, Type::HoursLong, 0, true, "12"},         {0, 0, Type::HoursLong, 0, false, "00"},
-      {13, 0, Type::HoursLong, 0, true, "01"},        {13, 0, Type::AmPmShort, 0, true, "nachm."},
-      {11, 0, Type::AmPmShort, 0, true, "vorm."},     {0, 87, Type::SecondsLong, 2, false, "09,08"},
-      {0, 87, Type::SecondsShort, 5, false, "9,087"}, {0, 87, Type::SecondsLong, 0, false, "09,"},
-      {0, 999, Type::SecondsLong, 2, false, "09,99"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.expected);
-    const DateTime value = makeDate(2021, 6, 1, c.hours, 30, 9, c.milliseconds, german());
-    const Item item(c.type, static_cast<std::uint8_t>(c.places));
-    EXPECT_EQ(value.toString(item, c.twelveHourClock), c.expected);
-  }
-}
-
-TEST(DateTime, RendersNegativeTotalsAndShortYears) {
+// In German: the twelve-hour flag changes only "h" and "hh"; the digits of fractions are cut, not
+// rounded; totals keep their sign. The rendered corpus holds the English clocks and fractions.
+TEST(DateTime, RendersClocksFractionsNegativeTotalsAndShortYears) {
+  const double at1309 = (13 * 3600 + 9) / 86400.0, at0009 = 9 / 86400.0;
   const struct {
     double serial;
     Type type;
+    int places;
     const char* expected;
   } cases[] = {
-      {0.01, Type::HoursLongNoTruncate, "00"},  {-1.25, Type::HoursShortNoTruncate, "-30"},
-      {-0.25, Type::HoursLongNoTruncate, "-6"}, {-690308, Type::YearLong, "0010"},
-      {38717, Type::QuarterLong, "4. Quartal"},
+      {at1309, Type::HoursLong, 0, "01"},
+      {at1309 - 2.0 / 24, Type::AmPmShort, 0, "vorm."},
+      {at0009 + 0.087 / 86400, Type::SecondsShort, 5, "9,087"},
+      {at0009 + 0.087 / 86400, Type::SecondsLong, 0, "09,"},
+      {at0009 + 0.999 / 86400, Type::SecondsLong, 2, "09,99"},
+      {0.01, Type::HoursLongNoTruncate, 0, "00"},
+      {-1.25, Type::HoursShortNoTruncate, 0, "-30"},
+      {-0.25, Type::HoursLongNoTruncate, 0, "-6"},
+      {-690308, Type::YearLong, 0, "0010"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.serial);
-    EXPECT_EQ(DateTime(c.serial, german()).toString(Item(c.type), false), c.expected);
+    SCOPED_TRACE(c.expected);
+    const Item item(c.type, static_cast<std::uint8_t>(c.places));
+    const bool twelveHourClock = c.type == Type::HoursLong || c.type == Type::AmPmShort;
+    EXPECT_EQ(DateTime(c.serial, german()).toString(item, twelveHourClock), c.expected);
   }
 }
 
@@ -629,8 +620,6 @@ TEST(DateTime, NamesMissingFromShortListsRenderEmpty) {
   const Vesk::ResourceManager::MapResourceProvider provider{
       {Keys::LongMonthNamesPath, {"Januar", "Februar"}},
       {Keys::LongDaysOfWeekNamesPath, {"Sonntag"}},
-      {Keys::AMPMNamesPath, {"vorm."}},
-      {Keys::LongQuarterNamesPath, {"1. Quartal"}},
       {Keys::ShortEraNamesPath, std::vector<std::string>{}},
   };
   const Testing::TestLocale context(LocaleResources::getDefaultSymbols(), "en_US", provider);
@@ -639,11 +628,8 @@ TEST(DateTime, NamesMissingFromShortListsRenderEmpty) {
   const struct {
     Type type;
     const char* february;
-  } cases[] = {{Type::MonthLongText, "Februar"},
-               {Type::DayOfWeekLong, "Sonntag"},
-               {Type::AmPmLong, "vorm."},
-               {Type::QuarterLong, "1. Quartal"},
-               {Type::EraShort, ""}};
+  } cases[] = {
+      {Type::MonthLongText, "Februar"}, {Type::DayOfWeekLong, "Sonntag"}, {Type::EraShort, ""}};
   for (const auto& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.type));
     EXPECT_EQ(february.toString(Item(c.type), false), c.february);
