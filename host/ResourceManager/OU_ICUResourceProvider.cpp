@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -12,6 +14,7 @@
 #include <unicode/dtfmtsym.h>
 #include <unicode/dtptngen.h>
 #include <unicode/localebuilder.h>
+#include <unicode/resbund.h>
 #include <unicode/smpdtfmt.h>
 #include <unicode/uchar.h>
 #include <unicode/ucurr.h>
@@ -176,11 +179,17 @@ std::string datePattern(icu::DateFormat::EStyle style, const icu::Locale& locale
       std::unique_ptr<icu::DateFormat>(icu::DateFormat::createDateInstance(style, locale)).get());
 }
 
+std::string timePattern(const icu::Locale& locale) {
+  return patternOf(std::unique_ptr<icu::DateFormat>(
+                       icu::DateFormat::createTimeInstance(icu::DateFormat::kMedium, locale))
+                       .get());
+}
+
 // The date with a numeric month and the whole year in the locale's order and separators
 // ("M/d/y", "d.M.y", "y/M/d"): the medium date of a spreadsheet, which dates typed with a
 // numeric month follow. ICU's medium style spells the month out in many locales ("MMM d, y"),
 // so the pattern comes from the locale's best pattern for year, month and day as numbers.
-std::string mediumDatePattern(const icu::Locale& locale) {
+std::string generatedMediumDatePattern(const icu::Locale& locale) {
   UErrorCode status = U_ZERO_ERROR;
   const std::unique_ptr<icu::DateTimePatternGenerator> generator(
       icu::DateTimePatternGenerator::createInstance(locale, status));
@@ -191,6 +200,93 @@ std::string mediumDatePattern(const icu::Locale& locale) {
   }
   return datePattern(icu::DateFormat::kMedium, locale);
 }
+
+// The patterns that ICU's date formats and pattern generator would give, read straight from the
+// locale's calendar data: building a format loads the calendar, the time zone, number formats
+// and symbols only to hand back one string, which made them most of the cost of a locale. Where
+// ICU's own choice depends on more than the data (an hour cycle or region asked for in the
+// locale's keywords, a locale whose data come from another language or region), the pattern is
+// still taken from a built format.
+class CalendarPatterns {
+ public:
+  explicit CalendarPatterns(const icu::Locale& locale) : _locale(locale) {
+    // The lookups follow the locale's parents and aliases as the formats' own do: getWithFallback
+    // is the lookup ICU's formats use themselves.
+    UErrorCode status = U_ZERO_ERROR;
+    _bundle.emplace(nullptr, icu::Locale(locale.getBaseName()), status);
+    if (U_FAILURE(status)) return;
+    icu::ResourceBundle patterns =
+        _bundle->getWithFallback("calendar/gregorian/DateTimePatterns", status);
+    // Times full to short, dates full to short, then the date-time glue.
+    if (U_SUCCESS(status) && patterns.getSize() > icu::DateFormat::kDateTime)
+      _patterns.emplace(std::move(patterns));
+  }
+
+  // The long (full) or short date.
+  std::string date(icu::DateFormat::EStyle style) const {
+    const auto pattern = at(style + icu::DateFormat::kDateOffset);
+    return pattern ? convertICUDateTimePattern(*pattern) : datePattern(style, _locale);
+  }
+
+  // The medium time.
+  std::string time() const {
+    const auto pattern = ownsTimeCycle() ? at(icu::DateFormat::kMedium) : boost::none;
+    return pattern ? convertICUDateTimePattern(*pattern) : timePattern(_locale);
+  }
+
+  // The locale's format for year, month and day as numbers. A pattern generator answers it with
+  // the locale's "yMd" format as written, save where only the root holds one (the root's gives
+  // way to the locale's standard patterns there), which is left to the generator.
+  std::string numericDate() {
+    UErrorCode status = U_ZERO_ERROR;
+    if (_bundle) {
+      const icu::ResourceBundle format =
+          _bundle->getWithFallback("calendar/gregorian/availableFormats/yMd", status);
+      const char* from = format.getLocale(ULOC_ACTUAL_LOCALE, status).getName();
+      // The root names itself "root" or "".
+      if (U_SUCCESS(status) && format.getType() == URES_STRING && *from != '\0' &&
+          std::strcmp(from, "root") != 0) {
+        const icu::UnicodeString pattern = format.getString(status);
+        if (U_SUCCESS(status) && !pattern.isEmpty())
+          return convertICUDateTimePattern(toUtf8(pattern));
+      }
+    }
+    return generatedMediumDatePattern(_locale);
+  }
+
+ private:
+  // The pattern at `index` in UTF-8; an entry may be a pair of the pattern and its digits.
+  boost::optional<std::string> at(int32_t index) const {
+    if (!_patterns) return boost::none;
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::ResourceBundle entry = _patterns->get(index, status);
+    icu::UnicodeString pattern;
+    if (U_SUCCESS(status) && entry.getType() == URES_STRING)
+      pattern = entry.getString(status);
+    else if (U_SUCCESS(status) && entry.getType() == URES_ARRAY)
+      pattern = entry.getStringEx(0, status);
+    if (U_FAILURE(status) || pattern.isEmpty()) return boost::none;
+    return toUtf8(pattern);
+  }
+
+  // Whether a time format takes its pattern as the data hold it: not when the locale asks for
+  // an hour cycle or a region's preferences, nor when the data come from a locale other than
+  // the one asked for; the format asks a pattern generator for the hour cycle then.
+  bool ownsTimeCycle() const {
+    for (const char* keyword : {"hours", "rg"}) {
+      UErrorCode status = U_ZERO_ERROR;
+      if (_locale.getKeywordValue(keyword, nullptr, 0, status) > 0) return false;
+    }
+    if (!_patterns) return false;
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Locale valid = _patterns->getLocale(ULOC_VALID_LOCALE, status);
+    return U_SUCCESS(status) && valid == icu::Locale(_locale.getBaseName());
+  }
+
+  const icu::Locale& _locale;
+  std::optional<icu::ResourceBundle> _bundle;
+  std::optional<icu::ResourceBundle> _patterns;
+};
 
 // The locale's own region where it names none ("de" -> "de_DE"), Latin digits, Gregorian dates;
 // none for a name whose keywords ICU cannot set or that they make too long for ICU to read.
@@ -222,41 +318,71 @@ icu::Locale makeDataLocaleOrThrow(const icu::Locale& locale) {
   return *data;
 }
 
-// Whether the currency sign stands before the digits in the locale's currency format.
-bool currencySymbolBeforeAmount(const icu::Locale& locale) {
+// The positive part of the locale's number pattern `key` ("decimalFormat", "currencyFormat") for
+// Latin digits, as ICU's number formats find it (through the locale's parents); none when the
+// data hold none.
+boost::optional<icu::UnicodeString> numberPattern(const icu::Locale& locale, const char* key) {
   UErrorCode status = U_ZERO_ERROR;
-  std::unique_ptr<icu::NumberFormat> format(
-      icu::NumberFormat::createCurrencyInstance(locale, status));
-  throwIfICUFailure(status);
-  const auto* decimal = dynamic_cast<const icu::DecimalFormat*>(format.get());
-  if (!decimal) return false;
-  icu::UnicodeString pattern;
-  decimal->toPattern(pattern);
-  const int32_t end = pattern.indexOf(u';') < 0 ? pattern.length() : pattern.indexOf(u';');
-  const int32_t sign = pattern.indexOf(u'\u00A4', 0, end);
-  int32_t digit = end;
+  icu::ResourceBundle bundle(nullptr, icu::Locale(locale.getBaseName()), status);
+  if (U_FAILURE(status)) return boost::none;
+  const icu::ResourceBundle found =
+      bundle.getWithFallback((std::string("NumberElements/latn/patterns/") + key).c_str(), status);
+  if (U_FAILURE(status) || found.getType() != URES_STRING) return boost::none;
+  icu::UnicodeString pattern = found.getString(status);
+  if (U_FAILURE(status)) return boost::none;
+  const int32_t end = pattern.indexOf(u';');
+  return end < 0 ? pattern : pattern.tempSubString(0, end);
+}
+
+// Whether the currency sign stands before the digits in `pattern`, the positive part of a
+// currency pattern.
+bool signBeforeDigits(const icu::UnicodeString& pattern) {
+  const int32_t sign = pattern.indexOf(u'\u00A4');
+  int32_t digit = pattern.length();
   for (const char16_t placeholder : {u'#', u'0'}) {
-    const int32_t at = pattern.indexOf(placeholder, 0, end);
+    const int32_t at = pattern.indexOf(placeholder);
     if (at >= 0) digit = std::min(digit, at);
   }
   return sign >= 0 && sign < digit;
 }
 
+// Whether the currency sign stands before the digits in the locale's currency format: the
+// pattern of the locale's currency where its data give one, else the locale's currency pattern.
+bool currencySymbolBeforeAmount(const icu::Locale& locale,
+                                const icu::DecimalFormatSymbols& symbols) {
+  if (const char16_t* own = symbols.getCurrencyPattern()) {
+    const icu::UnicodeString pattern(own);
+    const int32_t end = pattern.indexOf(u';');
+    return signBeforeDigits(end < 0 ? pattern : pattern.tempSubString(0, end));
+  }
+  const auto pattern = numberPattern(locale, "currencyFormat");
+  return pattern && signBeforeDigits(*pattern);
+}
+
 // The size of the digit groups left of the first one in the locale's number pattern ("2" for
 // "#,##,##0.###"), the primary size when the pattern has no secondary one, "" without grouping.
 std::string secondaryGroupingSize(const icu::Locale& locale) {
-  UErrorCode status = U_ZERO_ERROR;
-  std::unique_ptr<icu::NumberFormat> format(icu::NumberFormat::createInstance(locale, status));
-  throwIfICUFailure(status);
-  const auto* decimal = dynamic_cast<const icu::DecimalFormat*>(format.get());
-  if (!decimal || !decimal->isGroupingUsed()) return "";
-  const int32_t secondary = decimal->getSecondaryGroupingSize();
-  return std::to_string(secondary > 0 ? secondary : decimal->getGroupingSize());
+  const auto pattern = numberPattern(locale, "decimalFormat");
+  if (!pattern) return "";
+  // The digits of each group of the integer part, the last group first.
+  std::vector<int> groups{0};
+  for (int32_t i = 0; i < pattern->length(); ++i) {
+    const char16_t c = pattern->charAt(i);
+    if (c == u'.' || c == u'E') break;
+    if (c == u',') {
+      groups.insert(groups.begin(), 0);
+    } else if (c == u'#' || (c >= u'0' && c <= u'9') || c == u'@') {
+      ++groups.front();
+    }
+  }
+  if (groups.size() < 2) return "";
+  return std::to_string(groups.size() > 2 && groups[1] > 0 ? groups[1] : groups[0]);
 }
 
 // The codes of the currencies in use and their symbols in the locale, the locale's own first.
 // A symbol that is only the code again is not a symbol and stays out of the symbols list.
-void addCurrencies(const icu::Locale& locale, std::vector<Row>& rows) {
+std::vector<Row> readCurrencies(const icu::Locale& locale) {
+  std::vector<Row> rows;
   UErrorCode status = U_ZERO_ERROR;
   std::vector<std::string> codes;
   UChar own[4] = {};
@@ -291,6 +417,11 @@ void addCurrencies(const icu::Locale& locale, std::vector<Row>& rows) {
   }
   rows.emplace_back(Keys::CurrencyCodesListPath, std::move(codes));
   rows.emplace_back(Keys::CurrencySymbolsListPath, std::move(symbols));
+  return rows;
+}
+
+bool isCurrencyKey(const std::string& key) {
+  return key == Keys::CurrencyCodesListPath || key == Keys::CurrencySymbolsListPath;
 }
 
 std::vector<Row> readLocaleData(const icu::Locale& locale) {
@@ -316,14 +447,11 @@ std::vector<Row> readLocaleData(const icu::Locale& locale) {
   rows.emplace_back(Keys::PlusSignPath, symbol(icu::DecimalFormatSymbols::kPlusSignSymbol));
   rows.emplace_back(Keys::SecondaryGroupingSizePath, secondaryGroupingSize(locale));
 
-  rows.emplace_back(Keys::LongDatePatternPath, datePattern(icu::DateFormat::kFull, locale));
-  rows.emplace_back(Keys::MediumDatePatternPath, mediumDatePattern(locale));
-  rows.emplace_back(Keys::ShortDatePatternPath, datePattern(icu::DateFormat::kShort, locale));
-  rows.emplace_back(
-      Keys::TimePatternPath,
-      patternOf(std::unique_ptr<icu::DateFormat>(
-                    icu::DateFormat::createTimeInstance(icu::DateFormat::kMedium, locale))
-                    .get()));
+  CalendarPatterns patterns(locale);
+  rows.emplace_back(Keys::LongDatePatternPath, patterns.date(icu::DateFormat::kFull));
+  rows.emplace_back(Keys::MediumDatePatternPath, patterns.numericDate());
+  rows.emplace_back(Keys::ShortDatePatternPath, patterns.date(icu::DateFormat::kShort));
+  rows.emplace_back(Keys::TimePatternPath, patterns.time());
 
   const icu::DateFormatSymbols dates(locale, status);
   throwIfICUFailure(status);
@@ -355,9 +483,8 @@ std::vector<Row> readLocaleData(const icu::Locale& locale) {
   items = dates.getEraNames(count);
   rows.emplace_back(Keys::LongEraNamesPath, toList(items, count));
 
-  addCurrencies(locale, rows);
   rows.emplace_back(Keys::DefaultCurrencySymbolBeforeAmountPath,
-                    currencySymbolBeforeAmount(locale));
+                    currencySymbolBeforeAmount(locale, numbers));
   rows.emplace_back(Keys::LanguageNamePath, std::string(locale.getLanguage()));
   rows.emplace_back(Keys::RegionNamePath, std::string(locale.getCountry()));
   return rows;
@@ -368,20 +495,37 @@ std::vector<Row> readLocaleData(const icu::Locale& locale) {
 ICUResourceProvider::ICUResourceProvider(const std::string& localeName)
     : ICUResourceProvider(icu::Locale(localeName.c_str())) {}
 
+struct ICUResourceProvider::Currencies {
+  std::once_flag once;
+  std::optional<MapResourceProvider> lists;
+};
+
 ICUResourceProvider::ICUResourceProvider(const icu::Locale& locale)
-    : _dataLocale(makeDataLocaleOrThrow(locale)), _values(readLocaleData(_dataLocale)) {}
+    : _dataLocale(makeDataLocaleOrThrow(locale)),
+      _values(readLocaleData(_dataLocale)),
+      _currencies(std::make_unique<Currencies>()) {}
+
+ICUResourceProvider::~ICUResourceProvider() = default;
+
+const MapResourceProvider& ICUResourceProvider::currencies() const {
+  // A failure throws out of call_once, which leaves the lists to be read again next time.
+  std::call_once(_currencies->once,
+                 [&] { _currencies->lists.emplace(readCurrencies(_dataLocale)); });
+  return *_currencies->lists;
+}
 
 boost::optional<std::string> ICUResourceProvider::getResourceString(const std::string& key) const {
-  return _values.getResourceString(key);
+  return isCurrencyKey(key) ? boost::none : _values.getResourceString(key);
 }
 
 boost::optional<std::vector<std::string>> ICUResourceProvider::getResourceStringArray(
     const std::string& key) const {
-  return _values.getResourceStringArray(key);
+  return isCurrencyKey(key) ? currencies().getResourceStringArray(key)
+                            : _values.getResourceStringArray(key);
 }
 
 boost::optional<bool> ICUResourceProvider::getResourceBoolean(const std::string& key) const {
-  return _values.getResourceBoolean(key);
+  return isCurrencyKey(key) ? boost::none : _values.getResourceBoolean(key);
 }
 
 bool hasICULocaleData(const std::string& localeName) {

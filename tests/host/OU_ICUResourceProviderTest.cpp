@@ -6,8 +6,14 @@
 
 #include <boost/optional/optional_io.hpp>
 #include <gtest/gtest.h>
+#include <unicode/datefmt.h>
+#include <unicode/decimfmt.h>
+#include <unicode/dtptngen.h>
+#include <unicode/smpdtfmt.h>
+#include <unicode/uchar.h>
 
 #include "host/Utils/OU_Errors.h"
+#include "tests/OU_TestSupport.h"
 
 namespace Vesk::ResourceManager {
 namespace {
@@ -90,6 +96,78 @@ TEST(ICUResourceProvider, HoldsEveryLocaleKeyOnlyAsItsKind) {
   EXPECT_EQ(std::string(provider.getDataLocale().getName()),
             "pt_BR@calendar=gregorian;numbers=latn");
   EXPECT_EQ(provider.size(), 31u);
+}
+
+// The patterns as ICU's formats and pattern generator give them, which the provider reads from
+// the calendar data instead: any difference is a fault of that reading.
+std::string patternOf(const icu::UnicodeString& pattern) {
+  icu::UnicodeString kept;
+  for (int32_t i = 0; i < pattern.length(); i = pattern.moveIndex32(i, 1)) {
+    if (u_charType(pattern.char32At(i)) != U_FORMAT_CHAR) kept.append(pattern.char32At(i));
+  }
+  std::string utf8;
+  return convertICUDateTimePattern(kept.toUTF8String(utf8));
+}
+
+std::string formatPattern(icu::DateFormat* format) {
+  const std::unique_ptr<icu::DateFormat> owned(format);
+  icu::UnicodeString pattern;
+  return patternOf(dynamic_cast<icu::SimpleDateFormat&>(*owned).toPattern(pattern));
+}
+
+// The positive part of the pattern of ICU's number format of `style` for the locale.
+std::string numberPattern(const icu::Locale& locale, UNumberFormatStyle style) {
+  UErrorCode status = U_ZERO_ERROR;
+  const std::unique_ptr<icu::NumberFormat> format(
+      icu::NumberFormat::createInstance(locale, style, status));
+  icu::UnicodeString pattern;
+  dynamic_cast<icu::DecimalFormat&>(*format).toPattern(pattern);
+  std::string utf8;
+  pattern.toUTF8String(utf8);
+  return utf8.substr(0, utf8.find(';'));
+}
+
+TEST(ICUResourceProvider, PatternsAreTheFormatsOwnInEveryLocale) {
+  std::vector<std::string> names;
+  int32_t count = 0;
+  const icu::Locale* available = icu::Locale::getAvailableLocales(count);
+  for (int32_t i = 0; i < count; i += Vesk::Testing::PropertyScale)
+    names.emplace_back(available[i].getName());
+  // Keywords that choose the hour cycle, and names whose data come from another locale.
+  for (const char* name : {"en_US@hours=h23", "de_DE@rg=uszzzz", "fr_FR@hours=h12", "de_XX",
+                           "en_DE", "sr", "zh_TW", "az_Cyrl", "pt_AO", "es_419", "ja@hours=h11"})
+    names.emplace_back(name);
+  for (const auto& name : names) {
+    const ICUResourceProvider provider(name);
+    const icu::Locale& locale = provider.getDataLocale();
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<icu::DateTimePatternGenerator> generator(
+        icu::DateTimePatternGenerator::createInstance(locale, status));
+    ASSERT_TRUE(U_SUCCESS(status)) << name;
+    const std::pair<const char*, std::string> expected[] = {
+        {Keys::LongDatePatternPath,
+         formatPattern(icu::DateFormat::createDateInstance(icu::DateFormat::kFull, locale))},
+        {Keys::MediumDatePatternPath, patternOf(generator->getBestPattern(u"yMd", status))},
+        {Keys::ShortDatePatternPath,
+         formatPattern(icu::DateFormat::createDateInstance(icu::DateFormat::kShort, locale))},
+        {Keys::TimePatternPath,
+         formatPattern(icu::DateFormat::createTimeInstance(icu::DateFormat::kMedium, locale))},
+    };
+    for (const auto& [key, pattern] : expected)
+      EXPECT_EQ(provider.safeGetResourceString(key), pattern) << name << " " << key;
+    // Grouping written "#,##,##0" has groups of 2 left of the first; "#,##0" of 3 throughout.
+    const std::string decimal = numberPattern(locale, UNUM_DECIMAL);
+    const auto first = decimal.find(','), last = decimal.rfind(',');
+    const auto end = std::min(decimal.find('.'), decimal.size());
+    const std::string grouping = first == std::string::npos ? ""
+                                 : first == last            ? std::to_string(end - last - 1)
+                                                            : std::to_string(last - first - 1);
+    EXPECT_EQ(provider.safeGetResourceString(Keys::SecondaryGroupingSizePath), grouping) << name;
+    const std::string currency = numberPattern(locale, UNUM_CURRENCY);
+    EXPECT_EQ(provider.getResourceBoolean(Keys::DefaultCurrencySymbolBeforeAmountPath),
+              currency.find("\u00A4") < currency.find_first_of("#0"))
+        << name << " " << currency;
+  }
 }
 
 }  // namespace
