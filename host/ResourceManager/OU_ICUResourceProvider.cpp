@@ -18,6 +18,7 @@
 #include <unicode/smpdtfmt.h>
 #include <unicode/uchar.h>
 #include <unicode/ucurr.h>
+#include <unicode/udata.h>
 #include <unicode/uenum.h>
 #include <unicode/uloc.h>
 #include <unicode/ures.h>
@@ -348,15 +349,82 @@ bool signBeforeDigits(const icu::UnicodeString& pattern) {
 
 // Whether the currency sign stands before the digits in the locale's currency format: the
 // pattern of the locale's currency where its data give one, else the locale's currency pattern.
-bool currencySymbolBeforeAmount(const icu::Locale& locale,
-                                const icu::DecimalFormatSymbols& symbols) {
-  if (const char16_t* own = symbols.getCurrencyPattern()) {
-    const icu::UnicodeString pattern(own);
-    const int32_t end = pattern.indexOf(u';');
-    return signBeforeDigits(end < 0 ? pattern : pattern.tempSubString(0, end));
+bool currencySymbolBeforeAmount(const icu::Locale& locale, const icu::UnicodeString& own) {
+  if (!own.isEmpty()) {
+    const int32_t end = own.indexOf(u';');
+    return signBeforeDigits(end < 0 ? own : own.tempSubString(0, end));
   }
   const auto pattern = numberPattern(locale, "currencyFormat");
   return pattern && signBeforeDigits(*pattern);
+}
+
+// The number symbols of the locale for Latin digits and its currency, as ICU's
+// DecimalFormatSymbols gives them, read from the locale's data: the symbols object also builds
+// the numbering system and the currency's formats, which a locale does not need.
+struct NumberSymbols {
+  std::string decimal, grouping, currency, percent, exponential, minus, plus;
+  icu::UnicodeString currencyPattern;  // the locale's currency's own pattern, if it has one
+};
+
+boost::optional<NumberSymbols> readNumberSymbols(const icu::Locale& locale) {
+  UErrorCode status = U_ZERO_ERROR;
+  icu::ResourceBundle bundle(nullptr, icu::Locale(locale.getBaseName()), status);
+  auto symbol = [&](const char* key) {
+    const icu::ResourceBundle found =
+        bundle.getWithFallback((std::string("NumberElements/latn/symbols/") + key).c_str(), status);
+    return U_SUCCESS(status) ? toUtf8(found.getString(status)) : std::string();
+  };
+  NumberSymbols symbols{
+      symbol("decimal"),     symbol("group"),     "\u00A4",           symbol("percentSign"),
+      symbol("exponential"), symbol("minusSign"), symbol("plusSign"), {}};
+  if (U_FAILURE(status)) return boost::none;
+  // The currency as the symbols object finds it: the locale's, its symbol in the locale, and
+  // the pattern the currency's data may hold for it (third entry: pattern, separators).
+  UChar code[4] = {};
+  UErrorCode currencyStatus = U_ZERO_ERROR;
+  if (ucurr_forLocale(locale.getName(), code, 4, &currencyStatus) == 3 &&
+      U_SUCCESS(currencyStatus)) {
+    UBool isChoiceFormat = false;
+    int32_t length = 0;
+    const UChar* name =
+        ucurr_getName(code, locale.getName(), UCURR_SYMBOL_NAME, &isChoiceFormat, &length, &status);
+    if (U_FAILURE(status)) return boost::none;
+    symbols.currency = toUtf8(icu::UnicodeString(name, length));
+    char ascii[4] = {};
+    u_UCharsToChars(code, ascii, 3);
+    UErrorCode local = U_ZERO_ERROR;
+    // ICU's currency data tree.
+    icu::ResourceBundle currencies(U_ICUDATA_NAME U_TREE_SEPARATOR_STRING "curr",
+                                   icu::Locale(locale.getName()), local);
+    const icu::ResourceBundle own =
+        currencies.getWithFallback((std::string("Currencies/") + ascii).c_str(), local);
+    if (U_SUCCESS(local) && own.getSize() > 2) {
+      const icu::ResourceBundle format = own.get(2, local);
+      const icu::UnicodeString pattern = format.getStringEx(0, local);
+      if (U_SUCCESS(local)) symbols.currencyPattern = pattern;
+    }
+  }
+  return symbols;
+}
+
+// The same from ICU's symbols object, where the data could not be read as above.
+NumberSymbols builtNumberSymbols(const icu::Locale& locale) {
+  UErrorCode status = U_ZERO_ERROR;
+  const icu::DecimalFormatSymbols numbers(locale, status);
+  throwIfICUFailure(status);
+  using Symbols = icu::DecimalFormatSymbols;
+  auto symbol = [&](Symbols::ENumberFormatSymbol which) {
+    return toUtf8(numbers.getSymbol(which));
+  };
+  const char16_t* own = numbers.getCurrencyPattern();
+  return {symbol(Symbols::kDecimalSeparatorSymbol),
+          symbol(Symbols::kGroupingSeparatorSymbol),
+          symbol(Symbols::kCurrencySymbol),
+          symbol(Symbols::kPercentSymbol),
+          symbol(Symbols::kExponentialSymbol),
+          symbol(Symbols::kMinusSignSymbol),
+          symbol(Symbols::kPlusSignSymbol),
+          own ? icu::UnicodeString(own) : icu::UnicodeString()};
 }
 
 // The size of the digit groups left of the first one in the locale's number pattern ("2" for
@@ -426,25 +494,19 @@ bool isCurrencyKey(const std::string& key) {
 
 std::vector<Row> readLocaleData(const icu::Locale& locale) {
   std::vector<Row> rows;
-  UErrorCode status = U_ZERO_ERROR;
-  const icu::DecimalFormatSymbols numbers(locale, status);
-  throwIfICUFailure(status);
-  using Symbol = icu::DecimalFormatSymbols::ENumberFormatSymbol;
-  auto symbol = [&](Symbol which) { return toUtf8(numbers.getSymbol(which)); };
-  const std::string decimal = symbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol);
+  auto read = readNumberSymbols(locale);
+  const NumberSymbols numbers = read ? std::move(*read) : builtNumberSymbols(locale);
   // A list separator must not be read as a decimal separator: "SUM(1,5;2)" where "," is one.
-  const std::string listSeparator = decimal == "," ? ";" : ",";
-  rows.emplace_back(Keys::DecimalSeparatorPath, decimal);
-  rows.emplace_back(Keys::ThousandSeparatorPath,
-                    symbol(icu::DecimalFormatSymbols::kGroupingSeparatorSymbol));
+  const std::string listSeparator = numbers.decimal == "," ? ";" : ",";
+  rows.emplace_back(Keys::DecimalSeparatorPath, numbers.decimal);
+  rows.emplace_back(Keys::ThousandSeparatorPath, numbers.grouping);
   rows.emplace_back(Keys::ArgumentListSeparatorPath, listSeparator);
   rows.emplace_back(Keys::ArrayListSeparatorPath, listSeparator);
-  rows.emplace_back(Keys::CurrencySymbolPath, symbol(icu::DecimalFormatSymbols::kCurrencySymbol));
-  rows.emplace_back(Keys::PercentageSymbolPath, symbol(icu::DecimalFormatSymbols::kPercentSymbol));
-  rows.emplace_back(Keys::ExponentLiteralPath,
-                    symbol(icu::DecimalFormatSymbols::kExponentialSymbol));
-  rows.emplace_back(Keys::MinusSignPath, symbol(icu::DecimalFormatSymbols::kMinusSignSymbol));
-  rows.emplace_back(Keys::PlusSignPath, symbol(icu::DecimalFormatSymbols::kPlusSignSymbol));
+  rows.emplace_back(Keys::CurrencySymbolPath, numbers.currency);
+  rows.emplace_back(Keys::PercentageSymbolPath, numbers.percent);
+  rows.emplace_back(Keys::ExponentLiteralPath, numbers.exponential);
+  rows.emplace_back(Keys::MinusSignPath, numbers.minus);
+  rows.emplace_back(Keys::PlusSignPath, numbers.plus);
   rows.emplace_back(Keys::SecondaryGroupingSizePath, secondaryGroupingSize(locale));
 
   CalendarPatterns patterns(locale);
@@ -453,6 +515,7 @@ std::vector<Row> readLocaleData(const icu::Locale& locale) {
   rows.emplace_back(Keys::ShortDatePatternPath, patterns.date(icu::DateFormat::kShort));
   rows.emplace_back(Keys::TimePatternPath, patterns.time());
 
+  UErrorCode status = U_ZERO_ERROR;
   const icu::DateFormatSymbols dates(locale, status);
   throwIfICUFailure(status);
   using Dates = icu::DateFormatSymbols;
@@ -484,7 +547,7 @@ std::vector<Row> readLocaleData(const icu::Locale& locale) {
   rows.emplace_back(Keys::LongEraNamesPath, toList(items, count));
 
   rows.emplace_back(Keys::DefaultCurrencySymbolBeforeAmountPath,
-                    currencySymbolBeforeAmount(locale, numbers));
+                    currencySymbolBeforeAmount(locale, numbers.currencyPattern));
   rows.emplace_back(Keys::LanguageNamePath, std::string(locale.getLanguage()));
   rows.emplace_back(Keys::RegionNamePath, std::string(locale.getCountry()));
   return rows;

@@ -7,6 +7,7 @@
 #include <boost/optional/optional_io.hpp>
 #include <gtest/gtest.h>
 #include <unicode/datefmt.h>
+#include <unicode/dcfmtsym.h>
 #include <unicode/decimfmt.h>
 #include <unicode/dtptngen.h>
 #include <unicode/smpdtfmt.h>
@@ -100,13 +101,17 @@ TEST(ICUResourceProvider, HoldsEveryLocaleKeyOnlyAsItsKind) {
 
 // The patterns as ICU's formats and pattern generator give them, which the provider reads from
 // the calendar data instead: any difference is a fault of that reading.
-std::string patternOf(const icu::UnicodeString& pattern) {
+std::string withoutFormatCharacters(const icu::UnicodeString& text) {
   icu::UnicodeString kept;
-  for (int32_t i = 0; i < pattern.length(); i = pattern.moveIndex32(i, 1)) {
-    if (u_charType(pattern.char32At(i)) != U_FORMAT_CHAR) kept.append(pattern.char32At(i));
+  for (int32_t i = 0; i < text.length(); i = text.moveIndex32(i, 1)) {
+    if (u_charType(text.char32At(i)) != U_FORMAT_CHAR) kept.append(text.char32At(i));
   }
   std::string utf8;
-  return convertICUDateTimePattern(kept.toUTF8String(utf8));
+  return kept.toUTF8String(utf8);
+}
+
+std::string patternOf(const icu::UnicodeString& pattern) {
+  return convertICUDateTimePattern(withoutFormatCharacters(pattern));
 }
 
 std::string formatPattern(icu::DateFormat* format) {
@@ -163,6 +168,21 @@ TEST(ICUResourceProvider, PatternsAreTheFormatsOwnInEveryLocale) {
                                  : first == last            ? std::to_string(end - last - 1)
                                                             : std::to_string(last - first - 1);
     EXPECT_EQ(provider.safeGetResourceString(Keys::SecondaryGroupingSizePath), grouping) << name;
+    const icu::DecimalFormatSymbols symbols(locale, status);
+    using Symbols = icu::DecimalFormatSymbols;
+    const std::pair<const char*, Symbols::ENumberFormatSymbol> symbolKeys[] = {
+        {Keys::DecimalSeparatorPath, Symbols::kDecimalSeparatorSymbol},
+        {Keys::ThousandSeparatorPath, Symbols::kGroupingSeparatorSymbol},
+        {Keys::CurrencySymbolPath, Symbols::kCurrencySymbol},
+        {Keys::PercentageSymbolPath, Symbols::kPercentSymbol},
+        {Keys::ExponentLiteralPath, Symbols::kExponentialSymbol},
+        {Keys::MinusSignPath, Symbols::kMinusSignSymbol},
+        {Keys::PlusSignPath, Symbols::kPlusSignSymbol}};
+    for (const auto& [key, which] : symbolKeys) {
+      EXPECT_EQ(provider.safeGetResourceString(key),
+                withoutFormatCharacters(symbols.getSymbol(which)))
+          << name << " " << key;
+    }
     const std::string currency = numberPattern(locale, UNUM_CURRENCY);
     EXPECT_EQ(provider.getResourceBoolean(Keys::DefaultCurrencySymbolBeforeAmountPath),
               currency.find("\u00A4") < currency.find_first_of("#0"))
