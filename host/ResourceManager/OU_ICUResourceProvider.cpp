@@ -243,10 +243,10 @@ class CalendarPatterns {
     if (_bundle) {
       const icu::ResourceBundle format =
           _bundle->getWithFallback("calendar/gregorian/availableFormats/yMd", status);
-      const char* from = format.getLocale(ULOC_ACTUAL_LOCALE, status).getName();
+      const icu::Locale from = format.getLocale(ULOC_ACTUAL_LOCALE, status);
       // The root names itself "root" or "".
-      if (U_SUCCESS(status) && format.getType() == URES_STRING && *from != '\0' &&
-          std::strcmp(from, "root") != 0) {
+      if (U_SUCCESS(status) && format.getType() == URES_STRING && *from.getName() != '\0' &&
+          std::strcmp(from.getName(), "root") != 0) {
         const icu::UnicodeString pattern = format.getString(status);
         if (U_SUCCESS(status) && !pattern.isEmpty())
           return convertICUDateTimePattern(toUtf8(pattern));
