@@ -164,7 +164,7 @@ T& deref(const std::unique_ptr<T>& pointer) {
 
 LocaleManager::LocaleManager(const Vesk::DOM::TimeZone& timeZone)
     : _provider(Vesk::ResourceManager::ResourceProviderImpl::getEmptyResourceProvider()),
-      _functionsNamesMap(DefaultEnResourceLoader::getDefaultFunctionsNamesMap()),
+      _functionsNamesMap(&DefaultEnResourceLoader::getDefaultFunctionsNamesMap()),
       _resources(std::make_unique<LocaleResources>()),
       _formattingResources(std::make_unique<FormattingResources>(_provider)),
       _systemSettingsProvider(
@@ -175,8 +175,7 @@ LocaleManager::LocaleManager(const Vesk::DOM::TimeZone& timeZone)
 LocaleManager::LocaleManager(const Vesk::ResourceManager::ResourceProvider& provider,
                              const Vesk::DOM::TimeZone& timeZone, LocaleExtensions extensions)
     : _provider(provider),
-      _functionsNamesMap(DefaultEnResourceLoader::getDefaultFunctionsNamesMap()),
-      _resources(std::make_unique<LocaleResources>()) {
+      _functionsNamesMap(&DefaultEnResourceLoader::getDefaultFunctionsNamesMap()) {
   loadLocalizedFunctionsData();
   loadLocaleResourcesData(extensions);
   _systemSettingsProvider =
@@ -201,11 +200,11 @@ void LocaleManager::loadLocalizedFunctionsData() {
   const auto listed =
       _provider.safeGetResourceStringArray("Tooltips/FunctionsData:FunctionsWithExamples");
   const boost::unordered_set<std::string> withExamples(listed.begin(), listed.end());
+  const FunctionsNamesMap& english = DefaultEnResourceLoader::getDefaultFunctionsNamesMap();
   for (std::uint16_t value = 1; value <= LastFunctionType; ++value) {
     const auto type = static_cast<FormulaFunctionType>(value);
-    const boost::string_ref enFunctionNameValue = _functionsNamesMap.getName(type);
+    const boost::string_ref enFunctionNameValue = english.getName(type);
     OU_ASSERT(!enFunctionNameValue.empty());
-    // A copy: adding the localized name below may move what the view shows.
     const std::string englishName(enFunctionNameValue);
     if (withExamples.count(englishName)) _functionsWithExamples.insert(type);
 
@@ -215,7 +214,12 @@ void LocaleManager::loadLocalizedFunctionsData() {
     const std::string& localizedName = *found;
     if (localizedName != englishName) {
       OU_ASSERT(localizedName == utf8StringToUpperCase(localizedName));
-      _functionsNamesMap.addName(type, localizedName, FunctionsNamesMap::PrimaryParameter::Primary);
+      if (!_localizedFunctionsNames) {
+        _localizedFunctionsNames.emplace(english);
+        _functionsNamesMap = &*_localizedFunctionsNames;
+      }
+      _localizedFunctionsNames->addName(type, localizedName,
+                                        FunctionsNamesMap::PrimaryParameter::Primary);
     }
     if (tryLoadFunctionData(type, localizedName, prefix)) continue;
     // Variants "SUM1/", "SUM2/" ... up to the first number without a description.
@@ -280,7 +284,7 @@ void LocaleManager::loadLocaleResourcesData(const LocaleExtensions& extensions) 
       timeCode ? parseTimeProps(*timeCode) : fromProvider.getTimeProps());
 
   _resources =
-      std::make_unique<LocaleResources>(_functionsNamesMap, std::move(booleans), std::move(errors),
+      std::make_unique<LocaleResources>(*_functionsNamesMap, std::move(booleans), std::move(errors),
                                         std::move(symbols), std::move(localeName));
 }
 

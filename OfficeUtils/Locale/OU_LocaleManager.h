@@ -27,6 +27,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <boost/unordered_map.hpp>
@@ -95,7 +96,10 @@ class LocaleManager {
 
   const Vesk::ResourceManager::ResourceProvider& _provider;
   FunctionsLocalizedInfosMap _functionsLocalizedInfos;
-  FunctionsNamesMap _functionsNamesMap;
+  // The shared English map until the provider names a function otherwise, then a copy of it
+  // with the localized names added (_localizedFunctionsNames).
+  const FunctionsNamesMap* _functionsNamesMap;
+  std::optional<FunctionsNamesMap> _localizedFunctionsNames;
   std::unique_ptr<LocaleResources> _resources;
   std::unique_ptr<FormattingResources> _formattingResources;
   std::unique_ptr<SystemSettingsResourceProvider> _systemSettingsProvider;

@@ -1,7 +1,8 @@
 // A provider of one locale's data from ICU (CLDR): separators and symbols, the date and time
 // patterns in format-code letters, AM/PM, weekday, month, quarter and era names, currencies and
-// the locale's name parts. Everything is read from ICU once, at construction; the provider is
-// then immutable and may be read from several threads at once.
+// the locale's name parts. Everything is read from ICU once: at construction, save the currency
+// lists (a symbol for each of some 160 currencies, which few callers ask for), which are read
+// when first asked for. The provider may be read from several threads at once.
 //
 // Choices made for spreadsheet use: numbers are read in Latin digits ("numbers=latn") and dates
 // in the Gregorian calendar, whatever the locale's defaults; bidirectional marks and other format
@@ -11,6 +12,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +33,7 @@ class ICUResourceProvider final : public ResourceProvider {
   explicit ICUResourceProvider(const char* localeName)
       : ICUResourceProvider(std::string(localeName)) {}
   explicit ICUResourceProvider(const icu::Locale& locale);
+  ~ICUResourceProvider() override;
 
   boost::optional<std::string> getResourceString(const std::string& key) const override;
   boost::optional<std::vector<std::string>> getResourceStringArray(
@@ -40,12 +43,16 @@ class ICUResourceProvider final : public ResourceProvider {
   // The locale the data were read for: the given one with its likely region, Latin digits and
   // the Gregorian calendar ("de" -> "de_DE@calendar=gregorian;numbers=latn").
   [[nodiscard]] const icu::Locale& getDataLocale() const { return _dataLocale; }
-  // The number of keys held.
-  [[nodiscard]] std::size_t size() const { return _values.size(); }
+  // The number of keys held, the currency lists included.
+  [[nodiscard]] std::size_t size() const { return _values.size() + 2; }
 
  private:
+  struct Currencies;
+  const MapResourceProvider& currencies() const;
+
   icu::Locale _dataLocale;
   MapResourceProvider _values;
+  std::unique_ptr<Currencies> _currencies;
 };
 
 // Whether ICU holds data of its own for the locale, not just the root or default fallback:

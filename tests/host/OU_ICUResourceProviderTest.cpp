@@ -6,8 +6,13 @@
 
 #include <boost/optional/optional_io.hpp>
 #include <gtest/gtest.h>
+#include <unicode/dcfmtsym.h>
+#include <unicode/decimfmt.h>
+#include <unicode/dtptngen.h>
+#include <unicode/smpdtfmt.h>
 
 #include "host/Utils/OU_Errors.h"
+#include "tests/OU_TestSupport.h"
 
 namespace Vesk::ResourceManager {
 namespace {
@@ -87,6 +92,83 @@ TEST(ICUResourceProvider, HoldsEveryLocaleKeyOnlyAsItsKind) {
   EXPECT_EQ(std::count(codes.begin(), codes.end(), "BRL"), 1);
   EXPECT_EQ(std::string(provider.getDataLocale().getName()),
             "pt_BR@calendar=gregorian;numbers=latn");
+}
+
+// What ICU's formats, pattern generator and symbols give, which the provider reads from the
+// locale's data instead: any difference is a fault of that reading.
+std::string withoutFormatCharacters(const icu::UnicodeString& text) {
+  icu::UnicodeString kept;
+  for (int32_t i = 0; i < text.length(); i = text.moveIndex32(i, 1)) {
+    if (u_charType(text.char32At(i)) != U_FORMAT_CHAR) kept.append(text.char32At(i));
+  }
+  std::string utf8;
+  return kept.toUTF8String(utf8);
+}
+
+template <typename Format>
+std::string patternOf(Format* format, bool date = true) {
+  icu::UnicodeString pattern;
+  std::unique_ptr<Format>(format)->toPattern(pattern);
+  const std::string utf8 = withoutFormatCharacters(pattern);
+  return date ? convertICUDateTimePattern(utf8) : utf8.substr(0, utf8.find(';'));
+}
+
+TEST(ICUResourceProvider, ValuesAreICUObjectsOwnInEveryLocale) {
+  // Keywords that choose the hour cycle, and names whose data come from another locale.
+  std::vector<std::string> names = {
+      "en_US@hours=h23", "de_DE@rg=uszzzz", "fr_FR@hours=h12", "de_XX",  "en_DE",       "sr",
+      "zh_TW",           "az_Cyrl",         "pt_AO",           "es_419", "ja@hours=h11"};
+  int32_t count = 0;
+  const icu::Locale* available = icu::Locale::getAvailableLocales(count);
+  for (int32_t i = 0; i < count; i += Vesk::Testing::PropertyScale)
+    names.emplace_back(available[i].getName());
+  using Date = icu::DateFormat;
+  using Symbols = icu::DecimalFormatSymbols;
+  for (const auto& name : names) {
+    const ICUResourceProvider provider(name);
+    const icu::Locale& locale = provider.getDataLocale();
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<icu::DateTimePatternGenerator> generator(
+        icu::DateTimePatternGenerator::createInstance(locale, status));
+    const Symbols symbols(locale, status);
+    ASSERT_TRUE(U_SUCCESS(status)) << name;
+    auto date = [](Date* format) {
+      return patternOf(dynamic_cast<icu::SimpleDateFormat*>(format));
+    };
+    auto number = [&](UNumberFormatStyle style) {
+      return patternOf(dynamic_cast<icu::DecimalFormat*>(
+                           icu::NumberFormat::createInstance(locale, style, status)),
+                       false);
+    };
+    // "#,##,##0" groups by 2 left of the first group; "#,##0" by 3 throughout.
+    const std::string decimal = number(UNUM_DECIMAL), currency = number(UNUM_CURRENCY);
+    const auto first = decimal.find(','), last = decimal.rfind(',');
+    const std::string grouping =
+        first == std::string::npos ? ""
+        : first == last ? std::to_string(std::min(decimal.find('.'), decimal.size()) - last - 1)
+                        : std::to_string(last - first - 1);
+    std::vector<std::pair<const char*, std::string>> expected = {
+        {Keys::LongDatePatternPath, date(Date::createDateInstance(Date::kFull, locale))},
+        {Keys::MediumDatePatternPath, convertICUDateTimePattern(withoutFormatCharacters(
+                                          generator->getBestPattern(u"yMd", status)))},
+        {Keys::ShortDatePatternPath, date(Date::createDateInstance(Date::kShort, locale))},
+        {Keys::TimePatternPath, date(Date::createTimeInstance(Date::kMedium, locale))},
+        {Keys::SecondaryGroupingSizePath, grouping}};
+    for (const auto& [key, which] :
+         {std::pair{Keys::DecimalSeparatorPath, Symbols::kDecimalSeparatorSymbol},
+          {Keys::ThousandSeparatorPath, Symbols::kGroupingSeparatorSymbol},
+          {Keys::CurrencySymbolPath, Symbols::kCurrencySymbol},
+          {Keys::PercentageSymbolPath, Symbols::kPercentSymbol},
+          {Keys::ExponentLiteralPath, Symbols::kExponentialSymbol},
+          {Keys::MinusSignPath, Symbols::kMinusSignSymbol},
+          {Keys::PlusSignPath, Symbols::kPlusSignSymbol}})
+      expected.emplace_back(key, withoutFormatCharacters(symbols.getSymbol(which)));
+    for (const auto& [key, value] : expected)
+      EXPECT_EQ(provider.safeGetResourceString(key), value) << name << " " << key;
+    EXPECT_EQ(provider.getResourceBoolean(Keys::DefaultCurrencySymbolBeforeAmountPath),
+              currency.find("\u00A4") < currency.find_first_of("#0"))
+        << name << " " << currency;
+  }
 }
 
 }  // namespace
