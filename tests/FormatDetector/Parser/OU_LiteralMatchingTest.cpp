@@ -4,7 +4,6 @@
 // gives the same complete matches, with the same parts, in the same order; under Turkish casing
 // (ICU's default locale, which the walk lower-cases by) too.
 #include <random>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -20,24 +19,19 @@
 namespace Vesk::OfficeUtils {
 namespace {
 
-using Matches = std::vector<std::vector<std::pair<int, std::string>>>;
-
 void expectSameMatches(const char* localeName, const char* casing, std::mt19937& random) {
   static const std::vector<std::string> alphabet = {
-      "1",      "2",    "12",     "2024", ".",    ",",    " ",   "\u00A0", "-",      "+",
-      "/",      ":",    "%",      "E",    "€",    "$",    "EUR", "US$",    "руб.",   "₽",
-      "März",   "MÄRZ", "mär",    "Mai",  "Okt.", "мая",  "МАЯ", "Μαΐου",  "ΜΆΪΟΣ",  "Σ",
-      "\u0130", "ı",    "\u212A", "ß",    "\xC3", "\xE2", "PM",  "a.m.",   "\u200E", "Şub"};
+      "1",     "12", "2024",   ".",   ",",      " ",    "\u00A0", "-",   "+",    "/",
+      ":",     "€",  "$",      "EUR", "руб.",   "März", "MÄRZ",   "Mai", "мая",  "Μαΐου",
+      "ΜΆΪΟΣ", "Σ",  "\u0130", "ı",   "\u212A", "\xC3", "R",      "PM",  "a.m.", "\u200E"};
   const auto provider = makeLocaleProvider(localeName);
   const LocaleManager manager(*provider, Vesk::DOM::TimeZone::getUTCTimeZone());
   const auto grammar = makeDetectionTokensManager(manager.getLocaleContext());
-  std::set<unsigned short> types;
-  for (const auto& root : grammar->getRoots()) types.insert(root->getTypicalNameIndex());
   const icu::Locale saved = icu::Locale::getDefault();
   UErrorCode status = U_ZERO_ERROR;
   icu::Locale::setDefault(icu::Locale(casing), status);
   auto allMatches = [&](const std::string& text, unsigned short type) {
-    Matches found;
+    std::vector<std::vector<std::pair<int, std::string>>> found;
     (void)grammar->parse(text, type, [&](const TokenMap& tokens) {
       found.push_back(tokens.entries());
       return Vesk::FormulaModel::FormulaValue(Vesk::FormulaModel::getFormulaEmpty());
@@ -46,8 +40,9 @@ void expectSameMatches(const char* localeName, const char* casing, std::mt19937&
   };
   for (int n = 0; n < 1500 / Vesk::Testing::PropertyScale && !::testing::Test::HasFailure(); ++n) {
     const std::string text = Vesk::Testing::randomText(random, alphabet, 5);
-    for (const unsigned short type : types) {
-      const Matches indexed = allMatches(text, type);
+    for (const auto& root : grammar->getRoots()) {
+      const unsigned short type = root->getTypicalNameIndex();
+      const auto indexed = allMatches(text, type);
       const GeneralLiteralMatchingScope general;
       EXPECT_EQ(indexed, allMatches(text, type)) << localeName << " \"" << text << "\" " << type;
     }
@@ -57,7 +52,7 @@ void expectSameMatches(const char* localeName, const char* casing, std::mt19937&
 
 TEST(LiteralMatchingTest, indexedLookupsFindWhatTheGeneralScanFinds) {
   std::mt19937 random(19);
-  for (const char* name : {"de_DE", "ru_RU", "el_GR", "fr_FR", "tr_TR"})
+  for (const char* name : {"de_DE", "ru_RU", "el_GR", "sv_SE", "tr_TR"})
     expectSameMatches(name, "en_US", random);
   expectSameMatches("tr_TR", "tr", random);
 }
