@@ -1,7 +1,8 @@
 // Typed-input detection of any bytes (invalid UTF-8 too) under five locales with every mask:
-// detect gives a value or FormulaEmpty, never an exception, abort or hang, and the explanation
-// gives the same value. The first byte picks the locale, the second the mask, the rest is the
-// text.
+// detect gives a value or FormulaEmpty, never an exception, abort or hang, the explanation
+// gives the same value, and the walk's indexed literal lookups give the value, detector and parts
+// that the general scan of every literal gives. The first byte picks the locale, the second the
+// mask, the rest is the text.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "OfficeUtils/FormatDetector/Detectors/OU_DetectionExplanation.h"
+#include "OfficeUtils/FormatDetector/Parser/OU_Nodes.h"
 #include "OfficeUtils/Locale/OU_LocaleManager.h"
 #include "OfficeUtils/Locale/OU_LocaleProvider.h"
 
@@ -52,5 +54,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const auto explanation = explainDetection(*locale.matcher, text, mask);
   if (!(explanation.value == value)) std::abort();
   if (Vesk::FormulaModel::isFormulaEmpty(value) != explanation.parts.empty()) std::abort();
+  const auto indexed = locale.matcher->detectWithParts(text, mask);
+  const GeneralLiteralMatchingScope general;
+  const auto scanned = locale.matcher->detectWithParts(text, mask);
+  if (!(indexed.value == value) || !(scanned.value == value) ||
+      indexed.position != scanned.position || !(indexed.parts == scanned.parts))
+    std::abort();
   return 0;
 }

@@ -43,7 +43,7 @@ void CurrencyFormatDetector::makeFormats() {
 
 Vesk::FormulaModel::FormulaValue CurrencyFormatDetector::detectWithParts(const std::string& text,
                                                                          TokenMap* parts) const {
-  return parseText(trimNumberSigns(text), parts);
+  return parseSignedText(text, parts);
 }
 
 Vesk::FormulaModel::FormulaValue CurrencyFormatDetector::formatDetectorResultProcessing(

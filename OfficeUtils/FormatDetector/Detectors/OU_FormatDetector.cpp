@@ -1,5 +1,6 @@
 #include "OfficeUtils/FormatDetector/Detectors/OU_FormatDetector.h"
 
+#include <algorithm>
 #include <utility>
 
 #include <unicode/uchar.h>
@@ -67,6 +68,14 @@ Vesk::FormulaModel::FormulaValue FormatDetector::parseText(const std::string& te
     if (!Vesk::FormulaModel::isFormulaEmpty(value)) *parts = tokens;
     return value;
   });
+}
+
+Vesk::FormulaModel::FormulaValue FormatDetector::parseSignedText(const std::string& text,
+                                                                 TokenMap* parts) const {
+  const bool hasSign =
+      std::any_of(text.begin(), text.end(), [](char c) { return c == '+' || c == '-'; });
+  if (!hasSign) return parseText(text, parts);
+  return parseText(trimNumberSigns(text), parts);
 }
 
 std::shared_ptr<TokensManager> makeDetectionTokensManager(const LocaleContext& locale) {

@@ -55,6 +55,9 @@ class FormatDetector {
   // value. Texts the grammar can never match are answered without a walk.
   [[nodiscard]] Vesk::FormulaModel::FormulaValue parseText(const std::string& text,
                                                            TokenMap* parts) const;
+  // parseText of trimNumberSigns(text), without copying a text that holds no sign.
+  [[nodiscard]] Vesk::FormulaModel::FormulaValue parseSignedText(const std::string& text,
+                                                                 TokenMap* parts) const;
 
  private:
   const LocaleContext* _locale;

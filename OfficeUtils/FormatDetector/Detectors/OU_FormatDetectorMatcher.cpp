@@ -42,31 +42,33 @@ FormatDetectorMatcher::FormatDetectorMatcher(const LocaleContext& locale)
 
 Vesk::FormulaModel::FormulaValue FormatDetectorMatcher::detect(std::string text,
                                                                unsigned char mask) const {
-  return run(std::move(text), mask, false).value;
+  int position = -1;
+  return run(std::move(text), mask, nullptr, position);
 }
 
 FormatDetectorMatcher::Match FormatDetectorMatcher::detectWithParts(std::string text,
                                                                     unsigned char mask) const {
-  return run(std::move(text), mask, true);
+  Match match;
+  match.value = run(std::move(text), mask, &match.parts, match.position);
+  return match;
 }
 
-FormatDetectorMatcher::Match FormatDetectorMatcher::run(std::string text, unsigned char mask,
-                                                        bool withParts) const {
-  Match match{Vesk::FormulaModel::getFormulaEmpty(), -1, {}};
-  if ((mask & AllDetectorsMask) == 0) return match;
+Vesk::FormulaModel::FormulaValue FormatDetectorMatcher::run(std::string text, unsigned char mask,
+                                                            TokenMap* parts, int& position) const {
+  position = -1;
+  if ((mask & AllDetectorsMask) == 0) return Vesk::FormulaModel::getFormulaEmpty();
   text = trimDetectionText(std::move(text));
-  for (std::size_t position = 0; position < DetectorsCount; ++position) {
-    if ((mask & Masks[position]) == 0) continue;
-    const auto& detector = _detectors[position];
+  for (std::size_t at = 0; at < DetectorsCount; ++at) {
+    if ((mask & Masks[at]) == 0) continue;
+    const auto& detector = _detectors[at];
     if (!detector) Vesk::doFailAssert("Utils/Public/Ptr/PtrUtils", 254, "plainPtr");
-    auto value = detector->detectWithParts(text, withParts ? &match.parts : nullptr);
+    auto value = detector->detectWithParts(text, parts);
     if (!Vesk::FormulaModel::isFormulaEmpty(value)) {
-      match.value = std::move(value);
-      match.position = static_cast<int>(position);
-      return match;
+      position = static_cast<int>(at);
+      return value;
     }
   }
-  return match;
+  return Vesk::FormulaModel::getFormulaEmpty();
 }
 
 const FormatDetector* FormatDetectorMatcher::getDetector(std::size_t position) const {

@@ -56,7 +56,10 @@ class FormatDetectorMatcher {
   [[nodiscard]] static unsigned char getDetectorMask(std::size_t position);
 
  private:
-  [[nodiscard]] Match run(std::string text, unsigned char mask, bool withParts) const;
+  // The value, and the position of the detector that gave it in `position`; `parts` as
+  // FormatDetector::detectWithParts (none when null, so detect builds no map).
+  [[nodiscard]] Vesk::FormulaModel::FormulaValue run(std::string text, unsigned char mask,
+                                                     TokenMap* parts, int& position) const;
 
   Detectors _detectors;
 };

@@ -31,7 +31,7 @@ void FractionFormatDetector::makeFormats() {
 
 Vesk::FormulaModel::FormulaValue FractionFormatDetector::detectWithParts(const std::string& text,
                                                                          TokenMap* parts) const {
-  return parseText(trimNumberSigns(text), parts);
+  return parseSignedText(text, parts);
 }
 
 Vesk::FormulaModel::FormulaValue FractionFormatDetector::formatDetectorResultProcessing(

@@ -27,7 +27,7 @@ void NumberFormatDetector::makeFormats() {
 
 Vesk::FormulaModel::FormulaValue NumberFormatDetector::detectWithParts(const std::string& text,
                                                                        TokenMap* parts) const {
-  return parseText(trimNumberSigns(text), parts);
+  return parseSignedText(text, parts);
 }
 
 Vesk::FormulaModel::FormulaValue NumberFormatDetector::formatDetectorResultProcessing(

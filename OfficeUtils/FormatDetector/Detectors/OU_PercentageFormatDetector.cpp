@@ -27,7 +27,7 @@ void PercentageFormatDetector::makeFormats() {
 
 Vesk::FormulaModel::FormulaValue PercentageFormatDetector::detectWithParts(const std::string& text,
                                                                            TokenMap* parts) const {
-  return parseText(trimNumberSigns(text), parts);
+  return parseSignedText(text, parts);
 }
 
 Vesk::FormulaModel::FormulaValue PercentageFormatDetector::formatDetectorResultProcessing(

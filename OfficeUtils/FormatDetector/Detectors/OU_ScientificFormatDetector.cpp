@@ -26,7 +26,7 @@ void ScientificFormatDetector::makeFormats() {
 
 Vesk::FormulaModel::FormulaValue ScientificFormatDetector::detectWithParts(const std::string& text,
                                                                            TokenMap* parts) const {
-  return parseText(trimNumberSigns(text), parts);
+  return parseSignedText(text, parts);
 }
 
 Vesk::FormulaModel::FormulaValue ScientificFormatDetector::formatDetectorResultProcessing(

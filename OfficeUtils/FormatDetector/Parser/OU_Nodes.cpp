@@ -13,6 +13,8 @@ namespace {
 
 constexpr std::size_t Fresh = TokenStateStorage::FreshState;
 
+thread_local int generalLiteralScopes = 0;
+
 // The bytes of `text` from `position`, at most `count`, clipped to the text.
 std::string_view slice(const std::string& text, std::size_t position, std::size_t count) {
   if (position >= text.size()) return {};
@@ -25,6 +27,14 @@ ValueTokensBits makeValueTokensBits(const ValueTokensInfo& info) {
   ValueTokensBits bits;
   for (const unsigned short index : info.valueTokens) bits.set(index);
   return bits;
+}
+
+GeneralLiteralMatchingScope::GeneralLiteralMatchingScope() {
+  ++generalLiteralScopes;
+}
+
+GeneralLiteralMatchingScope::~GeneralLiteralMatchingScope() {
+  --generalLiteralScopes;
 }
 
 // ---- MatchContext ----
@@ -52,6 +62,22 @@ void MatchContext::start(const std::string& text) {
   const char* language = icu::Locale::getDefault().getLanguage();
   _plainCasing = std::strcmp(language, "tr") != 0 && std::strcmp(language, "az") != 0 &&
                  std::strcmp(language, "lt") != 0;
+  _generalLiterals = generalLiteralScopes > 0;
+}
+
+bool MatchContext::sliceIsLiteral(std::size_t position, std::string_view literal) {
+  const std::size_t size = _text->size();
+  const std::size_t from = std::min(position, size);
+  const std::size_t count = std::min(literal.size(), size - from);
+  if (isPlainRange(from, count))
+    return count == literal.size() && std::string_view(_lowered).substr(from, count) == literal;
+  if (_plainCasing) {
+    // Each ASCII byte before the first other one lower-cases alone, whatever follows it, so
+    // most literals are told apart without lower-casing the slice.
+    for (std::size_t i = 0; i < count && static_cast<unsigned char>((*_text)[from + i]) < 0x80; ++i)
+      if (_lowered[from + i] != literal[i]) return false;
+  }
+  return getLoweredSlice(from, count) == literal;
 }
 
 std::string_view MatchContext::getLoweredSlice(std::size_t position, std::size_t length) {
@@ -249,61 +275,65 @@ bool PrimitiveNode::anySliceIsLiteral(MatchContext& context, std::size_t positio
   return false;
 }
 
+std::size_t PrimitiveNode::findLiteralInOrder(MatchContext& context, std::size_t position,
+                                              std::size_t start) const {
+  const std::size_t size = _primitives.size();
+  if (!anySliceIsLiteral(context, position)) return size;
+  for (std::size_t i = start; i < size; ++i) {
+    const std::string& literal = _primitives.at(i);
+    if (context.getLoweredSlice(position, literal.size()) == literal) return i;
+  }
+  return size;
+}
+
+// Lower-casing keeps an ASCII byte's place as the first byte of every slice, so only the
+// literals that start with its lower-cased form can match.
+std::size_t PrimitiveNode::findLiteralByFirstByte(MatchContext& context, std::size_t position,
+                                                  std::size_t start,
+                                                  unsigned char firstByte) const {
+  const auto& candidates = _primitives.startingWith(firstByte);
+  for (auto it = std::lower_bound(candidates.begin(), candidates.end(), start);
+       it != candidates.end(); ++it)
+    if (context.sliceIsLiteral(position, _primitives.at(*it))) return *it;
+  return _primitives.size();
+}
+
+// A literal matches when the lower-cased slice of its own length is that literal, so each length
+// the set holds needs one lower-casing and one lookup; the first position from `start` wins.
+std::size_t PrimitiveNode::findLiteralByLength(MatchContext& context, std::size_t position,
+                                               std::size_t start) const {
+  std::size_t best = _primitives.size();
+  for (const std::size_t length : _primitives.getLengths()) {
+    const std::size_t found = _primitives.find(context.getLoweredSlice(position, length));
+    if (found >= start && found < best && _primitives.at(found).size() == length) best = found;
+  }
+  return best;
+}
+
 std::size_t PrimitiveNode::getNextMatchInnerStep(TokenMap& /*map*/, MatchContext& context,
                                                  std::size_t position,
                                                  TokenStateStorage& storage) const {
   const std::size_t size = _primitives.size();
   const std::size_t state = storage.getInnerStateNumber();
-  std::size_t start = 0;
-  bool hasStart = true;
-  if (state < size) {
-    start = state + 1;
-    hasStart = start < size;
-  }
-  storage.setInnerStateNumber(hasStart ? start : size);
+  const std::size_t start = state < size ? state + 1 : 0;
   storage.setSymbolsContained(0);
-  if (_primitives.getMaxLength() == 0 || !context.spendStep()) {
+  if (_primitives.getMaxLength() == 0 || !context.spendStep() || start >= size) {
     storage.setInnerStateNumber(size);
     return 0;
   }
-  const std::string_view text = context.getText();
-  const std::size_t remaining = position < text.size() ? text.size() - position : 0;
+  std::size_t found = size;
   const int firstByte = context.getLoweredFirstByte(position);
-  if (firstByte >= 0 && !_primitives.hasEmptyLiteral() &&
-      context.isPlainRange(position, _primitives.getMaxLength())) {
-    // Every slice lower-cases byte for byte: only literals with the position's first byte can
-    // match, and a slice of some length is a literal exactly when some literal matches.
-    if (hasStart) {
-      const std::string_view lowered = context.getLoweredText().substr(position);
-      const auto& candidates = _primitives.startingWith(static_cast<unsigned char>(firstByte));
-      for (auto it = std::lower_bound(candidates.begin(), candidates.end(), start);
-           it != candidates.end(); ++it) {
-        const std::string& literal = _primitives.at(*it);
-        if (literal.size() <= remaining && lowered.compare(0, literal.size(), literal) == 0) {
-          storage.setInnerStateNumber(*it);
-          storage.setSymbolsContained(literal.size());
-          return literal.size();
-        }
-      }
-    }
-    storage.setInnerStateNumber(size);
-    return 0;
-  }
-  if (!anySliceIsLiteral(context, position)) {
-    storage.setInnerStateNumber(size);
-    return 0;
-  }
-  if (!hasStart) return 0;
-  for (std::size_t i = start; i < size; ++i) {
-    const std::string& literal = _primitives.at(i);
-    if (context.getLoweredSlice(position, literal.size()) == literal) {
-      storage.setInnerStateNumber(i);
-      storage.setSymbolsContained(literal.size());
-      return literal.size();
-    }
-  }
-  storage.setInnerStateNumber(size);
-  return 0;
+  if (context.isGeneralLiteralMatching() || _primitives.hasEmptyLiteral())
+    found = findLiteralInOrder(context, position, start);
+  else if (firstByte >= 0)
+    found = findLiteralByFirstByte(context, position, start, static_cast<unsigned char>(firstByte));
+  else
+    found = findLiteralByLength(context, position, start);
+  storage.setInnerStateNumber(found);
+  if (found == size) return 0;
+  const std::size_t length = _primitives.at(found).size();
+  storage.setSymbolsContained(length);
+  return length;
 }
 
 }  // namespace Vesk::OfficeUtils

@@ -26,6 +26,18 @@ namespace Vesk::OfficeUtils {
 using ValueTokensBits = std::bitset<65536>;
 [[nodiscard]] ValueTokensBits makeValueTokensBits(const ValueTokensInfo& info);
 
+// While an object lives, parses started on this thread find the literals of a primitive token by
+// trying each in order against the lower-cased slice of its length, instead of by the first-byte
+// and per-length lookups; both give the same matches in the same order, and tests and the fuzz
+// target compare them. Scopes nest.
+class GeneralLiteralMatchingScope {
+ public:
+  GeneralLiteralMatchingScope();
+  ~GeneralLiteralMatchingScope();
+  GeneralLiteralMatchingScope(const GeneralLiteralMatchingScope&) = delete;
+  GeneralLiteralMatchingScope& operator=(const GeneralLiteralMatchingScope&) = delete;
+};
+
 // The text of one parse and what the walk needs to read it fast: the text lower-cased once
 // (ASCII bytes only) with a count of the other bytes, so that a slice without them is compared
 // in place; slices with them are lower-cased through ICU, each once. Also counts the literal
@@ -64,6 +76,10 @@ class MatchContext {
     return _plainCasing && _otherBytesBefore[to] == _otherBytesBefore[from];
   }
   [[nodiscard]] std::string_view getLoweredText() const { return _lowered; }
+  // Whether lower-casing the slice of `literal`'s length from `position` gives `literal`.
+  [[nodiscard]] bool sliceIsLiteral(std::size_t position, std::string_view literal);
+  // Whether this parse tries literals one by one (GeneralLiteralMatchingScope).
+  [[nodiscard]] bool isGeneralLiteralMatching() const { return _generalLiterals; }
 
   // Counts one node step; false once the parse has used up its allowance.
   bool spendStep() { return ++_steps <= MaxSteps; }
@@ -78,6 +94,7 @@ class MatchContext {
   std::unordered_map<std::uint64_t, std::string> _icuSlices;
   std::size_t _steps = 0;
   bool _plainCasing = true;  // ASCII lower-cases alone (not under Turkish, Azeri, Lithuanian)
+  bool _generalLiterals = false;
 };
 
 class BaseNode {
@@ -201,6 +218,14 @@ class PrimitiveNode final : public BaseNode {
  private:
   // Whether some lower-cased slice of 1 ... maximum length bytes from `position` is a literal.
   bool anySliceIsLiteral(MatchContext& context, std::size_t position) const;
+  // The position of the first literal from `start` on that matches at `position`, size() for
+  // none: the general scan, and the two lookups that give the same answer.
+  std::size_t findLiteralInOrder(MatchContext& context, std::size_t position,
+                                 std::size_t start) const;
+  std::size_t findLiteralByFirstByte(MatchContext& context, std::size_t position, std::size_t start,
+                                     unsigned char firstByte) const;
+  std::size_t findLiteralByLength(MatchContext& context, std::size_t position,
+                                  std::size_t start) const;
 
   const PrimitiveSet& _primitives;
 };

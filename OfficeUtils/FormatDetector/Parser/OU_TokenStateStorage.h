@@ -27,13 +27,19 @@ class TokenStateStorage {
   // The storage of the node's own match (the current rule root, the current repetition); fresh
   // on first access and after every reset or inner state change.
   TokenStateStorage& getInnerTokenStorage() {
-    if (_inner && !_innerStale) return *_inner;
-    return refreshInner();
+    if (_innerStale) {
+      _inner->reset();
+      _innerStale = false;
+    }
+    return _inner ? *_inner : refreshInner();
   }
   // The storage of the node's continuation (the current child, the following repetitions).
   TokenStateStorage& getOuterTokenStorage() {
-    if (_outer && !_outerStale) return *_outer;
-    return refreshOuter();
+    if (_outerStale) {
+      _outer->reset();
+      _outerStale = false;
+    }
+    return _outer ? *_outer : refreshOuter();
   }
 
   [[nodiscard]] std::size_t getInnerStateNumber() const { return _innerState; }
@@ -57,9 +63,17 @@ class TokenStateStorage {
   void setRunLength(std::size_t length) { _runLength = length; }
 
   // Makes the storage and everything below it fresh.
-  void reset();
+  void reset() {
+    _innerState = FreshState;
+    _outerState = FreshState;
+    _symbolsContained = 0;
+    _runLength = 0;
+    _innerStale = _inner != nullptr;
+    _outerStale = _outer != nullptr;
+  }
 
  private:
+  // The first use of a child storage: allocates it.
   TokenStateStorage& refreshInner();
   TokenStateStorage& refreshOuter();
 

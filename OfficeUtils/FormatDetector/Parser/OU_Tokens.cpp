@@ -1,5 +1,6 @@
 #include "OfficeUtils/FormatDetector/Parser/OU_Tokens.h"
 
+#include <algorithm>
 #include <limits>
 
 #include <fmt/format.h>
@@ -18,10 +19,13 @@ void NodeBudget::spend(std::string_view tokenName) {
 }
 
 bool PrimitiveSet::insert(const std::string& literal) {
-  const auto [it, inserted] = _lookup.insert(literal);
-  if (!inserted) return false;
   const auto position = static_cast<std::uint32_t>(_order.size());
-  _order.push_back(&*it);
+  const auto [it, inserted] = _lookup.emplace(literal, position);
+  if (!inserted) return false;
+  _order.push_back(&it->first);
+  const auto length = std::lower_bound(_lengths.begin(), _lengths.end(), literal.size());
+  if (length == _lengths.end() || *length != literal.size())
+    _lengths.insert(length, literal.size());
   if (literal.empty()) {
     _hasEmpty = true;
   } else {

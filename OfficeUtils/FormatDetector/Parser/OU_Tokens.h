@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_set>
+#include <unordered_map>
 #include <vector>
 
 #include "OfficeUtils/FormatDetector/Parser/OU_TokensRule.h"
@@ -42,8 +42,9 @@ struct NodeBudget {
   void spend(std::string_view tokenName);
 };
 
-// The literals of a primitive token in the order they were added, with a hash lookup and, per
-// first byte, the positions of the literals that start with it.
+// The literals of a primitive token in the order they were added, with a hash lookup from a
+// literal to its position, the distinct literal lengths and, per first byte, the positions of the
+// literals that start with it.
 class PrimitiveSet {
  public:
   // Adds `literal` unless present; whether it did.
@@ -51,6 +52,13 @@ class PrimitiveSet {
   [[nodiscard]] bool contains(std::string_view literal) const {
     return _lookup.find(literal) != _lookup.end();
   }
+  // The position of `literal`, size() when the set does not hold it.
+  [[nodiscard]] std::size_t find(std::string_view literal) const {
+    const auto found = _lookup.find(literal);
+    return found != _lookup.end() ? found->second : size();
+  }
+  // The byte lengths the literals have, ascending, each once.
+  [[nodiscard]] const std::vector<std::size_t>& getLengths() const { return _lengths; }
   [[nodiscard]] std::size_t size() const { return _order.size(); }
   [[nodiscard]] const std::string& at(std::size_t position) const { return *_order[position]; }
   [[nodiscard]] std::size_t getMaxLength() const { return _maxLength; }
@@ -68,8 +76,9 @@ class PrimitiveSet {
     }
   };
 
-  std::unordered_set<std::string, Hash, std::equal_to<>> _lookup;
+  std::unordered_map<std::string, std::uint32_t, Hash, std::equal_to<>> _lookup;
   std::vector<const std::string*> _order;  // into _lookup, whose nodes never move
+  std::vector<std::size_t> _lengths;
   std::array<std::vector<std::uint32_t>, 256> _byFirstByte;
   std::size_t _maxLength = 0;
   bool _hasEmpty = false;
