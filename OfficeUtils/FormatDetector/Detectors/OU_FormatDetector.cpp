@@ -110,7 +110,7 @@ std::string trimNumberSigns(std::string_view text) {
 std::string tokensToStringNumber(const TokenMap& tokens, const LocaleContext& locale) {
   std::string result;
   if (tokens.contains(OpeningParenthesisIndex))
-    result = MinusString;
+    result.push_back(MinusString.front());
   else if (const auto* sign = tokens.find(SignIndex))
     result = readSign(*sign);  // a locale's minus sign reads as "-"
   std::string body;
@@ -168,7 +168,7 @@ std::string numberTokenAutoComplete(std::string text, const LocaleContext& local
   const std::size_t found = text.find(separator);
   if (found == std::string::npos) return text;
   if (found == 0)
-    text.insert(0, "0");
+    text.insert(0, 1, '0');
   else if (found + separator.size() == text.size())
     text += '0';
   return text;

@@ -509,7 +509,7 @@ std::string colorToRegEx(const Color& color) {
 void addGrouping(std::string& pattern) {
   OU_ASSERT(!pattern.empty());
   if (pattern.starts_with("###")) {
-    pattern.insert(1, ",");
+    pattern.insert(1, 1, ',');
   } else if (pattern.starts_with("##")) {
     pattern.insert(0, "#,");
   } else if (pattern.starts_with("#")) {
