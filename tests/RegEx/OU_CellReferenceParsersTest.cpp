@@ -42,50 +42,31 @@ std::string dump(const boost::optional<OpenFormulaRefParts>& p) {
   return dump(p, [](const auto& x) { return std::vector{x.document, x.sheet, x.reference}; });
 }
 
-struct Case {
-  std::string text, expected;
-};
-
-template <typename Parse>
-void checkAll(const std::vector<Case>& cases, Parse parse) {
+// The rules generated texts rarely reach: sheet names holding "!" and "'" (the last "!" that
+// leaves a reference ends the prefix, and a quote that does not close before it belongs to the
+// name) and a path before the workbook. The property at the end compares every parser with the
+// pattern that defines its grammar.
+TEST(CellReferenceParsers, SheetPrefixRows) {
+  const struct {
+    bool openFormula;
+    std::string text, expected;
+  } cases[] = {
+      {false, "'C:\\dir\\[Book.xlsx]Data'!B2", "C:\\dir\\|Book.xlsx|Data||B2"},
+      {false, "Sheet1!A1!B2", "||Sheet1!A1||B2"},
+      {false, "'Sheet1!A1", "||'Sheet1||A1"},
+      {true, "'file:///x.ods'#$Sheet1.A1", "file:///x.ods|Sheet1|A1"},
+      {true, "'My Sheet.B2", "|'My Sheet|B2"},
+  };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(dump(parse(c.text)), c.expected);
+    EXPECT_EQ(c.openFormula ? dump(OpenFormulaRefParser::parse(c.text))
+                            : dump(OXMLRefParser::parse(c.text)),
+              c.expected)
+        << c.text;
   }
 }
 
-// Documented rows, one for each rule the patterns encode; the property at the end compares every
-// parser with the pattern that defines its grammar, over generated texts.
-TEST(CellReferenceParsers, DocumentedRows) {
-  checkAll({{"$XFD$1048576", "$|XFD|$|1048576"}, {"B$7", "|B|$|7"}, {"$$A1", "none"}},
-           A1ShortCellParser::parse);
-  checkAll({{"R[-1]C[2]", "[|2|[|-1"}, {"RC", "|||"}, {"R+5C-5", "|-5||+5"}, {"R[2C3", "|3|[|2"}},
-           R1C1ShortCellParser::parse);
-  checkAll({{"$B", "$|B"}, {"B1", "none"}}, A1ShortColParser::parse);
-  checkAll({{"$7", "$|7"}, {"$", "none"}}, A1ShortRowParser::parse);
-  checkAll({{"C[-2]", "[|-2"}, {"C", "|"}}, R1C1ShortColParser::parse);
-  checkAll({{"R[3]", "[|3"}, {"C1", "none"}}, R1C1ShortRowParser::parse);
-  checkAll({{"$A$1:$B$2", "$|A|$|1|$|B|$|2"}, {"A1:B", "none"}, {"A1:B2:C3", "none"}},
-           parseA1ShortRange);
-  checkAll({{"'[Book1.xlsx]Sheet 1'!A1", "|Book1.xlsx|Sheet 1||A1"},
-            {"Sheet1:Sheet3!A1:B2", "||Sheet1|Sheet3|A1:B2"},
-            {"'C:\\dir\\[Book.xlsx]Data'!B2", "C:\\dir\\|Book.xlsx|Data||B2"},
-            {"Sheet1!", "||||Sheet1!"},
-            // Sheet names may hold "!" and "'": the last "!" that leaves a reference ends the
-            // prefix, and a quote that does not close before it belongs to the name.
-            {"Sheet1!A1!B2", "||Sheet1!A1||B2"},
-            {"'Sheet1!A1", "||'Sheet1||A1"},
-            {"", "none"}},
-           OXMLRefParser::parse);
-  checkAll({{"'file:///x.ods'#$Sheet1.A1", "file:///x.ods|Sheet1|A1"},
-            {"$'My Sheet'.B2", "|My Sheet|B2"},
-            {"$Sheet1.", "||$Sheet1."},
-            {"'My Sheet.B2", "|'My Sheet|B2"}},
-           OpenFormulaRefParser::parse);
-}
-
-// Every row number from 1 to 1048576 must be accepted in its plain spelling and rejected with
-// a leading zero; just past the limit nothing is accepted. Checked against the integer value.
+// Row numbers about the limit 1048576 are accepted in their plain spelling, exactly up to it, and
+// rejected with a leading zero. Checked against the integer value.
 TEST(CellReferenceParsers, RowsAgreeWithTheirNumericValue) {
   for (unsigned row :
        {1u, 9u, 999999u, 1000000u, 1039999u, 1047999u, 1048499u, 1048569u, 1048575u, 1048576u,
@@ -99,11 +80,10 @@ TEST(CellReferenceParsers, RowsAgreeWithTheirNumericValue) {
     EXPECT_FALSE(A1ShortRowParser::parse("0" + text));
     EXPECT_FALSE(A1ShortCellParser::parse("A0" + text));
   }
-  for (unsigned row = 1; row <= 1048576; row += 997)
-    ASSERT_TRUE(A1ShortCellParser::parse("A" + std::to_string(row))) << row;
 }
 
-// Column letters against their bijective base-26 number: accepted exactly up to XFD (16384).
+// Columns against their number, written in bijective base-26 letters or in digits: accepted
+// exactly up to XFD (16384).
 TEST(CellReferenceParsers, ColumnsAgreeWithTheirNumericValue) {
   auto letters = [](unsigned number, char base) {
     std::string text;
@@ -111,19 +91,16 @@ TEST(CellReferenceParsers, ColumnsAgreeWithTheirNumericValue) {
       text.insert(text.begin(), static_cast<char>(base + (number - 1) % 26));
     return text;
   };
-  for (unsigned column = 1; column <= 18278; ++column) {  // A to ZZZ
+  for (unsigned column = 1; column <= 18278; ++column) {  // A to ZZZ, and their numbers
     const bool valid = column <= 16384;
+    const std::string number = std::to_string(column);
+    if (R1C1ShortColParser::parse("C" + number).has_value() != valid) FAIL() << number;
+    if (R1C1ShortCellParser::parse("R1C" + number).has_value() != valid) FAIL() << number;
     for (char base : {'A', 'a'}) {
       const std::string text = letters(column, base);
       if (A1ShortColParser::parse(text).has_value() != valid) FAIL() << text;
       if (A1ShortCellParser::parse(text + "1").has_value() != valid) FAIL() << text << "1";
     }
-  }
-  for (unsigned column : {1u, 9999u, 16379u, 16384u, 16385u, 16390u, 16400u, 17000u, 99999u}) {
-    SCOPED_TRACE(column);
-    const auto text = std::to_string(column);
-    EXPECT_EQ(R1C1ShortColParser::parse("C" + text).has_value(), column <= 16384u);
-    EXPECT_EQ(R1C1ShortCellParser::parse("R1C" + text).has_value(), column <= 16384u);
   }
 }
 

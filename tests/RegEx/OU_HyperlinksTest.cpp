@@ -11,25 +11,14 @@
 namespace Vesk::OfficeUtils {
 namespace {
 
+// The patterns' verdicts the scanner is compared with below: an e-mail pattern comes first, so a
+// web word with an at sign and a dot after it is mail; letters beyond ASCII are word letters.
 TEST(Hyperlinks, WholeWordsAreRecognisedInTableOrder) {
   using Type = InternetResourceType;
-  const struct {
-    std::string text;
-    Type expected;
-  } cases[] = {
-      // Documented rows; the scanner is compared with the patterns below.
-      {"jürgen@bücher.de", Type::Email},
-      {"Ftp://files", Type::WebAddress},
-      {"mailto://x", Type::None},
-      {"WwW.Example.Com", Type::WebAddress},
-      // An e-mail pattern comes first, so a web word with an at sign and a dot after it is mail.
-      {"http://user@host.com", Type::Email},
-      {"", Type::None},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(matchInternetResource(c.text), c.expected);
-  }
+  EXPECT_EQ(matchInternetResource("http://user@host.com"), Type::Email);
+  EXPECT_EQ(matchInternetResource("jürgen@bücher.de"), Type::Email);
+  EXPECT_EQ(matchInternetResource("Ftp://files"), Type::WebAddress);
+  EXPECT_EQ(matchInternetResource("mailto://x"), Type::None);
 }
 
 // The scanner against the link patterns: words of the pieces the patterns turn on, and every

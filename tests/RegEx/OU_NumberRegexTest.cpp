@@ -26,21 +26,10 @@ std::string dump(std::string_view text, const LocaleContext& context) {
          std::string(parts->exponentLiteral);
 }
 
+// The property below checks the grammar over generated texts; these rows the parts.
 TEST(NumberRegex, SplitsUnderTheLocaleSeparator) {
-  const struct {
-    const LocaleContext& context;
-    std::string text, expected;
-  } cases[] = {
-      // The property below checks the grammar over generated texts; these rows the parts.
-      {pointContext(), "-.5e+3", "-|.5@1|e+3|e+"},
-      {pointContext(), "0012.50E5", "|0012.50@0|E5|E"},
-      {pointContext(), "\xD9\xA1", "none"},  // ARABIC-INDIC DIGIT ONE
-      {commaContext(), "-,5E-2", "-|,5@1|E-2|E-"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(dump(c.text, c.context), c.expected);
-  }
+  EXPECT_EQ(dump("-.5e+3", pointContext()), "-|.5@1|e+3|e+");
+  EXPECT_EQ(dump("-,5E-2", commaContext()), "-|,5@1|E-2|E-");
 }
 
 // The grammar, sign? (digits [sep digits*] | digits* sep digits+) ([eE] sign? digits+)?, is

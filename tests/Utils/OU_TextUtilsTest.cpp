@@ -30,8 +30,6 @@ TEST(TextUtils, IndexToStringPerFormat) {
       {0, 0, "0"},
       {12, 255, "12"},
       {0, 1, ""},
-      {0, 4, ""},
-      {53, 3, "AAA"},
       {4000, 1, "4000"},
       {2600, 3, std::string(100, 'Z')},
       {2601, 4, "2601"},
@@ -43,14 +41,9 @@ TEST(TextUtils, IndexToStringPerFormat) {
     EXPECT_EQ(indexToString(c.index, typeOf(c.type)), c.expected);
   }
   EXPECT_EQ(convertUpperLatinLetterToDecimal(std::string(100, 'Z')), MaxLetterOrdinal);
-}
-
-TEST(TextUtils, UnsupportedTypesFailTheAssertion) {
-  for (int type : {5, 6}) {
-    SCOPED_TRACE(type);
+  for (const int type : {5, 6})
     EXPECT_ASSERTION((void)indexToString(1, typeOf(type)), "OfficeUtils/Utils/OU_TextUtils",
                      "Unsupported type");
-  }
 }
 
 // Texts that are no run of one letter read as 0, the characters either side of each letter range
@@ -94,7 +87,6 @@ TEST(TextUtils, TextOfParagraphsAndBlocks) {
     std::vector<DOM::Run> runs;
     std::string direct, newLines;
   } cases[] = {
-      {{DOM::Run("ab"), DOM::Run("cd")}, "abcd", "ab\ncd"},
       {{DOM::Run("ab"), DOM::Run(RunType::TabRun, ""), DOM::Run("cd")}, "ab\tcd", "ab\n\t\ncd"},
       {{DOM::Run(""), DOM::Run("ab"), DOM::Run(""), DOM::Run("c")}, "abc", "ab\n\nc"},
       {{DOM::Run("h\xc3\xa9", hidden), DOM::Run("x", black)}, "   x", "   \nx"},
@@ -122,13 +114,8 @@ TEST(TextUtils, TextOfParagraphsAndBlocks) {
   EXPECT_EQ(getTextFromBlocks(blocks, RunInsertionStrategy::Concatenate,
                               BlockInsertionStrategy::Concatenate),
             "text1text2");
-  try {
-    (void)getTextFromBlock(DOM::Table(), RunInsertionStrategy::Concatenate);
-    ADD_FAILURE() << "no assertion";
-  } catch (const AssertionFailure& failure) {
-    EXPECT_NE(failure.message().find("Table"), std::string::npos);
-    EXPECT_TRUE(failure.message().ends_with(" is not implemented")) << failure.message();
-  }
+  EXPECT_THROW((void)getTextFromBlock(DOM::Table(), RunInsertionStrategy::Concatenate),
+               AssertionFailure);
 }
 
 TEST(TextUtils, SetTextKeepsTheStyleOfTheOneRun) {
@@ -145,8 +132,6 @@ TEST(TextUtils, SetTextKeepsTheStyleOfTheOneRun) {
   EXPECT_ASSERTION(setTextToBlock(table, "x"), file, "Error: Only in paragraph can set text");
   paragraph.addRun(DOM::Run("second"));
   EXPECT_ASSERTION(setTextToBlock(paragraph, "x"), file, "1 == runs.size()");
-  DOM::Paragraph empty(NullID);
-  EXPECT_ASSERTION(setTextToBlock(empty, "x"), file, "1 == runs.size()");
 }
 
 TEST(TextUtils, ValueBlocksShowTheLocalesWords) {
