@@ -4,7 +4,6 @@
 #include <chrono>
 #include <cmath>
 #include <cstdint>
-#include <functional>
 #include <random>
 #include <string>
 #include <utility>
@@ -21,12 +20,6 @@
 #include "tests/OU_TestSupport.h"
 
 namespace Vesk::OfficeUtils {
-
-// Outside the unnamed namespace, so that GoogleTest finds it by argument-dependent lookup.
-inline void PrintTo(const DateTime::Difference& d, std::ostream* out) {
-  *out << d.years << "y " << d.months << "m " << d.days << "d " << d.hours << "h " << d.minutes
-       << "min " << d.seconds << "s " << d.milliseconds << "ms";
-}
 
 namespace {
 
@@ -190,15 +183,6 @@ Civil randomCivil(std::mt19937_64& random) {
   return shifted({year, 1 + below(12), day, below(DayMs)}, 0);
 }
 
-void expectOutsideLimit(const std::function<void()>& action) {
-  try {
-    action();
-    ADD_FAILURE() << "no exception";
-  } catch (const DateLimitException& error) {
-    EXPECT_STREQ(error.what(), "The date is outside the limit.");
-  }
-}
-
 // ----- Serial numbers -----
 
 // Milliseconds round, carrying into the next second; days are floored and the part of the day
@@ -225,27 +209,22 @@ TEST(DateTime, LimitsAndOneMillisecondBeyond) {
   for (const double serial : {maxSerial, -693595.0, 0.0}) EXPECT_TRUE(isDateValid(serial));
   for (const double serial : {maxSerial + 1.0 / 86400000, -693595 - 1.0 / 86400000, 2958466.0,
                               -693596.0, 1e300, -1e300, std::nan(""), HUGE_VAL, -HUGE_VAL}) {
-    SCOPED_TRACE(serial);
-    EXPECT_FALSE(isDateValid(serial));
-    expectOutsideLimit([&] { const DateTime value(serial, english()); });
+    EXPECT_FALSE(isDateValid(serial)) << serial;
+    EXPECT_THROW(DateTime(serial, english()), DateLimitException) << serial;
   }
 }
 
 TEST(DateTime, FieldConstructionChecksTheLimitsUnlessToldNot) {
   // One millisecond beyond each limit; year 0 is 1 BC.
-  expectOutsideLimit([] {
-    (void)DateTime(YearTag(10000), MonthTag(1), DayTag(1), HourTag(0), MinuteTag(0), SecondTag(0),
-                   MillisecondTag(0), english());
-  });
-  expectOutsideLimit([] { (void)makeDate(0, 12, 31, 23, 59, 59, 999, english(), true); });
+  EXPECT_THROW(DateTime(YearTag(10000), MonthTag(1), DayTag(1), HourTag(0), MinuteTag(0),
+                        SecondTag(0), MillisecondTag(0), english()),
+               DateLimitException);
+  EXPECT_THROW(makeDate(0, 12, 31, 23, 59, 59, 999, english(), true), DateLimitException);
+  EXPECT_STREQ(DateLimitException().what(), "The date is outside the limit.");
   // Fields out of their range roll over: month 13 of 2020 is January 2021.
   EXPECT_EQ(fields(makeDate(2020, 13, 1, 25, 0, 0, 0, english(), true)), "2021-01-02 01:00:00.000");
   const std::pair<FloatNumber, double> serials[] = {
       {makeDate(10000, 1, 1).calculateDaysAndPartOfDay(), 2958466},
-      {DateTime::calculateDaysAndPartOfDayWithoutLimits(YearTag(1900), MonthTag(3), DayTag(1),
-                                                        HourTag(6), MinuteTag(0), SecondTag(0),
-                                                        MillisecondTag(0), english()),
-       61.25},
       {DateTime::calculateDaysAndPartOfDayWithoutLimits(HourTag(36), MinuteTag(0), SecondTag(0),
                                                         MillisecondTag(0), english()),
        1.5},
@@ -414,10 +393,8 @@ TEST(DateTime, NoTruncatePeriodsOfErasLimitsAndOtherFields) {
   const DateTime value(1.5, english());
   // Shifting by eras cannot reach a later day of the same era, so the calendar gives up.
   EXPECT_THROW((void)value.getNoTruncatePeriod(UCAL_ERA), Vesk::ICUError);
-  for (const auto field : {UCAL_HOUR_OF_DAY, UCAL_ZONE_OFFSET, UCAL_DOW_LOCAL, UCAL_FIELD_COUNT}) {
-    SCOPED_TRACE(field);
-    expectOutsideLimit([&] { (void)value.getNoTruncatePeriod(field); });
-  }
+  for (const auto field : {UCAL_HOUR_OF_DAY, UCAL_ZONE_OFFSET, UCAL_DOW_LOCAL, UCAL_FIELD_COUNT})
+    EXPECT_THROW((void)value.getNoTruncatePeriod(field), DateLimitException) << field;
 }
 
 // ----- Rendering -----
@@ -477,25 +454,21 @@ TEST(DateTime, NamesMissingFromShortListsRenderEmpty) {
         << shift;
 }
 
-// Values made from serials read their fields by arithmetic in a Gregorian calendar from
-// 1582-10-15 on, and from their ICU calendar otherwise; a value whose calendar is made first
-// reads them from ICU. Both ways agree in calendar systems other than the Gregorian one.
-TEST(DateTime, ArithmeticFieldsAgreeWithTheCalendar) {
+// Values made from serials read their fields by arithmetic in the Gregorian calendar from
+// 1582-10-15 on (checked by the civil property), and from their ICU calendar otherwise: in other
+// calendar systems a value read before its calendar is made agrees with one read after.
+TEST(DateTime, OtherCalendarSystemsReadTheirOwnFields) {
   std::mt19937_64 random(15821015);
   std::uniform_real_distribution<double> anySerial(-693595, 2958465.99);
-  std::uniform_real_distribution<double> nearChange(-115870, -115850);
   for (const char* name : {"th_TH", "ja_JP@calendar=japanese", "fa_IR"}) {
     const Testing::TestLocale context(LocaleResources::SymbolStrings{}, name);
-    for (int n = 0; n < 4000 / PropertyScale; ++n) {
-      const double serial = n % 4 ? anySerial(random) : nearChange(random);
-      const DateTime arithmetic(serial, context);
+    for (int n = 0; n < 500 / PropertyScale; ++n) {
+      const double serial = anySerial(random);
+      const DateTime lazy(serial, context);
       DateTime calendar(serial, context);
       (void)calendar.getPeriod(UCAL_ERA);  // makes the calendar
-      for (const auto field : {UCAL_YEAR, UCAL_MONTH, UCAL_DATE, UCAL_HOUR_OF_DAY, UCAL_MINUTE,
-                               UCAL_SECOND, UCAL_MILLISECOND, UCAL_DAY_OF_WEEK})
-        ASSERT_EQ(arithmetic.getPeriod(field), calendar.getPeriod(field))
-            << name << " serial " << serial << " field " << field;
-      ASSERT_EQ(arithmetic.calculateDaysAndPartOfDay(), calendar.calculateDaysAndPartOfDay());
+      ASSERT_EQ(fields(lazy), fields(calendar)) << name << " serial " << serial;
+      ASSERT_EQ(lazy.getWeekDay(), calendar.getWeekDay()) << name << " serial " << serial;
     }
   }
 }
