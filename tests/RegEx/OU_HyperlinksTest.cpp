@@ -50,10 +50,7 @@ TEST(MatchInternetResource, LongWordsInLinearTime) {
   const std::size_t n = 1 << 20;
   std::string aAt;
   for (std::size_t i = 0; i < n / 2; ++i) aAt += "a@";
-  const struct {
-    std::string word;
-    InternetResourceType expected;
-  } cases[] = {
+  const std::pair<std::string, InternetResourceType> cases[] = {
       {std::string(n, '@'), InternetResourceType::None},
       {aAt, InternetResourceType::None},
       {aAt + ".a", InternetResourceType::Email},
@@ -62,7 +59,7 @@ TEST(MatchInternetResource, LongWordsInLinearTime) {
       {"a@" + std::string(n, '.'), InternetResourceType::Email},
       {"http://" + std::string(n, '/') + " ", InternetResourceType::None},
   };
-  for (const auto& c : cases) EXPECT_EQ(matchInternetResource(c.word), c.expected);
+  for (const auto& [word, expected] : cases) EXPECT_EQ(matchInternetResource(word), expected);
 }
 
 }  // namespace
