@@ -187,7 +187,7 @@ Civil randomCivil(std::mt19937_64& random) {
 
 // Milliseconds round, carrying into the next second; days are floored and the part of the day
 // keeps the serial's sign. Fields of other serials are checked by the property below.
-TEST(DateTime, SerialsRoundToMillisecondsAndSplitIntoDaysAndParts) {
+TEST(DateTime, SerialsRoundToMillisecondsSplitIntoDaysAndConvertFrom1904) {
   const std::pair<double, const char*> cases[] = {
       {1 - 0.0004 / 86400, "1899-12-31 00:00:00.000"},
       {-59.9996 / 86400, "1899-12-29 23:59:00.000"},
@@ -199,6 +199,10 @@ TEST(DateTime, SerialsRoundToMillisecondsAndSplitIntoDaysAndParts) {
   const DateTime value(-1.25, english());
   EXPECT_EQ(value.calculateDays().getValue(), -2);
   EXPECT_EQ(value.calculatePartOfDay().getValue(), -0.25);
+  // Serials of the other date system start four years later; their zero has no sign.
+  EXPECT_EQ(DateTime::convertFrom1904BaseDate(0.5).getValue(), 1462.5);
+  EXPECT_EQ(DateTime::convertFrom1904BaseDate(-1462).getValue(), 0);
+  EXPECT_FALSE(std::signbit(DateTime::convertFrom1904BaseDate(-1462).getValue()));
 }
 
 TEST(DateTime, LimitsAndOneMillisecondBeyond) {
@@ -234,14 +238,6 @@ TEST(DateTime, FieldConstructionChecksTheLimitsUnlessToldNot) {
   for (const auto& [serial, expected] : serials) EXPECT_EQ(serial.getValue(), expected);
 }
 
-TEST(DateTime, From1904Dates) {
-  EXPECT_EQ(DateTime::convertFrom1904BaseDate(0).getValue(), 1462);
-  EXPECT_EQ(DateTime::convertFrom1904BaseDate(0.5).getValue(), 1462.5);
-  const FloatNumber zero = DateTime::convertFrom1904BaseDate(-1462);
-  EXPECT_EQ(zero.getValue(), 0);
-  EXPECT_FALSE(std::signbit(zero.getValue()));
-}
-
 TEST(DateTime, HostDateTimesBothWays) {
   const Vesk::DOM::DateTime host{2024, 2, 29, 23, 59, 58, Vesk::DOM::TimeZone(3600)};
   const DateTime value(host, english());
@@ -257,16 +253,13 @@ TEST(DateTime, HostDateTimesBothWays) {
 }
 
 TEST(DateTime, NowIsTheWallClockOfTheZone) {
-  for (const int offset : {0, -12600}) {
-    SCOPED_TRACE(offset);
-    const std::int64_t before = Vesk::Environment::getSystemTime();
-    const DateTime now = DateTime::getNow(Vesk::DOM::TimeZone(offset), english());
-    const std::int64_t after = Vesk::Environment::getSystemTime();
-    // 1970-01-01 is serial 25569.
-    const double serial = now.calculateDaysAndPartOfDay().getValue();
-    EXPECT_GE(serial, 25569 + (before + offset * 1000) / 86400000.0 - 1e-9);
-    EXPECT_LE(serial, 25569 + (after + offset * 1000) / 86400000.0 + 1e-9);
-  }
+  const std::int64_t before = Vesk::Environment::getSystemTime();
+  const DateTime now = DateTime::getNow(Vesk::DOM::TimeZone(-12600), english());
+  const std::int64_t after = Vesk::Environment::getSystemTime();
+  // 1970-01-01 is serial 25569.
+  const double serial = now.calculateDaysAndPartOfDay().getValue();
+  EXPECT_GE(serial, 25569 + (before - 12600000) / 86400000.0 - 1e-9);
+  EXPECT_LE(serial, 25569 + (after - 12600000) / 86400000.0 + 1e-9);
 }
 
 TEST(DateTime, MovedFromValuesFailTheAssertion) {
@@ -284,12 +277,12 @@ TEST(DateTime, MovedFromValuesFailTheAssertion) {
 
 // Dates of the whole range against the civil arithmetic above, in two locales: their serials come
 // back with their fields and bit for bit; month lengths, week days, whole units from the epoch,
-// differences with another date, shifts and month ends agree; and any double comes back within
-// half a millisecond. Four in five draws check only the fields, which are cheap.
+// differences with another date, shifts and month ends agree. Four in five draws check only the
+// fields, which are cheap. (Serials between milliseconds: the rounding table above and the
+// date-time fuzzer.)
 TEST(DateTime, PropertyAgreesWithCivilArithmetic) {
   using namespace std::chrono;
   std::mt19937_64 random(20240229);
-  std::uniform_real_distribution<double> anySerial(-693595, 2958465.99999998), small(-2, 2);
   std::uniform_int_distribution<int> shift(-40, 40);
   const Civil epoch{1899, 12, 30, 0};
   // Fields counted in units of a fixed length, and the lengths.
@@ -301,10 +294,6 @@ TEST(DateTime, PropertyAgreesWithCivilArithmetic) {
   const std::int64_t units[] = {7 * DayMs, 7 * DayMs, 7 * DayMs, DayMs, DayMs, DayMs,
                                 DayMs / 2, 3600000,   60000,     1000,  1};
   for (int i = 0; i < 100'000 / PropertyScale; ++i) {
-    const double serial = i % 2 ? anySerial(random) : small(random);
-    const double back = DateTime(serial, english()).calculateDaysAndPartOfDay().getValue();
-    ASSERT_LE(std::fabs(back - serial), 0.5 / 86400000 + 1e-15 * std::fabs(serial)) << serial;
-
     const Civil date = randomCivil(random);
     const std::int64_t instant = instantOf(date);
     const LocaleContext& context = i % 2 ? english() : german();
