@@ -21,27 +21,16 @@ TEST(Hyperlinks, WholeWordsAreRecognisedInTableOrder) {
   EXPECT_EQ(matchInternetResource("mailto://x"), Type::None);
 }
 
-// The scanner against the link patterns: words of the pieces the patterns turn on, and every
-// byte value (the delimiters among them) in every part of the three shapes.
+// The scanner against the link patterns, on words of the pieces the patterns turn on, the bytes
+// either side of the delimiters among them.
 TEST(MatchInternetResource, ScannerGivesThePatternsVerdicts) {
   std::vector<std::string> alphabet = {
-      "a",    "@",     ".",    "w",        "W",    "www.", "WwW.",
-      "http", "HTTPS", "ftp",  "s",        ":",    "/",    "://",
-      " ",    "\x01",  "\x7f", "\xc3\xa9", "\x80", "\xff", std::string(1, '\0')};
+      "a", "@", ".",   "w", "W", "www.", "WwW.", "http",     "HTTPS", "ftp",  "s",
+      ":", "/", "://", " ", "!", "\x01", "\x7f", "\xc3\xa9", "\x80",  "\xff", std::string(1, '\0')};
   std::mt19937 random(13);
-  for (int i = 0; i < 20000; ++i) {
+  for (int i = 0; i < 40000; ++i) {
     const std::string word = Testing::randomText(random, alphabet, 8);
-    EXPECT_EQ(matchInternetResource(word), Detail::matchInternetResourceByPatterns(word)) << word;
-  }
-  for (const std::string shape : {"a@b.c", "http://x", "www.a.b"}) {
-    for (std::size_t at = 0; at <= shape.size(); ++at) {
-      for (int byte = 0; byte < 256; ++byte) {
-        std::string word = shape;
-        word.insert(at, 1, static_cast<char>(byte));
-        EXPECT_EQ(matchInternetResource(word), Detail::matchInternetResourceByPatterns(word))
-            << word;
-      }
-    }
+    ASSERT_EQ(matchInternetResource(word), Detail::matchInternetResourceByPatterns(word)) << word;
   }
 }
 

@@ -41,18 +41,6 @@ TEST(TextUtils, IndexToStringPerFormat) {
                      "Unsupported type");
 }
 
-// Texts that are no run of one letter read as 0, the characters either side of each letter range
-// included.
-TEST(TextUtils, LettersBackToTheOrdinal) {
-  for (const std::string text : {"ab", "", "{", "`", "@", "[", "aA", "a1", "\xc3\xa1"}) {
-    SCOPED_TRACE(text);
-    EXPECT_EQ(convertLowerLatinLetterToDecimal(text), 0u);
-    EXPECT_EQ(convertUpperLatinLetterToDecimal(text), 0u);
-  }
-  EXPECT_EQ(convertLowerLatinLetterToDecimal(std::string(1000, 'b')), 2 + 26 * 999);
-  EXPECT_EQ(convertUpperLatinLetterToDecimal(std::string(1000, 'b')), 0u);
-}
-
 TEST(TextUtils, EveryOrdinalRoundTripsThroughItsText) {
   for (std::size_t n = 1; n <= MaxRomanOrdinal; ++n) {
     const std::string upperLetters = indexToString(n, NumberFormatType::UpperLetter);
