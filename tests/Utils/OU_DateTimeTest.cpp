@@ -13,7 +13,6 @@
 
 #include "OfficeUtils/Locale/OU_LocaleContext.h"
 #include "host/ResourceManager/OU_MapResourceProvider.h"
-#include "host/Utils/OU_Assert.h"
 #include "host/Utils/OU_Errors.h"
 #include "host/Utils/OU_System.h"
 #include "tests/OU_TestLocale.h"

@@ -21,7 +21,6 @@
 #include "OfficeUtils/Utils/OU_UtilsTesting.h"
 #include "host/ResourceManager/OU_MapResourceProvider.h"
 #include "host/Utils/OU_Errors.h"
-#include "host/Utils/OU_StringUtils.h"
 #include "tests/Formatters/OU_FormattersTestLocales.h"
 #include "tests/OU_TestSupport.h"
 
