@@ -125,8 +125,8 @@ std::int64_t instantOf(const Civil& c) {
 // skipped is read in the Julian calendar, ten days on.
 Civil shifted(Civil c, std::int64_t months) {
   const std::int64_t total = c.year * 12 + c.month - 1 + months;
-  c.year = total / 12;
-  c.month = total % 12 + 1;
+  c.year = (total >= 0 ? total : total - 11) / 12;  // years before 1 count down from 0 (1 BC)
+  c.month = total - c.year * 12 + 1;
   c.day = std::min(c.day, monthLength(c.year, c.month));
   if (c.year == 1582 && c.month == 10 && c.day > 4 && c.day < 15) c.day += 10;
   return c;
