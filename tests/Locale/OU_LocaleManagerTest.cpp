@@ -9,8 +9,6 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <unicode/datefmt.h>
-#include <unicode/fpositer.h>
 
 #include "OfficeUtils/Formatting/OU_DatePatterns.h"
 #include "OfficeUtils/Formulas/OU_DefaultEnResourceLoader.h"
@@ -64,14 +62,12 @@ Texts descriptionsOf(const LocaleManager& manager, Type type) {
 TEST(LocaleManager, WithoutResourcesEverythingIsEnglish) {
   const LocaleManager alone(TimeZone(3600));
   EXPECT_EQ(symbolsOf(alone), ".|,|,|,|E|%|$");
-  EXPECT_TRUE(alone.getFunctionsLocalizedInfosMap().isEmpty());
   const LocaleManager empty(Vesk::ResourceManager::ResourceProviderImpl::getEmptyResourceProvider(),
                             TimeZone());
   const auto& resources = empty.getLocaleContext().getResources();
   // Shared: no function is named otherwise.
   EXPECT_EQ(&resources.getFunctionsNamesMap(),
             &DefaultEnResourceLoader::getDefaultFunctionsNamesMap());
-  EXPECT_TRUE(empty.getFunctionsLocalizedInfosMap().isEmpty());
   EXPECT_EQ(resources.getLocaleName(), "_");  // language and region joined as they are
 }
 
@@ -146,7 +142,7 @@ TEST(LocaleManager, SymbolsFollowTheDocumentedRules) {
   const std::string kinds = "DTLLXPC", english = ".,,,E%$";
   const std::ptrdiff_t mustDiffer[] = {0, 1, 1, 1, 0, 4, 6};  // from the first n settled
   std::mt19937 random(7);
-  for (int round = 0; round < 1000 / Vesk::Testing::PropertyScale; ++round) {
+  for (int round = 0; round < 500 / Vesk::Testing::PropertyScale; ++round) {
     Rows rows;
     LocaleExtensions extensions;  // keys 0 to 4 override symbols 0 to 3 and the currency
     std::string expected[7], joined;
@@ -198,12 +194,13 @@ TEST(LocaleManager, ShippedWordsOfEachLanguage) {
     SCOPED_TRACE(language);
     const LocaleManager manager(*makeLocaleProvider(language), TimeZone());
     const auto& resources = manager.getLocaleContext().getResources();
-    std::set<std::string> words;
+    std::set<std::string> words{resources.getBooleanString(true),
+                                resources.getBooleanString(false)};
     for (int value = 1; value <= 8; ++value) {
-      words.insert(resources.getErrorString(static_cast<FormulaErrorType>(value)));
-      EXPECT_EQ(words.rbegin()->front(), '#');
+      const std::string& error = resources.getErrorString(static_cast<FormulaErrorType>(value));
+      EXPECT_EQ(error.front(), '#') << error;
+      words.insert(error);
     }
-    words.insert({resources.getBooleanString(true), resources.getBooleanString(false)});
     EXPECT_EQ(words.size(), 10u);
     for (const auto& word : words) EXPECT_EQ(word, utf8StringToUpperCase(word));
     EXPECT_FALSE(words.count("TRUE") || words.count("#VALUE!"));
@@ -218,25 +215,6 @@ TEST(LocaleManager, ShippedWordsOfEachLanguage) {
   EXPECT_TRUE(french.isFunctionWithExamples(Type::Average));
   EXPECT_FALSE(makeLocaleProvider("xx_YY"));
   EXPECT_FALSE(makeLocaleProvider(""));
-}
-
-// The order of day, month and year in ICU's own rendering of a numeric date with the year.
-DateOrder icuNumericDateOrder(icu::Locale locale) {
-  UErrorCode status = U_ZERO_ERROR;
-  locale.setKeywordValue("calendar", "gregorian", status);
-  std::unique_ptr<icu::DateFormat> format(
-      icu::DateFormat::createInstanceForSkeleton(icu::UnicodeString(u"yMd"), locale, status));
-  icu::UnicodeString text;
-  icu::FieldPositionIterator positions;
-  format->format(2.0e12, text, &positions, status);  // 2033-05-18
-  for (icu::FieldPosition position; positions.next(position);) {
-    const int32_t field = position.getField();
-    if (field == UDAT_DATE_FIELD) return DateOrder::DayFirst;
-    if (field == UDAT_MONTH_FIELD || field == UDAT_STANDALONE_MONTH_FIELD)
-      return DateOrder::MonthFirst;
-    if (field == UDAT_YEAR_FIELD) return DateOrder::YearFirst;
-  }
-  return DateOrder::MonthFirst;
 }
 
 bool hasDateTimeItems(const std::string& pattern) {
@@ -267,10 +245,6 @@ TEST(LocaleManager, EveryICULocale) {
     for (const char* key : {Keys::LongDatePatternPath, Keys::MediumDatePatternPath,
                             Keys::ShortDatePatternPath, Keys::TimePatternPath})
       EXPECT_TRUE(hasDateTimeItems(provider->safeGetResourceString(key))) << name << " " << key;
-    EXPECT_EQ(
-        manager.getLocaleContext().getFormattingResources().getDateProps(DateType::Medium).order,
-        icuNumericDateOrder(locales[i]))
-        << name;
   }
 }
 

@@ -1,30 +1,18 @@
 #include "OfficeUtils/Locale/OU_LocalizedStringProvider.h"
 
 #include <algorithm>
-#include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "host/Utils/OU_Assert.h"
+#include "tests/OU_TestSupport.h"
 
 namespace Vesk::OfficeUtils {
 namespace {
 
 using Provider = LocalizedStringProvider<int>;
-
-// The condition text of the assertion `call` fails, or "" when it returns.
-std::string failedCondition(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const AssertionFailure& failure) {
-    EXPECT_EQ(failure.file(), "OfficeUtils/Locale/OU_LocalizedStringProvider");
-    return failure.condition();
-  }
-  return "";
-}
 
 // Against a plain list of entries, added or replacing a value's strings: every value has the
 // string the rule names (the only one, else the flagged one; a value without one fails the
@@ -62,17 +50,14 @@ TEST(LocalizedStringProvider, LookupAgreesWithAScanOfTheEntries) {
       if (e.text == word) values.push_back(e.value);
     }
     EXPECT_EQ(provider.findValues(word), values);
-    std::string shown = "none";
-    const std::string condition = failedCondition([&] {
-      if (const auto text = provider.findString(value)) shown = *text;
-    });
-    const bool ambiguous = found.size() > 1 && flagged.empty();
-    EXPECT_EQ(condition, ambiguous ? "map.end() != foundDefault" : "");
-    if (!ambiguous) {
-      EXPECT_EQ(shown, found.empty() ? "none" : found.size() == 1 ? found[0] : flagged);
-    }
-    if (found.empty()) {
-      EXPECT_EQ(failedCondition([&] { (void)provider.getString(value); }), "Unknown value");
+    const char* const file = "OfficeUtils/Locale/OU_LocalizedStringProvider";
+    if (found.size() > 1 && flagged.empty()) {
+      EXPECT_ASSERTION((void)provider.findString(value), file, "map.end() != foundDefault");
+    } else if (found.empty()) {
+      EXPECT_FALSE(provider.findString(value));
+      EXPECT_ASSERTION((void)provider.getString(value), file, "Unknown value");
+    } else {
+      EXPECT_EQ(provider.getString(value), found.size() == 1 ? found[0] : flagged);
     }
   }
 }

@@ -68,13 +68,6 @@ TEST(StringUtils, StrToIntAgreesWithStoi) {
   }
 }
 
-// Numbers up to 3,999 read back through the ordinals (TextUtils); past it, thousands repeat.
-TEST(StringUtils, RomanNumerals) {
-  EXPECT_EQ(convertArabicToUpperRomanNumber(0), "");
-  EXPECT_EQ(convertArabicToUpperRomanNumber(4000), "MMMM");
-  EXPECT_EQ(Testing::romanToNumber(convertArabicToUpperRomanNumber(4999)), 4999u);
-}
-
 TEST(StringUtils, AsciiSpaceIsLocaleFree) {
   std::string spaces;
   for (int c = 0; c < 256; ++c)
