@@ -5,16 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
-#include "OfficeUtils/Locale/OU_SystemSettingsResourceProvider.h"
-#include "host/ResourceManager/OU_MapResourceProvider.h"
-#include "host/Utils/OU_Assert.h"
 #include "tests/OU_TestSupport.h"
 
 namespace Vesk::OfficeUtils {
 namespace {
 
 using Vesk::DOM::FormulaType;
-using Vesk::DOM::TimeZone;
 
 TEST(LocaleContext, UnknownDialectFailsTheAssertion) {
   EXPECT_ASSERTION((void)LocaleContext::getDefaultLocaleContext(FormulaType(4)),

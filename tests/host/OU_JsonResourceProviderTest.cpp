@@ -33,10 +33,7 @@ std::string errorOf(Make make) {
 TEST(JsonResourceProvider, ReadsEachKindOfValueFromAFile) {
   const JsonResourceProvider provider(std::filesystem::path(ResourcesDir + "/sample.json"));
   EXPECT_EQ(provider.size(), 9u);
-  const struct {
-    std::string key;
-    const char* expected;
-  } cases[] = {
+  const std::pair<std::string, const char*> cases[] = {
       {"LocaleResources/LocaleResources/Separators/ThousandSeparator", "\"\xc2\xa0\" none none"},
       {Keys::RegionNamePath, "\"\" none none"},
       {Keys::AMPMNamesPath, "none [vorm.|nachm.] none"},
@@ -44,10 +41,7 @@ TEST(JsonResourceProvider, ReadsEachKindOfValueFromAFile) {
       {Keys::DefaultCurrencySymbolBeforeAmountPath, "none none false"},
       {"LocaleResources/LocaleResources:Locale/languagename", "none none none"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.key);
-    EXPECT_EQ(Testing::answers(provider, c.key), c.expected);
-  }
+  for (const auto& [key, expected] : cases) EXPECT_EQ(Testing::answers(provider, key), expected);
 }
 
 // Each message names the file, and the line and column of malformed JSON.
