@@ -1,53 +1,22 @@
 #include "OfficeUtils/Locale/OU_LocalizedStringProvider.h"
 
 #include <algorithm>
-#include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "host/Utils/OU_Assert.h"
+#include "tests/OU_TestSupport.h"
 
 namespace Vesk::OfficeUtils {
 namespace {
 
 using Provider = LocalizedStringProvider<int>;
 
-// The condition text of the assertion `call` fails, or "" when it returns.
-std::string failedCondition(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const AssertionFailure& failure) {
-    EXPECT_EQ(failure.file(), "OfficeUtils/Locale/OU_LocalizedStringProvider");
-    return failure.condition();
-  }
-  return "";
-}
-
-// A value without a string fails the assertion; the property below covers two strings of a
-// value with none flagged.
-TEST(LocalizedStringProvider, MissingStringsFailTheAssertion) {
-  const Provider one{{1, "one"}};
-  EXPECT_EQ(one.getString(1), "one");
-  EXPECT_EQ(failedCondition([&] { (void)one.getString(2); }), "Unknown value");
-  EXPECT_EQ(failedCondition([] { (void)Provider().getString(0); }), "Unknown value");
-}
-
-TEST(LocalizedStringProvider, ReplaceLeavesOnlyTheNewString) {
-  Provider provider{{1, "uno"}, {1, "one", true}, {2, "two"}};
-  provider.replace(1, "eins");
-  provider.replace(3, "drei");  // a value without a string gets one
-  EXPECT_EQ(provider.getString(1), "eins");
-  EXPECT_EQ(provider.getString(2), "two");
-  EXPECT_EQ(provider.getString(3), "drei");
-  EXPECT_TRUE(provider.findValues("one").empty());
-  EXPECT_EQ(provider.getMap().size(), 3u);
-}
-
-// Against a plain list of entries: every value has the string the rule names (the only one,
-// else the flagged one), and every string maps back to its values in the order added.
+// Against a plain list of entries, added or replacing a value's strings: every value has the
+// string the rule names (the only one, else the flagged one; a value without one fails the
+// assertion), and every string maps back to its values in the order added.
 TEST(LocalizedStringProvider, LookupAgreesWithAScanOfTheEntries) {
   std::vector<Provider::Entry> entries;
   Provider provider;
@@ -55,6 +24,12 @@ TEST(LocalizedStringProvider, LookupAgreesWithAScanOfTheEntries) {
   for (int i = 0; i < 300; ++i) {
     const int value = static_cast<int>(random() % 40);
     const std::string text = "w" + std::to_string(random() % 50);
+    if (random() % 6 == 0) {  // the only string of the value from now on, flagged
+      std::erase_if(entries, [&](const auto& e) { return e.value == value; });
+      entries.push_back({value, text, true});
+      provider.replace(value, text);
+      continue;
+    }
     // At most one flagged entry per value: two would be a fault of the caller.
     const bool flagged =
         random() % 3 == 0 && std::none_of(entries.begin(), entries.end(), [&](const auto& e) {
@@ -75,14 +50,14 @@ TEST(LocalizedStringProvider, LookupAgreesWithAScanOfTheEntries) {
       if (e.text == word) values.push_back(e.value);
     }
     EXPECT_EQ(provider.findValues(word), values);
-    std::string shown = "none";
-    const std::string condition = failedCondition([&] {
-      if (const auto text = provider.findString(value)) shown = *text;
-    });
-    const bool ambiguous = found.size() > 1 && flagged.empty();
-    EXPECT_EQ(condition, ambiguous ? "map.end() != foundDefault" : "");
-    if (!ambiguous) {
-      EXPECT_EQ(shown, found.empty() ? "none" : found.size() == 1 ? found[0] : flagged);
+    const char* const file = "OfficeUtils/Locale/OU_LocalizedStringProvider";
+    if (found.size() > 1 && flagged.empty()) {
+      EXPECT_ASSERTION((void)provider.findString(value), file, "map.end() != foundDefault");
+    } else if (found.empty()) {
+      EXPECT_FALSE(provider.findString(value));
+      EXPECT_ASSERTION((void)provider.getString(value), file, "Unknown value");
+    } else {
+      EXPECT_EQ(provider.getString(value), found.size() == 1 ? found[0] : flagged);
     }
   }
 }

@@ -25,39 +25,32 @@ TEST(LayeredResourceProvider, NullLayerFailsItsAssertion) {
 
 // Property: over random stacks (none to three layers), each operation answers with the value of the
 // first layer whose row for the key has that operation's kind.
-TEST(LayeredResourceProvider, AgreesWithAScanOfTheRows) {
+TEST(LayeredResourceProvider, AgreesWithTheFirstLayerOfEachKind) {
+  using Strings = std::vector<std::string>;
   std::mt19937 random(7);
-  const std::vector<std::string> keys = {"a", "b", "c", "d"};
   for (int round = 0; round < 300; ++round) {
-    std::vector<std::vector<MapResourceProvider::Row>> rows(random() % 4);
-    std::vector<Layer> layers;
-    for (std::size_t layer = 0; layer < rows.size(); ++layer) {
-      for (const std::string& key : keys) {
-        const std::string text = key + std::to_string(layer);
+    boost::optional<std::string> text[4];
+    boost::optional<Strings> list[4];
+    boost::optional<bool> flag[4];
+    std::vector<Layer> layers(random() % 4);
+    for (std::size_t layer = 0; layer < layers.size(); ++layer) {
+      std::vector<MapResourceProvider::Row> rows;
+      for (std::size_t k = 0; k < 4; ++k) {
+        const std::string key(1, "abcd"[k]), value = key + std::to_string(layer);
         const auto kind = random() % 4;  // 0: the layer lacks the key
-        if (kind == 1) rows[layer].emplace_back(key, text);
-        if (kind == 2) rows[layer].emplace_back(key, std::vector<std::string>{text});
-        if (kind == 3) rows[layer].emplace_back(key, random() % 2 == 0);
+        if (kind == 1) rows.emplace_back(key, value);
+        if (kind == 2) rows.emplace_back(key, Strings{value});
+        if (kind == 3) rows.emplace_back(key, random() % 2 == 0);
+        if (kind == 1 && !text[k]) text[k] = value;
+        if (kind == 2 && !list[k]) list[k] = Strings{value};
+        if (kind == 3 && !flag[k]) flag[k] = boost::get<bool>(rows.back().value);
       }
-      layers.push_back(std::make_shared<const MapResourceProvider>(rows[layer]));
+      layers[layer] = std::make_shared<const MapResourceProvider>(rows);
     }
     const LayeredResourceProvider layered(layers);
-    for (const std::string& key : keys) {
-      boost::optional<std::string> text;
-      boost::optional<std::vector<std::string>> list;
-      boost::optional<bool> flag;
-      for (const auto& layerRows : rows) {
-        for (const auto& row : layerRows) {
-          if (row.key != key) continue;
-          if (const auto* value = boost::get<std::string>(&row.value); value && !text)
-            text = *value;
-          if (const auto* value = boost::get<std::vector<std::string>>(&row.value); value && !list)
-            list = *value;
-          if (const auto* value = boost::get<bool>(&row.value); value && !flag) flag = *value;
-        }
-      }
-      SCOPED_TRACE(testing::Message() << "round " << round << " key " << key);
-      EXPECT_EQ(answers(layered, key), answers(text, list, flag));
+    for (std::size_t k = 0; k < 4; ++k) {
+      EXPECT_EQ(answers(layered, std::string(1, "abcd"[k])), answers(text[k], list[k], flag[k]))
+          << "round " << round << " key " << k;
     }
   }
 }

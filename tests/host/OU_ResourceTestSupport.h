@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <boost/optional.hpp>
+#include <gtest/gtest.h>
 
 #include "host/ResourceManager/OU_ResourceProvider.h"
 
@@ -27,9 +28,17 @@ inline std::string answers(const boost::optional<std::string>& text,
          (flag ? (*flag ? "true" : "false") : "none");
 }
 
+// The same for a key of `provider`, whose safe getters must agree: the value, or the empty one of
+// the kind when the key is missing or holds another kind.
 inline std::string answers(const ResourceProvider& provider, const std::string& key) {
-  return answers(provider.getResourceString(key), provider.getResourceStringArray(key),
-                 provider.getResourceBoolean(key));
+  const auto text = provider.getResourceString(key);
+  const auto list = provider.getResourceStringArray(key);
+  const auto flag = provider.getResourceBoolean(key);
+  EXPECT_EQ(provider.safeGetResourceString(key), text.value_or("")) << key;
+  EXPECT_EQ(provider.safeGetResourceStringArray(key), list.value_or(std::vector<std::string>{}))
+      << key;
+  EXPECT_EQ(provider.safeGetResourceBoolean(key), flag.value_or(false)) << key;
+  return answers(text, list, flag);
 }
 
 }  // namespace Vesk::ResourceManager::Testing
