@@ -34,22 +34,6 @@ std::string describe(const boost::optional<Color>& color) {
          std::to_string(color->blue) + "," + std::to_string(color->alpha);
 }
 
-TEST(FormattingParserUtils, StringToCondition) {
-  const std::pair<std::string, Model::Condition> cases[] = {
-      {"<=100", Model::Condition(CType::LessOrEqual, 100)},
-      {">= 1.5", Model::Condition(CType::GreaterOrEqual, 1.5)},
-      {"<>-2", Model::Condition(CType::NotEqual, -2)},
-      {"<5", Model::Condition(CType::Less, 5)},
-      {">5 ", Model::Condition(CType::Greater, 5)},
-      {"=0", Model::Condition(CType::Equal, 0)},
-      {"<1e3", Model::Condition(CType::Less, 1000)},
-  };
-  for (const auto& [text, expected] : cases) EXPECT_EQ(stringToCondition(text), expected) << text;
-  // "<1,5": the decimal separator of conditions is the point.
-  for (const std::string text : {"", "5", "<", "< ", " <5", "<a", "<1 2", "=<5", "<1,5"})
-    EXPECT_EQ(stringToCondition(text), boost::none) << text;
-}
-
 // The hand reading agrees with its definition, a pattern (an operator, spaces, a run of
 // anything but spaces, spaces) whose run is read under the built-in point context.
 TEST(FormattingParserUtils, StringToConditionMatchesItsPattern) {
@@ -78,31 +62,17 @@ TEST(FormattingParserUtils, StringToConditionMatchesItsPattern) {
   }
 }
 
-// A named colour maps back to its name, is among the first eight palette entries and is
-// written by name; colours off the palette, or not opaque, have neither name nor index.
-TEST(FormattingParserUtils, NamedColours) {
+// A named colour maps back to its name and is written by name; each palette entry maps back to
+// its index, or to the lower one it repeats, and reads back; colours off the palette, or not
+// opaque, have neither name nor index.
+TEST(FormattingParserUtils, NamedAndPaletteColours) {
   for (const std::string name :
        {"black", "blue", "cyan", "green", "magenta", "red", "white", "yellow"}) {
-    SCOPED_TRACE(name);
     const auto color = stringToColor(name);
-    ASSERT_TRUE(color);
+    ASSERT_TRUE(color) << name;
     EXPECT_EQ(colorToName(*color), boost::optional<std::string_view>(name));
-    EXPECT_LE(colorToPaletteIndex(*color).value_or(99), 8u);
     EXPECT_EQ(colorToRegEx(*color), "[" + name + "]");
   }
-  for (const std::string text : {"0", "57", "-1", "Red", "purple", ""})
-    EXPECT_EQ(describe(stringToColor(text)), "none") << text;
-  for (const Color color : {Color{1, 2, 3, 255}, Color{255, 0, 0, 0}}) {
-    EXPECT_EQ(colorToRegEx(color), "");
-    EXPECT_EQ(colorToName(color), boost::none);
-    EXPECT_EQ(colorToPaletteIndex(color), boost::none);
-  }
-  EXPECT_EQ(colorToName(Color{128, 0, 0, 255}), boost::none);
-  EXPECT_EQ(colorToRegEx(Color{128, 0, 0, 255}), "[color 9]");
-}
-
-// Each palette entry maps back to its index, or to the lower one it repeats, and reads back.
-TEST(FormattingParserUtils, PaletteMapsBackToTheLowerIndex) {
   const std::map<int, int> repeats = {{32, 5},  {27, 6},  {26, 7},  {28, 8},  {30, 9},
                                       {25, 11}, {29, 13}, {31, 14}, {54, 18}, {34, 20}};
   std::set<std::string> distinct;
@@ -110,16 +80,22 @@ TEST(FormattingParserUtils, PaletteMapsBackToTheLowerIndex) {
     SCOPED_TRACE(index);
     const auto color = stringToColor(std::to_string(index));
     ASSERT_TRUE(color);
-    EXPECT_EQ(color->alpha, 255);
     distinct.insert(describe(color));
     const int low = repeats.count(index) ? repeats.at(index) : index;
-    EXPECT_EQ(describe(stringToColor(std::to_string(low))), describe(color));
     EXPECT_EQ(colorToPaletteIndex(*color), static_cast<std::uint32_t>(low));
     const auto expression = parse("[Color" + std::to_string(index) + "]0", ParserType::Default);
     EXPECT_EQ(parse(toRegEx(*expression, ParserType::Default), ParserType::Default), expression);
   }
   EXPECT_EQ(distinct.size(), 56u - repeats.size());
   EXPECT_EQ(describe(stringToColor("23")), "0,102,204,255");
+  for (const std::string text : {"0", "57", "Red", "purple"})
+    EXPECT_EQ(describe(stringToColor(text)), "none") << text;
+  for (const Color color : {Color{1, 2, 3, 255}, Color{255, 0, 0, 0}}) {
+    EXPECT_EQ(colorToRegEx(color), "");
+    EXPECT_EQ(colorToPaletteIndex(color), boost::none);
+  }
+  EXPECT_EQ(colorToName(Color{128, 0, 0, 255}), boost::none);
+  EXPECT_EQ(colorToRegEx(Color{128, 0, 0, 255}), "[color 9]");
 }
 
 // The lexer only hands over known names; a miss is an assertion.
@@ -129,25 +105,19 @@ TEST(FormattingParserUtils, UnknownCalendarsAndTransliterationsAssert) {
                    "Check correctness of the transliteration map");
 }
 
-TEST(FormattingParserUtils, StringToLanguage) {
-  const std::pair<std::string, boost::optional<std::uint32_t>> cases[] = {
-      {"f800", 0xF800u}, {"7FFFFFFF", 0x7FFFFFFFu}, {"80000000", boost::none},
-      {"", boost::none}, {"xyz", boost::none},      {"-1", boost::none},
-  };
-  for (const auto& [text, expected] : cases) EXPECT_EQ(stringToLanguage(text), expected) << text;
-}
-
-TEST(FormattingParserUtils, StringToCurrency) {
-  const std::pair<std::string, boost::optional<Model::CurrencyItem>> cases[] = {
+TEST(FormattingParserUtils, LanguagesAndCurrencies) {
+  const std::pair<std::string, boost::optional<std::uint32_t>> languages[] = {
+      {"f800", 0xF800u}, {"7FFFFFFF", 0x7FFFFFFFu}, {"80000000", boost::none}, {"-1", boost::none}};
+  for (const auto& [text, expected] : languages)
+    EXPECT_EQ(stringToLanguage(text), expected) << text;
+  const std::pair<std::string, boost::optional<Model::CurrencyItem>> currencies[] = {
       {"€--407", Model::CurrencyItem("€", 0x407u)},
-      {"€-", Model::CurrencyItem("€")},
       {"-", Model::CurrencyItem("")},
       {"-g", Model::CurrencyItem("g")},
       {"€-407-1", boost::none},
-      {"a-b-c", boost::none},
-      {"€-xyz", boost::none},
   };
-  for (const auto& [text, expected] : cases) EXPECT_EQ(stringToCurrency(text), expected) << text;
+  for (const auto& [text, expected] : currencies)
+    EXPECT_EQ(stringToCurrency(text), expected) << text;
 }
 
 // Writer. Codes are read (in `read`), written (in `type`) and compared with what a spreadsheet
@@ -177,20 +147,6 @@ TEST(FormattingParserUtils, WritesCodesBack) {
   }
 }
 
-// Models the parser never makes; what it makes is written back by the round-trip test.
-TEST(FormattingParserUtils, WritesModelEdgeCases) {
-  const Model::Rule number({Model::NumberItem(Model::NumberItem::Role::Integer, "0", false, 0)});
-  Model::Expression textOnly;
-  textOnly.setDefaultTextRule(Model::Rule({Model::ExtraItem(Model::ExtraItem::Type::Text)}));
-  const std::pair<Model::Expression, std::string> cases[] = {
-      {Model::Expression(), ""},
-      {textOnly, "@"},
-      {Model::Expression(Model::Rule(number.getItems(), Color{1, 2, 3, 255})), "0"},
-  };
-  for (const auto& [expression, expected] : cases)
-    EXPECT_EQ(toRegEx(expression, ParserType::Default), expected) << expected;
-}
-
 // The default localized formats of real locales are written by the factory test.
 TEST(FormattingParserUtils, LocalizedDateTimePatterns) {
   using Token = Model::DateTimePatternToken;
@@ -210,11 +166,9 @@ TEST(FormattingParserUtils, LocalizedDateTimePatterns) {
   EXPECT_EQ(toRegEx(Model::DateTimeLocalizedExpression(dateTime), context),
             "dddd, mmmm d, yyyy h:mm AM/PM");
   EXPECT_THROW((void)createPatternByTokens(date, {}, monthFirst), std::out_of_range);
-  EXPECT_THROW((void)createPatternByTokens({{Token::Year, 2}}, {}, monthFirst), std::out_of_range);
 
   const std::pair<Model::DateTimePatternItemSet, DateType> types[] = {
       {{}, DateType::Medium},
-      {{{Token::Month, 0}, {Token::Day, 0}, {Token::Year, 0}}, DateType::Medium},
       {{{Token::Month, 1}, {Token::Day, 0}}, DateType::Short},
       {{{Token::Month, 2}, {Token::Year, 0}}, DateType::Short},
       {date, DateType::Long},
