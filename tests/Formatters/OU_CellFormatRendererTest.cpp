@@ -14,7 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
-#include "tests/Formatters/OU_FormattersTestLocales.h"
+#include "tests/OU_TestLocale.h"
 #include "tests/OU_TestSupport.h"
 
 namespace Vesk::OfficeUtils {
@@ -24,9 +24,7 @@ namespace FM = Vesk::FormulaModel;
 
 using Vesk::Testing::PropertyScale;
 
-const LocaleContext& locale(const std::string& name) {
-  return Testing::namedContext(name);
-}
+using Testing::namedLocale;
 
 Vesk::DOM::CellFormatModel::Expression parsed(const std::string& code) {
   auto expression = Parser::parse(code, Parser::ParserType::Default);
@@ -35,7 +33,7 @@ Vesk::DOM::CellFormatModel::Expression parsed(const std::string& code) {
 }
 
 std::string shown(double value, const std::string& code, const std::string& localeName = "en_US") {
-  return formatValue(value, parsed(code), locale(localeName)).plainText();
+  return formatValue(value, parsed(code), namedLocale(localeName)).plainText();
 }
 
 // tests/data/format_render.tsv: what spreadsheets show (fills dropped, blanks as one space).
@@ -64,7 +62,7 @@ TEST(CellFormatRenderer, ConformanceTable) {
       std::from_chars(input.data(), input.data() + input.size(), number);
       value = FM::FormulaNumber(number);
     }
-    const RenderedValue result = formatValue(value, parsed(code), locale(localeName));
+    const RenderedValue result = formatValue(value, parsed(code), namedLocale(localeName));
     const boost::optional<Color> expectedColour =
         colour.empty() ? boost::none : boost::make_optional(colours.at(colour));
     ++rows;
@@ -80,7 +78,7 @@ TEST(CellFormatRenderer, ConformanceTable) {
 
 TEST(CellFormatRenderer, MarksFillsAndBlanks) {
   const auto result = formatValue(
-      1234.5, parsed("_($* #,##0.00_);_($* (#,##0.00);_($* \"-\"??_);_(@_)"), locale("en_US"));
+      1234.5, parsed("_($* #,##0.00_);_($* (#,##0.00);_($* \"-\"??_);_(@_)"), namedLocale("en_US"));
   EXPECT_EQ(result.text, "($ 1,234.50)");
   const std::vector<RenderMark> marks = {{RenderMark::Kind::Blank, 0, 1},
                                          {RenderMark::Kind::Fill, 2, 1},
@@ -102,11 +100,12 @@ TEST(CellFormatRenderer, MarksFillsAndBlanks) {
       {FM::FormulaNumber(-1e-20), "General;General", "en_US", "1E-20"},
   };
   for (const auto& [value, code, localeName, expected] : cases)
-    EXPECT_EQ(formatValueAsText(value, parsed(code), locale(localeName)), expected) << code;
+    EXPECT_EQ(formatValueAsText(value, parsed(code), namedLocale(localeName)), expected) << code;
   // A localized date format shows as its code is written under the locale.
   const Vesk::DOM::CellFormat localized(Vesk::DOM::CellFormatModel::DateTimeLocalizedExpression(
       Vesk::DOM::CellFormatModel::DateTimeDefaultType::Date));
-  EXPECT_EQ(formatValue(FM::FormulaNumber(45000), localized, locale("de_DE")).text, "15.3.2023");
+  EXPECT_EQ(formatValue(FM::FormulaNumber(45000), localized, namedLocale("de_DE")).text,
+            "15.3.2023");
 }
 
 // The digits of |value| rounded half away from zero to `places` decimals, from the 15

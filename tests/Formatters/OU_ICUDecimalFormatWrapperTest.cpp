@@ -1,5 +1,5 @@
 // The wrapper's separators, rounding, padding and exponent settings are seen through the fixed,
-// scientific and general formatters built on it, and the renderer's reference rounding.
+// scientific and general formatters built on it.
 #include "OfficeUtils/Formatters/OU_ICUDecimalFormatWrapper.h"
 
 #include <string>
@@ -21,15 +21,6 @@ TEST(ICUDecimalFormatWrapper, CopiesAreIndependent) {
   copy.setGrouping(true);
   EXPECT_EQ(copy.toString(1234.0), "1,234");
   EXPECT_EQ(original.toString(1234.0), "1234");
-}
-
-// Without a minimum integer digit a fixed number drops its leading "0"; a scientific one keeps it.
-TEST(ICUDecimalFormatWrapper, ZeroMinimumIntegerDigitsDropOnlyAFixedLeadingZero) {
-  ICUDecimalFormatWrapper wrapper(enContext());
-  wrapper.setMinIntegerDigits(0);
-  EXPECT_EQ(wrapper.toString(0.5), ".5");
-  wrapper.setScientificNotation(true);
-  EXPECT_EQ(wrapper.toString(0.0), "0E+0");
 }
 
 TEST(ICUDecimalFormatWrapper, ExponentDigitsBeyondASignedByteThrow) {

@@ -16,7 +16,6 @@ namespace {
 
 using Testing::commaContext;
 using Testing::enContext;
-using Testing::noBreakSpaceContext;
 
 std::string format(const ScientificFormatter& formatter, double value) {
   const FormatterResult result = formatter(value);
@@ -55,9 +54,6 @@ TEST(ScientificFormatter, ResultPartsAndLocaleSeparators) {
   EXPECT_EQ(result.getExponentSign(), "-");
   EXPECT_EQ(result.getExponentPower(), "04");
   EXPECT_EQ(format(formatter, 12345.0), "1,23E+04");
-  ScientificFormatter noBreakSpace(noBreakSpaceContext());
-  noBreakSpace.setNumberPattern("0.0");
-  EXPECT_EQ(format(noBreakSpace, 0.25), "2,5E-01");
 }
 
 // A reused formatter follows its new settings.

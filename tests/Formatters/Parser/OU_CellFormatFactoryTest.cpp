@@ -12,7 +12,7 @@
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParserUtils.h"
 #include "OfficeUtils/Locale/OU_LocaleManager.h"
 #include "host/ResourceManager/OU_MapResourceProvider.h"
-#include "tests/Formatters/OU_FormattersTestLocales.h"
+#include "tests/OU_TestLocale.h"
 
 namespace Vesk::OfficeUtils {
 namespace {
@@ -25,7 +25,7 @@ using Vesk::DOM::TimeZone;
 // A locale by name, built once; "" has "€" among its symbols, "USD" among its codes, the symbol
 // after the amount.
 const LocaleContext& localeContext(const std::string& name) {
-  if (!name.empty()) return Testing::namedContext(name);
+  if (!name.empty()) return Testing::namedLocale(name);
   static const Vesk::ResourceManager::MapResourceProvider euro{
       {Keys::CurrencySymbolPath, "\u20AC"},
       {Keys::CurrencySymbolsListPath, {"$", "\u20AC", "K\u010D"}},
