@@ -1,13 +1,17 @@
 #include "OfficeUtils/Formatters/OU_NumberFormatter.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <functional>
 #include <limits>
+#include <random>
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "OfficeUtils/Formatters/OU_GeneralNumberFormatter.h"
+#include "OfficeUtils/Formatters/OU_ScientificNumberFormatter.h"
 #include "host/Utils/OU_Assert.h"
 #include "tests/Formatters/OU_FormattersTestLocales.h"
 #include "tests/OU_TestSupport.h"
@@ -37,15 +41,13 @@ TEST(FixedNumberFormatter, PadsRoundsAndGroups) {
     double value;
     std::string expected;
   } cases[] = {
-      // Padding by "0", "?" and "#"; rounding of plain codes is compared with a reference by
-      // the renderer's property.
+      // Padding by "?" and "#"; "0" and rounding are held to decimal arithmetic below.
       {enContext(), "#.00", false, 0.5, ".50"},
       {enContext(), "??0.0?", false, 1.5, "  1.5 "},
       // ICU reports one integer digit when it may show no fraction, so the "0" stays.
       {enContext(), "#", false, 0.0, "0"},
       {enContext(), "#.#", false, 0.0, "."},
       // Grouping: ICU groups its own digits, the padding continues the groups.
-      {enContext(), "0000", true, 123.0, "0,123"},
       {enContext(), "?????", true, 12.0, "    12"},
       {commaContext(), "#.00", true, 0.25, ",25"},
       {apostrophe, "0000000000", true, 1.0, "0\u2019000\u2019000\u2019001"},
@@ -55,6 +57,30 @@ TEST(FixedNumberFormatter, PadsRoundsAndGroups) {
     FixedNumberFormatter formatter(c.pattern, c.context);
     formatter.setGrouping(c.grouping);
     EXPECT_EQ(format(formatter, c.value), c.expected);
+  }
+}
+
+// Property: under "0" patterns the digits are the decimal value's, rounded half up, padded with
+// zeros and grouped. The values have at most twelve significant digits, which a double holds.
+TEST(FixedNumberFormatter, ZeroPatternsRoundTheDecimalValueHalfUp) {
+  std::mt19937_64 random(7);
+  for (int i = 0; i < 5000 / Vesk::Testing::PropertyScale; ++i) {
+    const std::uint64_t units = random() % 1000000000000;  // the value is units / 10^digits
+    const int digits = random() % 7, places = random() % 7, zeros = 1 + random() % 8;
+    const bool grouping = random() % 2;
+    std::uint64_t scale = 1;
+    for (int d = 0; d < std::abs(digits - places); ++d) scale *= 10;
+    std::string expected = std::to_string(
+        places >= digits ? units * scale : units / scale + (units % scale * 2 >= scale));
+    expected.insert(0, std::max<int>(0, places + zeros - static_cast<int>(expected.size())), '0');
+    if (places) expected.insert(expected.size() - places, ".");
+    const int integerDigits = static_cast<int>(expected.size()) - places - (places > 0);
+    for (int at = integerDigits - 3; grouping && at > 0; at -= 3) expected.insert(at, ",");
+    FixedNumberFormatter formatter(
+        std::string(zeros, '0') + (places ? "." + std::string(places, '0') : ""), enContext());
+    formatter.setGrouping(grouping);
+    const double value = static_cast<double>(units) / std::pow(10.0, digits);
+    ASSERT_EQ(format(formatter, value), expected) << units << "e-" << digits << " " << places;
   }
 }
 
@@ -82,17 +108,18 @@ TEST(NumberFormatter, Assertions) {
   }
 }
 
-// NaN and the infinities have no digits to pad: the text is the general formatter's.
-TEST(FixedNumberFormatter, NonFiniteValuesGiveTheGeneralText) {
+// NaN and the infinities have no digits to pad and no exponent: alternative 0 with the general
+// formatter's text.
+TEST(NumberFormatter, NonFiniteValuesGiveTheGeneralText) {
   const GeneralNumberFormatter general(enContext());
+  FixedNumberFormatter fixed("0.00", enContext());
+  fixed.setGrouping(true);
+  const ScientificFormatter scientific("#.#", enContext());
   for (const double value :
        {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
         -std::numeric_limits<double>::infinity()}) {
-    for (const char* pattern : {"0.00", "?.?"}) {
-      FixedNumberFormatter formatter(pattern, enContext());
-      formatter.setGrouping(true);
-      EXPECT_EQ(boost::get<std::string>(formatter(value)), general(value)) << pattern;
-    }
+    EXPECT_EQ(boost::get<std::string>(fixed(value)), general(value));
+    EXPECT_EQ(boost::get<std::string>(scientific(value)), general(value));
   }
 }
 
