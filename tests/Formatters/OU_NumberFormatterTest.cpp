@@ -97,10 +97,6 @@ TEST(NumberFormatter, Assertions) {
       {[] { (void)ScientificFormatterResult("", enContext()); }, "!number.empty()"},
       {[] { (void)ScientificFormatterResult("15", enContext()); },
        "exponentLiteralPos != std::string::npos"},
-      {[] { (void)ScientificFormatterResult("1.5E", enContext()); },
-       "exponentSignPos < number.size()"},
-      {[] { (void)ScientificFormatterResult("1.5E+", enContext()); },
-       "exponentPowerPos < number.size()"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.condition);
