@@ -107,19 +107,8 @@ TEST(FormattingResources, SeparatorMapsOfEachDateType) {
   EXPECT_EQ(resources.getSeparatorsMap(DateType::Short).size(), 9u);
 }
 
+// A provider with all four patterns is read by the locale manager's tests.
 TEST(FormattingResources, FromAProviderEachPatternFallsBackOnThePreviousProps) {
-  const MapResourceProvider german{
-      {Keys::LongDatePatternPath, "EEEE, d. mmmm yyyy"},
-      {Keys::MediumDatePatternPath, "dd.mm.yyyy"},
-      {Keys::ShortDatePatternPath, "dd.mm.yy"},
-      {Keys::TimePatternPath, "hh:mm:ss"},
-  };
-  const FormattingResources resources(german);
-  EXPECT_EQ(resources.getDateProps(DateType::Long), (DateProps{DayFirst, ", ", ". ", " "}));
-  EXPECT_EQ(resources.getDateProps(DateType::Medium), (DateProps{DayFirst, ", ", ".", "."}));
-  EXPECT_EQ(resources.getDateProps(DateType::Short), (DateProps{DayFirst, ", ", ".", "."}));
-  EXPECT_EQ(resources.getTimeProps(), (TimeProps{false, ":"}));
-
   // Only a long pattern: the others take its separators but never its order.
   const MapResourceProvider longOnly{{Keys::LongDatePatternPath, "EEEE d mmmm yyyy"}};
   const FormattingResources partial(longOnly);

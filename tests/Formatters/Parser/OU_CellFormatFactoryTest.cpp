@@ -36,8 +36,7 @@ const LocaleContext& localeContext(const std::string& name) {
 }
 
 // One factory call: 'n'umber, 'c'urrency, 'a'ccounting, 'p'ercentage, 's'cientific, 'f'raction
-// of `count` numerator digits over `text` ("??" or "16"), 'd'ate-time of default type `count`,
-// 't'ext, 'g'eneral.
+// of `count` numerator digits over `text` ("??" or "16").
 struct Call {
   char kind;
   unsigned long count;
@@ -56,9 +55,6 @@ Factory::CellFormatPtr make(const Factory& f, const Call& c) {
     return f.makeCurrencyFormat(c.count, c.text, c.red, policy, type);
   if (c.kind == 'p') return f.makePercentageFormat(c.count);
   if (c.kind == 's') return f.makeScientificFormat(c.count);
-  if (c.kind == 'd') return Factory::makeDateTimeFormat(Model::DateTimeDefaultType(c.count));
-  if (c.kind == 't') return Factory::makeTextFormat();
-  if (c.kind == 'g') return Factory::makeDefaultFormat();
   if (c.text[0] == '?')
     return f.makeFractionFormat(DenominatorDigitsNumber(c.text.size()), c.count);
   return f.makeFractionFormat(DenominatorValue(std::stoul(c.text)), c.count);
@@ -70,42 +66,27 @@ std::string written(const Call& call, const std::string& locale) {
                          context);
 }
 
+// Codes of the layouts the detection corpus does not make (where each locale puts its own and
+// other currencies is in that corpus): red negatives, parentheses, accounting fills, fixed
+// denominators. The locale "" has its symbol after the amount.
 TEST(CellFormatFactory, WritesTheStandardCodes) {
-  const std::pair<Call, std::string> rows[] = {
-      {{'n', 2, "", false, 0, true}, "#,##0.00"},
-      {{'n', 2, "", true, 1, true}, "#,##0.00;[red]-#,##0.00"},
-      {{'n', 0, "", false, 2}, "0;(0)"},
-      {{'c', 2, "\u20AC"}, "#,##0.00[$\u20AC]"},
-      {{'c', 2, "usd"}, "#,##0.00 [$USD]"},
-      {{'a', 2, "\u20AC", true, 1}, "* #,##0.00[$\u20AC];[red]-* #,##0.00[$\u20AC]"},
-      {{'a', 1, "XYZ", false, 2}, "* #,##0.0 [$XYZ];(* #,##0.0 [$XYZ])"},
-      {{'c', 0, "k\u010C"}, "#,##0[$K\u010D]"},
-      {{'p', 2, ""}, "0.00%"},
-      {{'s', 2, ""}, "0.00E+00"},
-      {{'f', 2, "??"}, "# ?\?/??"},
-      {{'f', 3, "100"}, "# ??\?/100"},
-      {{'d', 2, ""}, "m/d/yyyy h:mm"},
-      {{'t', 0, ""}, "@"},
-      {{'g', 0, ""}, "General"},
+  const struct {
+    std::string locale;
+    Call call;
+    std::string expected;
+  } rows[] = {
+      {"", {'n', 2, "", true, 1, true}, "#,##0.00;[red]-#,##0.00"},
+      {"", {'n', 0, "", false, 2}, "0;(0)"},
+      {"", {'c', 2, "usd"}, "#,##0.00 [$USD]"},
+      {"", {'c', 0, "k\u010C"}, "#,##0[$K\u010D]"},
+      {"", {'a', 2, "\u20AC", true, 1}, "* #,##0.00[$\u20AC];[red]-* #,##0.00[$\u20AC]"},
+      {"", {'a', 1, "XYZ", false, 2}, "* #,##0.0 [$XYZ];(* #,##0.0 [$XYZ])"},
+      {"fr_FR", {'a', 2, "$", true, 2}, "* #,##0.00 [$$];[red](* #,##0.00 [$$])"},
+      {"ja_JP", {'a', 2, "$", true, 2}, "[$$]* #,##0.00;[red]([$$]* #,##0.00)"},
+      {"", {'f', 3, "100"}, "# ??\?/100"},
   };
-  for (const auto& [call, expected] : rows) EXPECT_EQ(written(call, ""), expected);
+  for (const auto& [locale, call, expected] : rows) EXPECT_EQ(written(call, locale), expected);
   EXPECT_EQ(Factory(localeContext("")).makeNumberPattern(3, true), "###0.000");
-}
-
-// Where the symbol goes and which currencies are symbols (no space) are the locale's.
-TEST(CellFormatFactory, LocalesPlaceAndSpellCurrencies) {
-  const std::pair<Call, std::vector<std::string>> rows[] = {
-      {{'c', 2, ""}, {"#,##0.00[$\u20AC]", "#,##0.00[$\u20AC]", "[$\uFFE5]#,##0.00"}},
-      {{'c', 2, "usd"}, {"#,##0.00 [$USD]", "#,##0.00 [$USD]", "[$USD] #,##0.00"}},
-      {{'c', 0, "\u00A5"}, {"#,##0[$\u00A5]", "#,##0 [$\u00A5]", "[$\u00A5] #,##0"}},
-      {{'a', 2, "$", true, 2},
-       {"* #,##0.00[$$];[red](* #,##0.00[$$])", "* #,##0.00 [$$];[red](* #,##0.00 [$$])",
-        "[$$]* #,##0.00;[red]([$$]* #,##0.00)"}},
-      {{'d', 2, ""}, {"d.m.yyyy h:mm", "d/m/yyyy h:mm", "yyyy/m/d h:mm"}},
-  };
-  const char* const names[] = {"de_DE", "fr_FR", "ja_JP"};
-  for (std::size_t i = 0; i < std::size(names); ++i)
-    for (const auto& [call, expected] : rows) EXPECT_EQ(written(call, names[i]), expected[i]);
 }
 
 // The rule with each number part's leading and trailing literals beside it, where the factory

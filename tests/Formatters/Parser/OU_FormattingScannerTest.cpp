@@ -56,9 +56,6 @@ TEST(FormattingScanner, LongestMatchOfEachRule) {
        "Color[blue] Currency[€]"},
       // Currency codes in any case are one string; near misses fall apart.
       {"USD eur SeK0", "String[USD] String[ ] String[eur] String[ ] String[SeK] Number[0]"},
-      {"USX EU SEKK",
-       "String[U] SecondsShort[S] String[X] String[ ] String[E] String[U] "
-       "String[ ] String[SEK] String[K]"},
       // Bracketed directives keep only their value.
       {"[>=-1.5E+3]", "Condition[>=-1.5E+3]"},
       // Nothing bracketed matches: "[" alone, the rest as ordinary characters.
