@@ -108,18 +108,11 @@ TEST(FormattingParser, InvalidCodesGiveNothing) {
 
 // The conditions sections stand for are rendered by the conformance table; misuse asserts.
 TEST(FormattingParser, ResolveConditionMisuse) {
-  const struct {
-    Model::Expression expression;
-    std::size_t index;
-    const char* condition;
-  } bad[] = {
-      {*parse("0;-0", ParserType::Default), 1, "ruleIndex < rules.size()"},
-      {Model::Expression(), 0, "ruleIndex < rules.size()"},
-      {Model::Expression(std::vector<Model::Rule>(3)), 2, "ruleIndex < MaxConditionRulesCount"}};
-  for (const auto& c : bad) {
-    EXPECT_ASSERTION((void)resolveCondition(c.expression, c.index),
-                     "OfficeUtils/Formatters/Parser/OU_FormattingParser", c.condition);
-  }
+  constexpr auto File = "OfficeUtils/Formatters/Parser/OU_FormattingParser";
+  EXPECT_ASSERTION((void)resolveCondition(*parse("0;-0", ParserType::Default), 1), File,
+                   "ruleIndex < rules.size()");
+  EXPECT_ASSERTION((void)resolveCondition(Model::Expression(std::vector<Model::Rule>(3)), 2), File,
+                   "ruleIndex < MaxConditionRulesCount");
 }
 
 }  // namespace

@@ -176,21 +176,13 @@ TEST(FormattingParserUtils, WriterAssertions) {
   const auto write = [](const Model::Rule& rule) {
     return [rule] { (void)toRegEx(rule, ParserType::Default); };
   };
-  Model::Rule condition, calendar, transliteration;
+  Model::Rule condition;
   condition.setCondition(Model::Condition(Model::Condition::Type{6}, 1));
-  calendar.setCalendar(Model::Calendar{2});
-  transliteration.setTransliteration(Model::Transliteration{4});
   std::string empty;
   const std::pair<std::function<void()>, std::string> cases[] = {
       {write(condition), "Check correctness of the condition map"},
-      {write(calendar), "Check correctness of the calendar map"},
-      {write(transliteration), "Check correctness of the transliteration map"},
       {write(Model::Rule({Model::DateTimeItem(Model::DateTimeItem::Type{32})})),
        "Unknown DOM::CellFormatModel::DateTimeItem::Type"},
-      {write(Model::Rule({Model::ExtraItem(Model::ExtraItem::Type{5})})),
-       "Unknown DOM::CellFormatModel::ExtraItem::Type"},
-      {write(Model::Rule({Model::TextItem(Model::TextItem::Type{5}, "x")})),
-       "Unknown DOM::CellFormatModel::TextItem::Type"},
       {write(Model::Rule({Model::NumberItem({}, "", false, 0)})), "patternSize != 0"},
       {[&empty] { addGrouping(empty); }, "!pattern.empty()"},
   };
