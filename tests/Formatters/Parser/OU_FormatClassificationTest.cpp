@@ -28,7 +28,7 @@ TEST(FormatClassification, RealCodes) {
     FormatType expected;
   } cases[] = {
       // The kinds the detection corpus classifies (number, percentage, fraction, scientific,
-      // currency) are left to it; the two tables below walk the rules of the classification.
+      // currency) are left to it.
       {"General\" pcs\"", T::Number},
       {"", T::Other},
       {"#,##0;\\-#,##0;\"-\"", T::Other},
@@ -37,6 +37,17 @@ TEST(FormatClassification, RealCodes) {
       {"[mm]:ss.00", T::Time},
       {"dd.mm.yyyy hh:mm", T::DateTime},
       {"[DBNum1][$-804]General", T::General},
+      // Marks decide in order: an exponent beats a currency, a currency a percent.
+      {"[$$]0.00E+00", T::Scientific},
+      {"[$$]0%", T::Currency},
+      // Sections: a text rule alone or behind literal sections decides; a literal first section
+      // adopts the number rule's kind; sections of different kinds are other.
+      {"@", T::Text},
+      {"\"x\";@", T::Text},
+      {"\"a\";\"b\";\"c\";@", T::Text},
+      {"\"x\";0", T::Number},
+      {"0;\"x\"", T::Other},
+      {"0;dd", T::Other},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.code);
@@ -48,56 +59,6 @@ TEST(FormatClassification, RealCodes) {
     EXPECT_EQ(calcFormatType(*format), c.expected);
     EXPECT_EQ(calcFormatType(format), c.expected);
   }
-}
-
-TEST(FormatClassification, RuleMarksDecideInOrder) {
-  const Model::NumberItem number(Model::NumberItem::Role::Integer, "0", false, 0);
-  const Model::TextItem fill(Model::TextItem::Type::Fill, " ");
-  const Model::TextItem percent(Model::TextItem::Type::Percent, "%");
-  const Model::CurrencyItem currency("$");
-  const Model::DateTimeItem day(Model::DateTimeItem::Type::DayShort);
-  const Model::DateTimeItem hours(Model::DateTimeItem::Type::HoursShort);
-  const Model::ExtraItem general(Model::ExtraItem::Type::General);
-  const Model::ExtraItem slash(Model::ExtraItem::Type::FractionSlash);
-  const Model::ExtraItem exponent(Model::ExtraItem::Type::ExponentMinus);
-  const Model::ExtraItem text(Model::ExtraItem::Type::Text);
-  const std::pair<Model::Items, FormatType> cases[] = {
-      {{general, text}, T::Number},                // general and text
-      {{day, slash, currency, number}, T::Date},   // date beats everything
-      {{hours, slash}, T::Time},                   // time beats fraction
-      {{exponent, slash}, T::Fraction},            // fraction beats exponent
-      {{currency, exponent}, T::Scientific},       // exponent beats currency
-      {{fill, currency}, T::Accounting},           // currency with fill
-      {{currency, number, percent}, T::Currency},  // currency beats percent
-  };
-  for (std::size_t i = 0; i < std::size(cases); ++i)
-    EXPECT_EQ(calcFormatType(Model::Rule(cases[i].first)), cases[i].second) << "row " << i;
-}
-
-TEST(FormatClassification, ExpressionAgreement) {
-  const Model::Rule number({Model::NumberItem(Model::NumberItem::Role::Integer, "0", false, 0)});
-  const Model::Rule date({Model::DateTimeItem(Model::DateTimeItem::Type::DayShort)});
-  const Model::Rule literal({Model::TextItem(Model::TextItem::Type::Literal, "x")});
-  const Model::Rule text({Model::ExtraItem(Model::ExtraItem::Type::Text)});
-  const auto make = [](std::vector<Model::Rule> rules, boost::optional<Model::Rule> numberRule,
-                       boost::optional<Model::Rule> textRule) {
-    Model::Expression expression(std::move(rules));
-    expression.setDefaultNumberRule(std::move(numberRule));
-    expression.setDefaultTextRule(std::move(textRule));
-    return expression;
-  };
-  const auto none = boost::none;
-  const std::pair<Model::Expression, FormatType> cases[] = {
-      {make({}, none, text), T::Text},                     // only text rule
-      {make({}, none, literal), T::Other},                 // literal text rule
-      {make({}, literal, text), T::Text},                  // other number rule falls back to text
-      {make({literal}, number, none), T::Number},          // other first adopts number
-      {make({number}, literal, none), T::Other},           // other after number
-      {make({literal, literal}, literal, text), T::Text},  // all other, text decides
-      {make({number}, date, none), T::Other},              // number then date
-  };
-  for (std::size_t i = 0; i < std::size(cases); ++i)
-    EXPECT_EQ(calcFormatType(cases[i].first), cases[i].second) << "row " << i;
 }
 
 // Localized dates, times and date-times are classified in the detection corpus.
