@@ -1,11 +1,16 @@
 #include "OfficeUtils/Formatters/Parser/OU_FormattingScanner.h"
 
+#include <cstdint>
+#include <functional>
 #include <random>
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "OfficeUtils/Formatters/Parser/OU_LexerPrologue.h"
 #include "tests/OU_Printers.h"
 #include "tests/OU_TestSupport.h"
 
@@ -122,6 +127,30 @@ TEST(FormattingScannerDeathTest, InvalidUtf8JamsTheScanner) {
   // \xC0 too, though the scanner hands NUL over as that byte.
   for (const auto* code : {"0\xFF", "0\xC0"})
     EXPECT_EXIT((void)scanAll(code), ::testing::ExitedWithCode(2), "flex scanner jammed");
+}
+
+// The tables above read the names of the token types; past End (51) is an assertion.
+TEST(FormattingToken, UnknownTypesAssert) {
+  for (const std::uint32_t value : {52u, 0xFFFFFFFFu}) {
+    EXPECT_ASSERTION((void)tokenTypeToString(static_cast<Type>(value)),
+                     "OfficeUtils/Formatters/Parser/OU_FormattingToken",
+                     "Unknown FormattingToken::Type");
+  }
+}
+
+// What the rules' cuts give is seen in the tokens above; here the lexemes no rule can produce.
+TEST(LexerPrologue, WrongShapesFailTheFirstBrokenPrecondition) {
+  const std::tuple<std::function<std::string_view(std::string_view)>, std::string, std::string>
+      cases[] = {
+          {LexerPrologue::trimFirstChar, "", "!str.empty()"},
+          {LexerPrologue::trimQuoteMarks, "\"", "str.size() >= 2"},
+          {LexerPrologue::trimCurrency, "[$", "str.size() >= 3"},
+          {LexerPrologue::trimLanguage, "[$+1]", "str[2] == '-'"},
+          {LexerPrologue::trimColorNumber, "[Color]", "start != std::string::npos"},
+      };
+  for (const auto& [trim, input, condition] : cases)
+    EXPECT_ASSERTION((void)trim(input), "OfficeUtils/Formatters/Parser/OU_LexerPrologue",
+                     condition);
 }
 
 }  // namespace
