@@ -1,6 +1,8 @@
 #include "OfficeUtils/Formatting/OU_FormattingResources.h"
 
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -91,11 +93,7 @@ TEST(FormattingResources, PatternsAreRead) {
 TEST(FormattingResources, SeparatorMapsOfEachDateType) {
   const FormattingResources resources({YearFirst, ", ", "月", "年"}, {DayFirst, " ", ".", "."},
                                       {MonthFirst, "#", "/", "-"}, {true, " h "});
-  const struct {
-    DateType type;
-    std::pair<Component, Component> pair;
-    std::string expected;
-  } cases[] = {
+  const std::tuple<DateType, std::pair<Component, Component>, std::string> cases[] = {
       {DateType::Short, {Component::Weekday, Component::Day}, "\"#\""},
       {DateType::Short, {Component::Month, Component::Day}, "/"},
       {DateType::Short, {Component::Day, Component::Year}, "-"},
@@ -103,7 +101,8 @@ TEST(FormattingResources, SeparatorMapsOfEachDateType) {
       {DateType::Long, {Component::Day, Component::Year}, "年"},
       {DateType::Long, {Component::Minute, Component::Second}, "\" h \""},
   };
-  for (const auto& c : cases) EXPECT_EQ(resources.getSeparatorsMap(c.type).at(c.pair), c.expected);
+  for (const auto& [type, pair, expected] : cases)
+    EXPECT_EQ(resources.getSeparatorsMap(type).at(pair), expected);
   EXPECT_EQ(resources.getSeparatorsMap(DateType::Short).size(), 9u);
 }
 
@@ -124,10 +123,8 @@ TEST(FormattingResources, ExclusiveDefaultNumberRule) {
   EXPECT_EQ(*rule,
             Model::Rule({Model::NumberItem(Model::NumberItem::Role::Integer, "0.00", false, 0)}));
   EXPECT_TRUE(getExclusiveDefaultNumberRuleFromPattern("")->getItems().empty());
-  for (const char* code : {"0;-0", "@", "[>1]0", "]"}) {
-    SCOPED_TRACE(code);
-    EXPECT_FALSE(getExclusiveDefaultNumberRuleFromPattern(code));
-  }
+  for (const char* code : {"0;-0", "@", "[>1]0", "]"})
+    EXPECT_FALSE(getExclusiveDefaultNumberRuleFromPattern(code)) << code;
 }
 
 }  // namespace

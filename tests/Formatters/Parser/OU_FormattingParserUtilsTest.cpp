@@ -77,23 +77,21 @@ TEST(FormattingParserUtils, NamedAndPaletteColours) {
                                       {25, 11}, {29, 13}, {31, 14}, {54, 18}, {34, 20}};
   std::set<std::string> distinct;
   for (int index = 1; index <= 56; ++index) {
-    SCOPED_TRACE(index);
     const auto color = stringToColor(std::to_string(index));
-    ASSERT_TRUE(color);
+    ASSERT_TRUE(color) << index;
     distinct.insert(describe(color));
     const int low = repeats.count(index) ? repeats.at(index) : index;
-    EXPECT_EQ(colorToPaletteIndex(*color), static_cast<std::uint32_t>(low));
+    EXPECT_EQ(colorToPaletteIndex(*color), static_cast<std::uint32_t>(low)) << index;
     const auto expression = parse("[Color" + std::to_string(index) + "]0", ParserType::Default);
-    EXPECT_EQ(parse(toRegEx(*expression, ParserType::Default), ParserType::Default), expression);
+    EXPECT_EQ(parse(toRegEx(*expression, ParserType::Default), ParserType::Default), expression)
+        << index;
   }
   EXPECT_EQ(distinct.size(), 56u - repeats.size());
   EXPECT_EQ(describe(stringToColor("23")), "0,102,204,255");
   for (const std::string text : {"0", "57", "Red", "purple"})
     EXPECT_EQ(describe(stringToColor(text)), "none") << text;
-  for (const Color color : {Color{1, 2, 3, 255}, Color{255, 0, 0, 0}}) {
+  for (const Color color : {Color{1, 2, 3, 255}, Color{255, 0, 0, 0}})
     EXPECT_EQ(colorToRegEx(color), "");
-    EXPECT_EQ(colorToPaletteIndex(color), boost::none);
-  }
   EXPECT_EQ(colorToName(Color{128, 0, 0, 255}), boost::none);
   EXPECT_EQ(colorToRegEx(Color{128, 0, 0, 255}), "[color 9]");
 }
