@@ -18,9 +18,6 @@ void PrintTo(const DateProps& props, std::ostream* out) {
   *out << "{" << static_cast<int>(props.order) << " \"" << props.weekdaySeparator << "\" \""
        << props.dayMonthSeparator << "\" \"" << props.yearSeparator << "\"}";
 }
-void PrintTo(const TimeProps& props, std::ostream* out) {
-  *out << "{" << (props.is12Hour ? "12h" : "24h") << " \"" << props.timeSeparator << "\"}";
-}
 
 namespace {
 
@@ -57,13 +54,11 @@ TEST(FormattingResources, PatternsAreRead) {
       {"", {MonthFirst, "; ", "~", "="}},
       {"dd;mm", {MonthFirst, "; ", "~", "="}},  // two sections
       // The first day, month or year decides the order; a weekday does not.
-      {"EEEE yy", {YearFirst, " ", "~", "="}},
       {"ddd, d/m", {DayFirst, ", ", "/", "/"}},
       // One separator shown: the other copies it.
       {"mmmm yyyy", {MonthFirst, "; ", " ", " "}},
       // A later separator of the same kind wins.
       {"d/m-d", {DayFirst, "; ", "-", "-"}},
-      {"d.m.yyyy yy", {DayFirst, "; ", ".", " "}},
       // Items other than date components leave the collected text alone.
       {"d/q/m", {DayFirst, "; ", "//", "//"}},
       // "m" after hours is minutes, so no month follows the day here.

@@ -57,6 +57,10 @@ TEST(FormattingParser, CodesBecomeModels) {
       {"0.0.0", "number={N(0,'0.00',-,0,[1:T(lit,'.')])}"},
       {"000-12", "number={N(0,'000',-,0,[0:T(lit,'-'),0:T(raw,'1'),0:T(raw,'2')])}"},
       {"[Blue][DBNum2][$-804]0", "number={color(0,0,255) [DBNum2] lang(804) N(0,'0',-,0)}"},
+      // Language tags in hexadecimal of any case; a currency's tag follows its last "-".
+      {"[$-f800]0", "number={lang(F800) N(0,'0',-,0)}"},
+      {"[$€--407]0", "number={N(0,'0',-,0,[1:C('€',407)])}"},
+      {"[$-g]0", "number={N(0,'0',-,0,[1:C('g')])}"},
       // Fractions: without a placeholder the text before the numerator stays literal; after the
       // denominator come literal items.
       {"\"x\" ?/?", "number={T(lit,'x') T(lit,' ') N(1,'?',-,0) X(/) N(2,'?',-,0)}"},
@@ -83,7 +87,7 @@ TEST(FormattingParser, InvalidCodesGiveNothing) {
   const std::string codes[] = {
       "]", "\"abc", "0;\"", "[Red;0", "0\\",  // unbalanced
       "[Red][Blue]0", "[>1][<2]0", "[Color 0]0", "[Color57]0", "B1B2dd", "[DBNum1][DBNum2]0",
-      "[$-409][$-407]0", "[$-80000000]0", "[>abc]0", "[Blau]0", "[<1e]0", "[h]:[mm]",
+      "[$-409][$-407]0", "[$-80000000]0", "[$€-407-1]0", "[>abc]0", "[Blau]0", "[<1e]0", "[h]:[mm]",
       "General General", "0E+0E+0", "[$€]0[$$]", "[$-409][$€]0", "/dd", ".dd", "B1.", "dd 0",
       "ss.0000", "dd E+", "dd%", "dd @", "@ General", "@0", "@%", "# ?/? E+0", "General ?/?",
       "?/?/?", "General 0", "# ?/1.5", "?/?6", " /2", "0E+", "E+0", "[$a-b-c]0", "[$€-xyz]0", "@;0",

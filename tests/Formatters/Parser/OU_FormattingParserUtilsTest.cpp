@@ -1,6 +1,5 @@
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParserUtils.h"
 
-#include <cctype>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -101,21 +100,6 @@ TEST(FormattingParserUtils, UnknownCalendarsAndTransliterationsAssert) {
   EXPECT_ASSERTION((void)stringToCalendar("b1"), UtilsFile, "Check correctness of calendar map");
   EXPECT_ASSERTION((void)stringToTransliteration("DBNum5"), UtilsFile,
                    "Check correctness of the transliteration map");
-}
-
-TEST(FormattingParserUtils, LanguagesAndCurrencies) {
-  const std::pair<std::string, boost::optional<std::uint32_t>> languages[] = {
-      {"f800", 0xF800u}, {"7FFFFFFF", 0x7FFFFFFFu}, {"80000000", boost::none}, {"-1", boost::none}};
-  for (const auto& [text, expected] : languages)
-    EXPECT_EQ(stringToLanguage(text), expected) << text;
-  const std::pair<std::string, boost::optional<Model::CurrencyItem>> currencies[] = {
-      {"€--407", Model::CurrencyItem("€", 0x407u)},
-      {"-", Model::CurrencyItem("")},
-      {"-g", Model::CurrencyItem("g")},
-      {"€-407-1", boost::none},
-  };
-  for (const auto& [text, expected] : currencies)
-    EXPECT_EQ(stringToCurrency(text), expected) << text;
 }
 
 // Writer. Codes are read (in `read`), written (in `type`) and compared with what a spreadsheet
