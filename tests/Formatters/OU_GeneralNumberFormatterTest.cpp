@@ -7,7 +7,7 @@
 #include <limits>
 #include <random>
 #include <string>
-#include <vector>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -21,40 +21,30 @@ namespace {
 using Testing::commaContext;
 using Testing::enContext;
 
-struct Case {
-  double value;
-  std::string expected;
-};
-
-void expectTexts(const GeneralNumberFormatter& formatter, const std::vector<Case>& cases) {
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.expected);
-    EXPECT_EQ(formatter(c.value), c.expected);
-  }
-}
-
 // The windows' edges and the settings; the differential below covers the digits of any value.
 TEST(GeneralNumberFormatter, MagnitudeWindowsAndSettings) {
-  expectTexts(GeneralNumberFormatter(enContext()), {{99999999999.0, "99999999999"},
-                                                    {-100000000000.0, "-1E+11"},
-                                                    {0.00000001, "0.00000001"},
-                                                    {-0.000000009, "-9E-09"},
-                                                    {0.1 + 0.2, "0.30000000000000004"}});
-  expectTexts(
-      createGeneralFormatter(enContext()),
-      {{0.0001, "0.0001"}, {0.00009, "9E-05"}, {1234567890123456.0, "1.23456789012346E+15"}});
+  const GeneralNumberFormatter defaults(enContext()), formula = createGeneralFormatter(enContext());
+  GeneralNumberFormatter custom(enContext());
+  custom.setDefaultThresholdOfMax(1000.0);
+  custom.setDefaultThresholdOfMin(0.5);
+  custom.setPrecisionForScientificMode(3);
+  custom.setPrecisionForFixedMode(2);
+  const std::tuple<const GeneralNumberFormatter*, double, std::string> cases[] = {
+      {&defaults, 99999999999.0, "99999999999"},
+      {&defaults, -100000000000.0, "-1E+11"},
+      {&defaults, 0.00000001, "0.00000001"},
+      {&defaults, -0.000000009, "-9E-09"},
+      {&defaults, 0.1 + 0.2, "0.30000000000000004"},
+      {&formula, 1234567890123456.0, "1.23456789012346E+15"},
+      {&custom, 1000.0, "1000"},
+      {&custom, 1001.0, "1.001E+03"},
+      {&custom, 0.5, "0.5"},
+      {&custom, 0.49, "4.9E-01"},
+      {&custom, 500.125, "500.13"},
+  };
+  for (const auto& [formatter, value, expected] : cases) EXPECT_EQ((*formatter)(value), expected);
   EXPECT_EQ(doubleToString(1.23456e20, enContext(), 3), "1.235E+20");
   EXPECT_EQ(doubleToString(0.5, commaContext(), 2), "0,5");
-  GeneralNumberFormatter formatter(enContext());
-  formatter.setDefaultThresholdOfMax(1000.0);
-  formatter.setDefaultThresholdOfMin(0.5);
-  formatter.setPrecisionForScientificMode(3);
-  formatter.setPrecisionForFixedMode(2);
-  expectTexts(formatter, {{1000.0, "1000"},
-                          {1001.0, "1.001E+03"},
-                          {0.5, "0.5"},
-                          {0.49, "4.9E-01"},
-                          {500.125, "500.13"}});
 }
 
 // The formatter copies the wrapper's settings (a copy that lost them, or shared the ICU object
@@ -64,7 +54,8 @@ TEST(GeneralNumberFormatter, WrapperSettingsCarryOverAndPrecisionBeyondIntThrows
   EXPECT_THROW(wrapper.setMinExponentDigits(128), Vesk::BadNumCastError);
   wrapper.setGrouping(true);
   GeneralNumberFormatter formatter(wrapper);
-  expectTexts(formatter, {{1234567.5, "1,234,567.5"}, {1e12, "1E+12"}});
+  EXPECT_EQ(formatter(1234567.5), "1,234,567.5");
+  EXPECT_EQ(formatter(1e12), "1E+12");
   EXPECT_THROW(formatter.setPrecisionForScientificMode(std::numeric_limits<std::size_t>::max()),
                Vesk::BadNumCastError);
   EXPECT_THROW(formatter.setPrecisionForFixedMode(std::size_t{1} << 40), Vesk::BadNumCastError);
