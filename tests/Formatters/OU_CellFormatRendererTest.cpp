@@ -90,7 +90,6 @@ TEST(CellFormatRenderer, MarksFillsAndBlanks) {
       {FM::FormulaNumber(std::nan("")), "dd.mm.yyyy", "de_DE", "#ZAHL!"},
       {FM::FormulaNumber(3e6), "dd.mm.yyyy", "en_US", "#NUM!"},
       {FM::FormulaError(Vesk::DOM::FormulaErrorType::Value), "0.00", "de_DE", "#WERT!"},
-      {FM::FormulaEmpty{}, "0.00", "en_US", ""},
       {FM::FormulaString("abc"), "0;0;0;General", "en_US", "abc"},
       {FM::FormulaNumber(-0.0), "General", "en_US", "0"},
       {FM::FormulaNumber(-1e-20), "General;General", "en_US", "1E-20"},

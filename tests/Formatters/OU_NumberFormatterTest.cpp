@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <functional>
 #include <limits>
 #include <random>
 #include <string>
@@ -53,10 +52,9 @@ TEST(FixedNumberFormatter, PadsRoundsAndGroups) {
       {apostrophe, "0000000000", true, 1.0, "0\u2019000\u2019000\u2019001"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.pattern + (c.grouping ? " grouped " : " ") + std::to_string(c.value));
     FixedNumberFormatter formatter(c.pattern, c.context);
     formatter.setGrouping(c.grouping);
-    EXPECT_EQ(format(formatter, c.value), c.expected);
+    EXPECT_EQ(format(formatter, c.value), c.expected) << c.pattern << " " << c.value;
   }
 }
 
@@ -85,23 +83,18 @@ TEST(FixedNumberFormatter, ZeroPatternsRoundTheDecimalValueHalfUp) {
 }
 
 TEST(NumberFormatter, Assertions) {
-  const FixedNumberFormatter formatter("0.0x", enContext());
+  constexpr auto File = "OfficeUtils/Formatters/OU_NumberFormatter";
+  const FixedNumberFormatter fixed("0.0x", enContext());
+  ScientificFormatter scientific(enContext());
+  scientific.setExponentPattern("0x");
   std::string out;
-  const struct {
-    std::function<void()> call;
-    const char* condition;
-  } cases[] = {
-      {[&] { (void)formatter.processByNumberPattern("12", 1); }, "hasStringDecimalSeparator"},
-      {[&] { formatter.processNumberPatternPlaceholder(3, false, out); },
-       "Unexpected custom formatting placeholder."},
-      {[] { (void)ScientificFormatterResult("", enContext()); }, "!number.empty()"},
-      {[] { (void)ScientificFormatterResult("15", enContext()); },
-       "exponentLiteralPos != std::string::npos"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.condition);
-    EXPECT_ASSERTION(c.call(), "OfficeUtils/Formatters/OU_NumberFormatter", c.condition);
-  }
+  EXPECT_ASSERTION((void)fixed.processByNumberPattern("12", 1), File, "hasStringDecimalSeparator");
+  EXPECT_ASSERTION(fixed.processNumberPatternPlaceholder(3, false, out), File,
+                   "Unexpected custom formatting placeholder.");
+  EXPECT_ASSERTION((void)ScientificFormatterResult("", enContext()), File, "!number.empty()");
+  EXPECT_ASSERTION(scientific.processExponentPatternPlaceholder(2, out),
+                   "OfficeUtils/Formatters/OU_ScientificNumberFormatter",
+                   "placeholderIndex < _exponentPattern.size()");
 }
 
 TEST(ScientificFormatter, MantissaAndExponentPatterns) {
@@ -120,11 +113,10 @@ TEST(ScientificFormatter, MantissaAndExponentPatterns) {
       {"0.0?", "00", true, 12000.0, "1.2 E+04"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.numberPattern + " " + c.exponentPattern + " " + std::to_string(c.value));
     ScientificFormatter formatter(c.numberPattern, enContext());
     formatter.setExponentPattern(c.exponentPattern);
     formatter.setAlwaysShowExponentSign(c.alwaysShowSign);
-    EXPECT_EQ(format(formatter, c.value), c.expected);
+    EXPECT_EQ(format(formatter, c.value), c.expected) << c.numberPattern << " " << c.value;
   }
 }
 
@@ -135,15 +127,6 @@ TEST(ScientificFormatter, ResultPartsAndLocaleSeparators) {
   EXPECT_EQ(result.getExponentSign(), "-");
   EXPECT_EQ(result.getExponentPower(), "04");
   EXPECT_EQ(format(formatter, 12345.0), "1,23E+04");
-}
-
-TEST(ScientificFormatter, Assertions) {
-  ScientificFormatter formatter(enContext());
-  formatter.setExponentPattern("0x");
-  std::string out;
-  EXPECT_ASSERTION(formatter.processExponentPatternPlaceholder(2, out),
-                   "OfficeUtils/Formatters/OU_ScientificNumberFormatter",
-                   "placeholderIndex < _exponentPattern.size()");
 }
 
 // NaN and the infinities have no digits to pad and no exponent: alternative 0 with the general

@@ -5,7 +5,6 @@
 #include <map>
 #include <random>
 #include <set>
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -110,8 +109,6 @@ TEST(FormattingParserUtils, WritesCodesBack) {
     ParserType type = ParserType::Default, read = type;
   } cases[] = {
       {"[>= 1.5]0;[<1e20]0;[<>-0.25]0", "[>=1.5]0;[<1E+20]0;[<>-0.25]0"},
-      {"[$€-407]#,##0.00;#,##0 [$₽-419];[$USD]0",
-       "[$€-407]#,##0.00;#,##0 [$₽-419];[$USD]0"},
       {"sss hhh [hhh] e b", "ss hh [hh] yyyy bb"},
       {"dd\\,mm;0.0%,;0,,", "dd,mm;0.0%\\,;0,,"},
       {"\"x\"#,##0;##0", "\\x#,##0;##0"},
@@ -143,8 +140,6 @@ TEST(FormattingParserUtils, LocalizedDateTimePatterns) {
   dateTime.insert({{Token::Hour, 0}, {Token::Minute, 0}});
   EXPECT_EQ(toRegEx(Model::DateTimeLocalizedExpression(dateTime), context),
             "dddd, mmmm d, yyyy h:mm AM/PM");
-  const Token order[] = {Token::Weekday, Token::Month, Token::Day, Token::Year};
-  EXPECT_THROW((void)createPatternByTokens(date, {}, order), std::out_of_range);
   const std::pair<Model::DateTimePatternItemSet, DateType> types[] = {
       {{}, DateType::Medium},
       {{{Token::Month, 1}, {Token::Day, 0}}, DateType::Short},
