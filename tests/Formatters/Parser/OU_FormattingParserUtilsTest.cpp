@@ -125,7 +125,7 @@ TEST(FormattingParserUtils, WritesCodesBack) {
   }
 }
 
-// The default localized formats of real locales are written by the factory test; here a
+// The default localized formats of real locales are written in the detection corpus; here a
 // pattern set with hours under a 12-hour locale, and the date type each set stands for.
 TEST(FormattingParserUtils, LocalizedDateTimePatterns) {
   using Token = Model::DateTimePatternToken;
