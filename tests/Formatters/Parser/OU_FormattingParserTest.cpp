@@ -89,8 +89,8 @@ TEST(FormattingParser, InvalidCodesGiveNothing) {
       "[Red][Blue]0", "[>1][<2]0", "[Color 0]0", "B1B2dd", "[DBNum1][DBNum2]0", "[$-80000000]0",
       "[$€-407-1]0", "[Blau]0", "[<1e]0", "[h]:[mm]", "General General", "0E+0E+0", "[$€]0[$$]",
       "[$-409][$€]0", "/dd", "B1.", "dd 0", "ss.0000", "dd%", "@ General", "@0", "# ?/? E+0",
-      "General ?/?", "General 0", "# ?/1.5", "# ?/0", "?/?6", "0E+", "[$a-b-c]0", "[$€-xyz]0",
-      "@;0", "[>1]@", "0;0;0;0", "0;0;0;[>1]0", "0;0;dd;[$€]",
+      "General ?/?", "General 0", "# ?/1.5", "?/?6", "0E+", "[$a-b-c]0", "[$€-xyz]0", "@;0",
+      "[>1]@", "0;0;0;0", "0;0;0;[>1]0", "0;0;dd;[$€]",
       // Not UTF-8, wherever it stands.
       "dd \"#\"#?", "\xFF", "\"\xC3\"0", "[$\xF5\x80\x80\x80]0"};
   for (const auto& code : codes) {
