@@ -7,7 +7,7 @@
 #include <limits>
 #include <random>
 #include <string>
-#include <vector>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -21,58 +21,41 @@ namespace {
 using Testing::commaContext;
 using Testing::enContext;
 
-struct Case {
-  double value;
-  std::string expected;
-};
-
-void expectTexts(const GeneralNumberFormatter& formatter, const std::vector<Case>& cases) {
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.expected);
-    EXPECT_EQ(formatter(c.value), c.expected);
-  }
-}
-
-TEST(GeneralNumberFormatter, MagnitudeWindowsPrecisionAndSeparators) {
-  // The window's edges and rounding; the differential below covers the digits of any value.
-  const std::vector<Case> general = {{99999999999.0, "99999999999"},    {-100000000000.0, "-1E+11"},
-                                     {125555555555.0, "1.26E+11"},      {0.00000001, "0.00000001"},
-                                     {-0.000000009, "-9E-09"},          {1e-300, "1E-300"},
-                                     {0.1 + 0.2, "0.30000000000000004"}};
-  expectTexts(GeneralNumberFormatter(enContext()), general);
-  expectTexts(
-      createGeneralFormatter(enContext()),
-      {{0.0001, "0.0001"}, {0.00009, "9E-05"}, {1234567890123456.0, "1.23456789012346E+15"}});
-  expectTexts(GeneralNumberFormatter(commaContext()),
-              {{1234567.5, "1234567,5"}, {2.5e-10, "2,5E-10"}});
+// The windows' edges and the settings; the differential below covers the digits of any value.
+TEST(GeneralNumberFormatter, MagnitudeWindowsAndSettings) {
+  const GeneralNumberFormatter defaults(enContext()), formula = createGeneralFormatter(enContext());
+  GeneralNumberFormatter custom(enContext());
+  custom.setDefaultThresholdOfMax(1000.0);
+  custom.setDefaultThresholdOfMin(0.5);
+  custom.setPrecisionForScientificMode(3);
+  custom.setPrecisionForFixedMode(2);
+  const std::tuple<const GeneralNumberFormatter*, double, std::string> cases[] = {
+      {&defaults, 99999999999.0, "99999999999"},
+      {&defaults, -100000000000.0, "-1E+11"},
+      {&defaults, 0.00000001, "0.00000001"},
+      {&defaults, -0.000000009, "-9E-09"},
+      {&defaults, 0.1 + 0.2, "0.30000000000000004"},
+      {&formula, 1234567890123456.0, "1.23456789012346E+15"},
+      {&custom, 1000.0, "1000"},
+      {&custom, 1001.0, "1.001E+03"},
+      {&custom, 0.5, "0.5"},
+      {&custom, 0.49, "4.9E-01"},
+      {&custom, 500.125, "500.13"},
+  };
+  for (const auto& [formatter, value, expected] : cases) EXPECT_EQ((*formatter)(value), expected);
   EXPECT_EQ(doubleToString(1.23456e20, enContext(), 3), "1.235E+20");
-  EXPECT_EQ(doubleToString(1.23456e20, enContext(), 0), "1E+20");
   EXPECT_EQ(doubleToString(0.5, commaContext(), 2), "0,5");
-  EXPECT_EQ(doubleToString(12.0, enContext(), 15), "12");
 }
 
-TEST(GeneralNumberFormatter, Settings) {
-  GeneralNumberFormatter formatter(enContext());
-  formatter.setDefaultThresholdOfMax(1000.0);
-  formatter.setDefaultThresholdOfMin(0.5);
-  formatter.setPrecisionForScientificMode(3);
-  formatter.setPrecisionForFixedMode(2);
-  expectTexts(formatter, {{1000.0, "1000"},
-                          {1001.0, "1.001E+03"},
-                          {1234.5678, "1.235E+03"},
-                          {0.5, "0.5"},
-                          {0.49, "4.9E-01"},
-                          {2.675, "2.68"},
-                          {500.125, "500.13"}});
-  formatter.setPrecisionForScientificMode(0);
-  expectTexts(formatter, {{1501.0, "2E+03"}, {0.0, "0"}});
-}
-
+// The formatter copies the wrapper's settings (a copy that lost them, or shared the ICU object
+// between the fixed and scientific formats, fails here or in the differential below).
 TEST(GeneralNumberFormatter, WrapperSettingsCarryOverAndPrecisionBeyondIntThrows) {
   ICUDecimalFormatWrapper wrapper(enContext());
+  EXPECT_THROW(wrapper.setMinExponentDigits(128), Vesk::BadNumCastError);
   wrapper.setGrouping(true);
   GeneralNumberFormatter formatter(wrapper);
-  expectTexts(formatter, {{1234567.5, "1,234,567.5"}, {1e12, "1E+12"}});
+  EXPECT_EQ(formatter(1234567.5), "1,234,567.5");
+  EXPECT_EQ(formatter(1e12), "1E+12");
   EXPECT_THROW(formatter.setPrecisionForScientificMode(std::numeric_limits<std::size_t>::max()),
                Vesk::BadNumCastError);
   EXPECT_THROW(formatter.setPrecisionForFixedMode(std::size_t{1} << 40), Vesk::BadNumCastError);
@@ -91,18 +74,15 @@ TEST(GeneralNumberFormatter, ArithmeticDigitsAgreeWithICU) {
   };
   auto draw = [&random]() -> double {
     const double sign = random() % 2 ? -1.0 : 1.0;
-    const auto digits = static_cast<double>(random() % 100000);
     const double scale = std::pow(10.0, static_cast<int>(random() % 40) - 20);
-    switch (random() % 5) {
-      case 0:
-        return sign * static_cast<double>(random() >> (random() % 64));
-      case 1:
-        return sign * digits * scale;
-      case 2:
-        return sign * (digits + 0.5) * scale;
-      case 3:
+    switch (random() % 4) {
+      case 0:  // short decimals and their halves
+        return sign * (static_cast<double>(random() % 100000) + (random() % 2 ? 0.5 : 0)) * scale;
+      case 1:  // powers of ten and their neighbours
         return sign * std::nextafter(scale, random() % 2 ? 0.0 : 1e300);
-      default: {
+      case 2:
+        return sign * static_cast<double>(random() >> (random() % 64));
+      default: {  // any bits
         double value;
         do {
           const auto bits = random();

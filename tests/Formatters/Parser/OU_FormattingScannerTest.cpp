@@ -1,12 +1,16 @@
 #include "OfficeUtils/Formatters/Parser/OU_FormattingScanner.h"
 
+#include <cstdint>
+#include <functional>
 #include <random>
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "host/Utils/OU_Errors.h"
+#include "OfficeUtils/Formatters/Parser/OU_LexerPrologue.h"
 #include "tests/OU_Printers.h"
 #include "tests/OU_TestSupport.h"
 
@@ -23,11 +27,6 @@ Tokens scanAll(const std::string& code) {
   return tokens;
 }
 
-// "none" for an exhausted scanner, else the token's toString().
-std::string describe(const boost::optional<FormattingToken>& token) {
-  return token ? token->toString() : "none";
-}
-
 // A compact dump: "Number[#] Comma[,] Number[0]".
 std::string dump(const Tokens& tokens) {
   std::string text;
@@ -40,17 +39,13 @@ std::string dump(const Tokens& tokens) {
 // Each rule's own lexemes, documented examples and the back-off cases; brackets, quotes and
 // NULs are left to the one-pass model below, what any text scans into to the fuzz target.
 TEST(FormattingScanner, LongestMatchOfEachRule) {
-  const struct {
-    std::string code, expected;
-  } cases[] = {
+  const std::pair<std::string, std::string> cases[] = {
       {"ss.00", "SecondsLong[ss.00]"},
       {"GENERAL", "General[GENERAL]"},
-      {"Gen", "YearLong[e] String[n]"},
       {"gG0g", "Number[0]"},
       {"ss.0000", "SecondsLong[ss.000] Number[0]"},
       {"A/PM", "AmPmShort[A/P] MonthShortDecimal[M]"},
       {"AM/P", "String[A] MonthShortDecimal[M] Fraction[/] String[P]"},
-      {"B3", "BuddhistYearShort[B] Number[3]"},
       {"dDdd mmmmm yyY bbB qQ rrr w",
        "DayOfWeekLong[dDdd] String[ ] MonthFirstLetter[mmmmm] "
        "String[ ] YearLong[yyY] String[ ] BuddhistYearLong[bbB] String[ ] QuarterLong[qQ] "
@@ -64,57 +59,10 @@ TEST(FormattingScanner, LongestMatchOfEachRule) {
        "Color[blue] Currency[€]"},
       // Currency codes in any case are one string; near misses fall apart.
       {"USD eur SeK0", "String[USD] String[ ] String[eur] String[ ] String[SeK] Number[0]"},
-      {"USX EU SEKK",
-       "String[U] SecondsShort[S] String[X] String[ ] String[E] String[U] "
-       "String[ ] String[SEK] String[K]"},
-      // Bracketed directives keep only their value.
-      {"[>=-1.5E+3]", "Condition[>=-1.5E+3]"},
-      // Nothing bracketed matches: "[" alone, the rest as ordinary characters.
-      {"[<1e]", "BadSymbol[[] String[<] Number[1] YearLong[e] String[]]"},
-      {"[Color]", "BadSymbol[[] String[C] String[o] String[l] String[o] EraShort[r] String[]]"},
-      {"[DBNum5]",
-       "BadSymbol[[] DayShort[D] BuddhistYearShort[B] String[N] String[u] "
-       "MonthShortDecimal[m] Number[5] String[]]"},
       // The exponent takes an upper-case "E", the year a lower-case "e".
-      {"Ee", "String[E] YearLong[e]"},
-      {"eE+", "YearLong[e] ExponentPlus[E+]"},
+      {"EeE+", "String[E] YearLong[e] ExponentPlus[E+]"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.code);
-    EXPECT_EQ(dump(scanAll(c.code)), c.expected);
-  }
-}
-
-// Returns scripted integers instead of running the rules, to reach the conversion of results.
-class ScriptedScanner : public FormattingScanner {
- public:
-  ScriptedScanner(std::string_view input, std::vector<int> results, bool setsValue)
-      : FormattingScanner(input), _results(std::move(results)), _setsValue(setsValue) {}
-
- protected:
-  int yylex() override {
-    if (_setsValue) setValue("held");
-    return _results.at(_next++);
-  }
-
- private:
-  std::vector<int> _results;
-  bool _setsValue;
-  std::size_t _next = 0;
-};
-
-TEST(FormattingScanner, ConvertsTheRuleResultToATokenTypeAndEmptiesTheValue) {
-  const std::string_view in = "0";
-  ScriptedScanner scanner(in, {0, 49, 51, -1, 2}, true);
-  EXPECT_EQ(describe(scanner.getNextToken()), "Type: [General] Value: [held]");
-  EXPECT_EQ(describe(scanner.getNextToken()), "Type: [Currency] Value: [held]");
-  EXPECT_EQ(describe(scanner.getNextToken()), "none");
-  EXPECT_THROW((void)scanner.getNextToken(), BadNumCastError);
-  EXPECT_EQ(describe(scanner.getNextToken()), "Type: [Color] Value: [held]");
-  // A rule that does not set a value leaves an empty one, not the previous token's.
-  ScriptedScanner silent(in, {5, 5}, false);
-  silent.setValue("stale");
-  EXPECT_EQ(describe(silent.getNextToken()), "Type: [String] Value: []");
+  for (const auto& [code, expected] : cases) EXPECT_EQ(dump(scanAll(code)), expected) << code;
 }
 
 // Tokens of text made of "[", "$", "]", quotes, NUL, "-", "a" and "4", worked out by hand in one
@@ -179,6 +127,30 @@ TEST(FormattingScannerDeathTest, InvalidUtf8JamsTheScanner) {
   // \xC0 too, though the scanner hands NUL over as that byte.
   for (const auto* code : {"0\xFF", "0\xC0"})
     EXPECT_EXIT((void)scanAll(code), ::testing::ExitedWithCode(2), "flex scanner jammed");
+}
+
+// The tables above read the names of the token types; past End (51) is an assertion.
+TEST(FormattingToken, UnknownTypesAssert) {
+  for (const std::uint32_t value : {52u, 0xFFFFFFFFu}) {
+    EXPECT_ASSERTION((void)tokenTypeToString(static_cast<Type>(value)),
+                     "OfficeUtils/Formatters/Parser/OU_FormattingToken",
+                     "Unknown FormattingToken::Type");
+  }
+}
+
+// What the rules' cuts give is seen in the tokens above; here the lexemes no rule can produce.
+TEST(LexerPrologue, WrongShapesFailTheFirstBrokenPrecondition) {
+  const std::tuple<std::function<std::string_view(std::string_view)>, std::string, std::string>
+      cases[] = {
+          {LexerPrologue::trimFirstChar, "", "!str.empty()"},
+          {LexerPrologue::trimQuoteMarks, "\"", "str.size() >= 2"},
+          {LexerPrologue::trimCurrency, "[$", "str.size() >= 3"},
+          {LexerPrologue::trimLanguage, "[$+1]", "str[2] == '-'"},
+          {LexerPrologue::trimColorNumber, "[Color]", "start != std::string::npos"},
+      };
+  for (const auto& [trim, input, condition] : cases)
+    EXPECT_ASSERTION((void)trim(input), "OfficeUtils/Formatters/Parser/OU_LexerPrologue",
+                     condition);
 }
 
 }  // namespace
