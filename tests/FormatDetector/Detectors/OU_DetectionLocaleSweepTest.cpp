@@ -1,12 +1,17 @@
-// Every locale ICU knows builds its matcher, and reads back what the locale itself writes: ICU's
-// medium date, its number pattern and its currency pattern, each formatted by ICU in the
-// locale's Latin digits (as the library's locale data are), detected with all detectors on.
+// Every locale ICU knows builds its matcher and reads back what is written in it, detected with
+// all detectors on: ICU's medium date, number and currency patterns, formatted by ICU in the
+// locale's Latin digits (as the library's locale data are); and random values rendered by the
+// library under the cell format factory's numeric date, percentage, scientific and fraction
+// formats, which must read back as the same kind and as a value that shows the same text.
+// Times are left to the typed-input corpus: many locales' day-half words are not read yet.
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <memory>
-#include <set>
+#include <random>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 #include <unicode/datefmt.h>
@@ -14,7 +19,9 @@
 #include <unicode/numfmt.h>
 #include <unicode/timezone.h>
 
-#include "OfficeUtils/FormatDetector/Detectors/OU_FormatDetectorMatcher.h"
+#include "OfficeUtils/FormatDetector/Detectors/OU_DetectionExplanation.h"
+#include "OfficeUtils/Formatters/OU_CellFormatRenderer.h"
+#include "OfficeUtils/Formatters/Parser/OU_CellFormatFactory.h"
 #include "OfficeUtils/Locale/OU_LocaleManager.h"
 #include "OfficeUtils/Locale/OU_LocaleProvider.h"
 #include "tests/OU_TestSupport.h"
@@ -22,139 +29,187 @@
 namespace Vesk::OfficeUtils {
 namespace {
 
+namespace FM = Vesk::FormulaModel;
+using Factory = CellFormatFactory;
+
+// "locale kind" pairs whose text does not read back yet, and why.
+const std::map<std::string, std::string>& knownGaps() {
+  static const auto gaps = [] {
+    const struct {
+      const char* kind;
+      const char* reason;
+      std::vector<const char*> locales;
+    } lists[] = {
+        {"date",
+         "dates in the locale's own calendar, read back as Gregorian ones",
+         {"ar_SA", "ckb_IR", "fa", "fa_AF", "fa_IR", "lrc", "lrc_IR", "mzn", "mzn_IR", "ps",
+          "ps_AF", "uz_Arab", "uz_Arab_AF"}},
+        {"icu-date", "a typed date is read in the locale's Islamic calendar", {"ar_SA"}},
+        {"date", "day and month before a space and the year: \"24/3 6354\"", {"kkj", "kkj_CM"}},
+        {"icu-date",
+         "1999-07-15 reads as the 16th under the locale's date-time value",
+         {"th", "th_TH"}},
+        // "2024 ལོའི་ཟླ་༡༢ཚེས་31" (Tibetan digits in the month too), "2024. gada 31. dec.",
+        // "2024(e)ko abe. 31(a)", "31 դեկ, 2024 թ.", "31 дек., 2024 ел".
+        {"icu-date",
+         "words around the year or the parts that the long pattern, which textual dates follow, "
+         "spells otherwise",
+         {"bo", "bo_CN", "bo_IN", "dz", "dz_BT", "kk", "kk_KZ", "ky", "ky_KG", "lv", "lv_LV", "eu",
+          "eu_ES", "hy", "hy_AM", "tt", "tt_RU"}},
+        {"icu-date",
+         "the medium date starts with a weekday: \"dzm 31 lia, 2024\"",
+         {"ee", "ee_GH", "ee_TG"}},
+        // A space between numbers is never a date separator, or "5 5" would be a date.
+        {"icu-date", "numeric date with spaces: \"31 12 2024\"", {"yo", "yo_BJ", "yo_NG"}},
+        // In "kea" the escudo sign is the decimal separator: "1 234$56".
+        {"icu-currency",
+         "amounts use other separators than the locale's numbers",
+         {"de_AT", "en_AT", "en_BE", "en_DE", "en_FI", "en_NL", "en_SI", "fr_CH", "kea", "kea_CV",
+          "pt_CV"}},
+        {"icu-currency",
+         "the locale's symbol is not ICU's symbol of its currency (\"E\")",
+         {"en_SZ"}},
+        {"icu-currency", "a trailing minus after a leading symbol: \"€ 56,25-\"", {"fy", "fy_NL"}},
+        {"icu-currency",
+         "a minus after the symbol, before a space: \"Ksh- 56.25\"",
+         {"luy", "luy_KE"}},
+        {"scientific", "a Cyrillic exponent letter: \"1,00Е+25\"", {"uk", "uk_UA"}},
+    };
+    std::map<std::string, std::string> all;
+    for (const auto& [kind, reason, locales] : lists)
+      for (const char* locale : locales) all[std::string(locale) + " " + kind] = reason;
+    return all;
+  }();
+  return gaps;
+}
+
+struct Shape {
+  const char* kind;
+  DetectedKind detected;
+  std::function<Factory::CellFormatPtr(const Factory&)> make;
+  std::function<double(std::mt19937&)> value;
+};
+
+int integer(std::mt19937& random, int low, int high) {
+  return std::uniform_int_distribution<int>(low, high)(random);
+}
+
+const Shape Shapes[] = {
+    {"date", DetectedKind::Date,
+     [](const Factory&) {
+       return Factory::makeDateTimeFormat(Vesk::DOM::CellFormatModel::DateTimeDefaultType::Date);
+     },
+     [](std::mt19937& r) { return double(integer(r, 1, 2958465)); }},
+    {"percentage", DetectedKind::Percentage,
+     [](const Factory& f) { return f.makePercentageFormat(2); },
+     [](std::mt19937& r) { return integer(r, -500000, 500000) / 10000.0; }},
+    {"scientific", DetectedKind::Scientific,
+     [](const Factory& f) { return f.makeScientificFormat(2); },
+     [](std::mt19937& r) {
+       return integer(r, 100, 999) / 100.0 * std::pow(10.0, integer(r, -30, 30));
+     }},
+    {"fraction", DetectedKind::Fraction,
+     [](const Factory& f) { return f.makeFractionFormat(DenominatorDigitsNumber(1), 1); },
+     [](std::mt19937& r) {
+       const int denominator = integer(r, 2, 9);
+       return integer(r, 1, 99) + integer(r, 1, denominator - 1) / double(denominator);
+     }},
+};
+
 std::string utf8(const icu::UnicodeString& text) {
   std::string result;
   text.toUTF8String(result);
   return result;
 }
 
-boost::optional<double> detected(const FormatDetectorMatcher& matcher, const std::string& text) {
-  const auto number = Vesk::FormulaModel::asFormulaNumberOpt(matcher.detect(text, 0x3F));
-  if (!number) return boost::none;
-  return number->getValue().getValue();
-}
-
-bool near(double a, double b) {
-  return std::fabs(a - b) <= 1e-9 * std::max(1.0, std::fabs(b));
-}
-
-// Locales whose own output the grammar does not read, and why.
-const std::map<std::string, std::string>& exclusions() {
-  static const auto excluded = [] {
-    const std::pair<const char*, std::vector<const char*>> lists[] = {
-        // Islamic: a typed date is read in the locale's calendar.
-        {"calendar", {"ar_SA"}},
-        // A date of 1999 reads one day late under the locale's date-time value; 2003 and 2024
-        // read.
-        {"1999-07-15 reads as the 16th", {"th", "th_TH"}},
-        // Words around the year, or around the parts, that the long pattern, which textual dates
-        // follow, spells otherwise: "2024 ལོའི་ཟླ་༡༢ཚེས་31" (Tibetan digits in the month too),
-        // "2024. gada 31. dec.", "2024(e)ko abe. 31(a)", "31 դեկ, 2024 թ.", "31 дек., 2024 ел".
-        {"year words",
-         {"bo", "bo_CN", "bo_IN", "dz", "dz_BT", "kk", "kk_KZ", "ky", "ky_KG", "lv", "lv_LV", "eu",
-          "eu_ES", "hy", "hy_AM", "tt", "tt_RU"}},
-        {"the medium date starts with a weekday: \"dzm 31 lia, 2024\"", {"ee", "ee_GH", "ee_TG"}},
-        // "31 12 2024": a space between numbers is never a date separator, or "5 5" would be a
-        // date.
-        {"numeric date with spaces", {"yo", "yo_BJ", "yo_NG"}},
-        // Amounts use other separators than the locale's numbers; in "kea" the escudo sign is the
-        // decimal separator: "1 234$56".
-        {"monetary separators",
-         {"de_AT", "en_AT", "en_BE", "en_DE", "en_FI", "en_NL", "en_SI", "fr_CH", "kea", "kea_CV",
-          "pt_CV"}},
-        {"the locale's symbol is not ICU's symbol of its currency (\"E\")", {"en_SZ"}},
-        {"a trailing minus after an amount with a leading symbol: \"€ 56,25-\"", {"fy", "fy_NL"}},
-        {"a minus after the symbol, before a space: \"Ksh- 56.25\"", {"luy", "luy_KE"}},
-    };
-    std::map<std::string, std::string> all;
-    for (const auto& [reason, names] : lists)
-      for (const char* name : names) all[name] = reason;
-    return all;
-  }();
-  return excluded;
-}
-
-TEST(DetectionLocaleSweep, EveryICULocaleReadsItsOwnOutput) {
+TEST(DetectionLocaleSweep, EveryICULocaleReadsBackWhatIsWrittenInIt) {
   int32_t count = 0;
   const icu::Locale* locales = icu::Locale::getAvailableLocales(count);
   const UDate dates[] = {1735603200000.0, 1044576000000.0, 931996800000.0};  // 2024-12-31 ...
   const double numbers[] = {1234567.25, -9876.5, 0.75, 42};
   const double amounts[] = {1234.56, -56.25};
   std::unique_ptr<icu::TimeZone> utc(icu::TimeZone::createTimeZone("UTC"));
-  int withCurrency = 0, built = 0, datesRead = 0, numbersRead = 0, currenciesRead = 0, tried = 0;
+  std::mt19937 random(15);
+  std::map<std::string, std::string> failing;  // "locale kind" -> the first text not read back
+  int tried = 0;
   // Every locale in the plain build; under the sanitizers, which make each locale's data
   // several times slower to read, one in sixteen.
   const int32_t step = Vesk::Testing::PropertyScale == 1 ? 1 : 16;
-  for (int32_t i = 0; i < count; i += step) {
+  for (int32_t i = 0; i < count; i += step, ++tried) {
     const std::string name = locales[i].getName();
-    ++tried;
-    std::string fault;
-    try {
-      const auto provider = makeLocaleProvider(name);
-      if (!provider) throw std::runtime_error("no provider");
-      const LocaleManager manager(*provider, Vesk::DOM::TimeZone());
-      const FormatDetectorMatcher matcher(manager.getLocaleContext());
-      ++built;
-      // A locale without a region writes amounts in its likely region's currency, as the
-      // library's locale data read it ("de" as "de_DE"), not with the generic sign.
-      icu::Locale data(locales[i]);
-      UErrorCode status = U_ZERO_ERROR;
-      if (*data.getCountry() == '\0') data.addLikelySubtags(status);
-      data.setKeywordValue("calendar", "gregorian", status);
-      data.setKeywordValue("numbers", "latn", status);
+    const auto provider = makeLocaleProvider(name);
+    ASSERT_TRUE(provider) << name;
+    const LocaleManager manager(*provider, Vesk::DOM::TimeZone::getUTCTimeZone());
+    const LocaleContext& context = manager.getLocaleContext();
+    const FormatDetectorMatcher matcher(context);
+    auto fail = [&](const char* kind, const std::string& text) {
+      failing.try_emplace(name + " " + kind, text);
+    };
 
-      // Whether each text that `format` shows for `values` reads back as the value shown: a
-      // date's serial, or the number rounded to the format's decimals.
-      auto readsBack = [&](const char* kind, icu::Format& format, const auto& values,
-                           int decimals) {
-        bool ok = true;
-        for (const double value : values) {
-          icu::UnicodeString text;
-          icu::FieldPosition position;
-          UErrorCode formatStatus = U_ZERO_ERROR;
-          const bool date = std::string(kind) == "date";
-          const std::string shown = utf8(format.format(
-              date ? icu::Formattable(value, icu::Formattable::kIsDate) : icu::Formattable(value),
-              text, position, formatStatus));
-          const double scale = std::pow(10.0, decimals);
-          const double expected =
-              date ? value / 86400000.0 + 25569 : std::round(value * scale) / scale;
-          const auto read = detected(matcher, shown);
-          if (!read || !near(*read, expected)) {
-            fault += std::string(" ") + kind + " \"" + shown + "\"";
-            ok = false;
-          }
-        }
-        return ok;
-      };
-      std::unique_ptr<icu::DateFormat> dateFormat(
-          icu::DateFormat::createDateInstance(icu::DateFormat::kMedium, data));
-      dateFormat->setTimeZone(*utc);
-      datesRead += readsBack("date", *dateFormat, dates, 0);
-      std::unique_ptr<icu::NumberFormat> numberFormat(
-          icu::NumberFormat::createInstance(data, status));
-      numbersRead +=
-          readsBack("number", *numberFormat, numbers, numberFormat->getMaximumFractionDigits());
-      std::unique_ptr<icu::NumberFormat> currencyFormat(
-          icu::NumberFormat::createCurrencyInstance(data, status));
-      // A region without a currency of its own ("XXX") has no amounts to read.
-      if (U_SUCCESS(status) &&
-          icu::UnicodeString(currencyFormat->getCurrency()) != icu::UnicodeString(u"XXX")) {
-        ++withCurrency;
-        currenciesRead += readsBack("currency", *currencyFormat, amounts,
-                                    currencyFormat->getMaximumFractionDigits());
+    const Factory factory(context);
+    for (const auto& shape : Shapes) {
+      const auto format = shape.make(factory);
+      for (int n = 0; n < 2; ++n) {
+        const auto shown = [&](double value) {
+          return formatValue(FM::FormulaNumber(value), *format, context).plainText();
+        };
+        const std::string text = shown(shape.value(random));
+        const auto explanation = explainDetection(matcher, text, AllDetectorsMask);
+        const auto number = FM::asFormulaNumberOpt(explanation.value);
+        if (explanation.kind != shape.detected || !number ||
+            shown(number->getValue().getValue()) != text)
+          fail(shape.kind, text);
       }
-    } catch (const std::exception& error) {
-      fault += error.what();
     }
-    if (!fault.empty() && !exclusions().count(name)) ADD_FAILURE() << name << ":" << fault;
-    if (fault.empty() && exclusions().count(name))
-      std::printf("excluded locale reads its output now: %s\n", name.c_str());
+
+    // A locale without a region writes amounts in its likely region's currency, as the
+    // library's locale data read it ("de" as "de_DE"), not with the generic sign.
+    icu::Locale data(locales[i]);
+    UErrorCode status = U_ZERO_ERROR;
+    if (*data.getCountry() == '\0') data.addLikelySubtags(status);
+    data.setKeywordValue("calendar", "gregorian", status);
+    data.setKeywordValue("numbers", "latn", status);
+    // Each text ICU shows for `values` must read back as the value shown: a date's serial, or
+    // the number rounded to the format's decimals.
+    auto readsBack = [&](const char* kind, icu::Format& format, const auto& values, int decimals) {
+      for (const double value : values) {
+        icu::UnicodeString text;
+        icu::FieldPosition position;
+        UErrorCode formatStatus = U_ZERO_ERROR;
+        const bool date = std::string(kind) == "icu-date";
+        const std::string shown = utf8(format.format(
+            date ? icu::Formattable(value, icu::Formattable::kIsDate) : icu::Formattable(value),
+            text, position, formatStatus));
+        const double scale = std::pow(10.0, decimals);
+        const double expected =
+            date ? value / 86400000.0 + 25569 : std::round(value * scale) / scale;
+        const auto read = FM::asFormulaNumberOpt(matcher.detect(shown, AllDetectorsMask));
+        if (!read || std::fabs(read->getValue().getValue() - expected) >
+                         1e-9 * std::max(1.0, std::fabs(expected)))
+          fail(kind, shown);
+      }
+    };
+    std::unique_ptr<icu::DateFormat> dateFormat(
+        icu::DateFormat::createDateInstance(icu::DateFormat::kMedium, data));
+    dateFormat->setTimeZone(*utc);
+    readsBack("icu-date", *dateFormat, dates, 0);
+    std::unique_ptr<icu::NumberFormat> numberFormat(
+        icu::NumberFormat::createInstance(data, status));
+    readsBack("icu-number", *numberFormat, numbers, numberFormat->getMaximumFractionDigits());
+    std::unique_ptr<icu::NumberFormat> currencyFormat(
+        icu::NumberFormat::createCurrencyInstance(data, status));
+    // A region without a currency of its own ("XXX") has no amounts to read.
+    if (U_SUCCESS(status) &&
+        icu::UnicodeString(currencyFormat->getCurrency()) != icu::UnicodeString(u"XXX"))
+      readsBack("icu-currency", *currencyFormat, amounts,
+                currencyFormat->getMaximumFractionDigits());
   }
-  std::printf(
-      "ICU locales tried %d: matcher built %d, medium dates read %d, numbers read %d, "
-      "currency amounts read %d of %d\n",
-      tried, built, datesRead, numbersRead, currenciesRead, withCurrency);
+  for (const auto& [key, text] : failing)
+    if (!knownGaps().count(key)) ADD_FAILURE() << key << ": \"" << text << "\" is not read back";
+  for (const auto& [key, reason] : knownGaps())
+    if (step == 1 && !failing.count(key))
+      std::printf("a listed gap reads back now: %s\n", key.c_str());
+  std::printf("%d ICU locales, %zu locale-kind pairs not read back\n", tried, failing.size());
   EXPECT_GT(tried * step, 700);
 }
 
