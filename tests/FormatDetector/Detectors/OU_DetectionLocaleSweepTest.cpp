@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <random>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -32,52 +33,47 @@ namespace {
 namespace FM = Vesk::FormulaModel;
 using Factory = CellFormatFactory;
 
-// "locale kind" pairs whose text does not read back yet (for some values), and why.
-const std::map<std::string, std::string>& knownGaps() {
+// "locale kind" pairs whose text does not read back yet (for some values), by reason.
+const std::set<std::string>& knownGaps() {
   static const auto gaps = [] {
-    const struct {
-      const char* kind;
-      const char* reason;
-      std::vector<const char*> locales;
-    } lists[] = {
+    const std::pair<const char*, std::vector<const char*>> lists[] = {
+        // Dates in the locale's own calendar, read back as Gregorian ones.
         {"date",
-         "dates in the locale's own calendar, read back as Gregorian ones",
          {"ar_SA", "ckb_IR", "fa", "fa_AF", "fa_IR", "lrc", "lrc_IR", "mzn", "mzn_IR", "ps",
           "ps_AF", "uz_Arab", "uz_Arab_AF"}},
-        {"icu-date", "a typed date is read in the locale's Islamic calendar", {"ar_SA"}},
-        {"date", "day and month before a space and the year: \"24/3 6354\"", {"kkj", "kkj_CM"}},
+        // Day and month before a space and the year: "24/3 6354".
+        {"date", {"kkj", "kkj_CM"}},
+        // A typed date is read in the locale's Islamic calendar.
+        {"icu-date", {"ar_SA"}},
+        // 1999-07-15 reads as the 16th under the locale's date-time value.
+        {"icu-date", {"th", "th_TH"}},
+        // Words around the year or the parts that the long pattern, which textual dates follow,
+        // spells otherwise: "2024 ལོའི་ཟླ་༡༢ཚེས་31" (Tibetan digits in the month too), "2024. gada 31.
+        // dec.", "2024(e)ko abe. 31(a)", "31 դեկ, 2024 թ.", "31 дек., 2024 ел".
         {"icu-date",
-         "1999-07-15 reads as the 16th under the locale's date-time value",
-         {"th", "th_TH"}},
-        // "2024 ལོའི་ཟླ་༡༢ཚེས་31" (Tibetan digits in the month too), "2024. gada 31. dec.",
-        // "2024(e)ko abe. 31(a)", "31 դեկ, 2024 թ.", "31 дек., 2024 ел".
-        {"icu-date",
-         "words around the year or the parts that the long pattern, which textual dates follow, "
-         "spells otherwise",
          {"bo", "bo_CN", "bo_IN", "dz", "dz_BT", "kk", "kk_KZ", "ky", "ky_KG", "lv", "lv_LV", "eu",
           "eu_ES", "hy", "hy_AM", "tt", "tt_RU"}},
-        {"icu-date",
-         "the medium date starts with a weekday: \"dzm 31 lia, 2024\"",
-         {"ee", "ee_GH", "ee_TG"}},
-        // A space between numbers is never a date separator, or "5 5" would be a date.
-        {"icu-date", "numeric date with spaces: \"31 12 2024\"", {"yo", "yo_BJ", "yo_NG"}},
-        // In "kea" the escudo sign is the decimal separator: "1 234$56".
+        // The medium date starts with a weekday: "dzm 31 lia, 2024".
+        {"icu-date", {"ee", "ee_GH", "ee_TG"}},
+        // A numeric date with spaces, "31 12 2024": a space between numbers is never a date
+        // separator, or "5 5" would be a date.
+        {"icu-date", {"yo", "yo_BJ", "yo_NG"}},
+        // Amounts use other separators than the locale's numbers; in "kea" the escudo sign is the
+        // decimal separator: "1 234$56".
         {"icu-currency",
-         "amounts use other separators than the locale's numbers",
          {"de_AT", "en_AT", "en_BE", "en_DE", "en_FI", "en_NL", "en_SI", "fr_CH", "kea", "kea_CV",
           "pt_CV"}},
-        {"icu-currency",
-         "the locale's symbol is not ICU's symbol of its currency (\"E\")",
-         {"en_SZ"}},
-        {"icu-currency", "a trailing minus after a leading symbol: \"€ 56,25-\"", {"fy", "fy_NL"}},
-        {"icu-currency",
-         "a minus after the symbol, before a space: \"Ksh- 56.25\"",
-         {"luy", "luy_KE"}},
-        {"scientific", "a Cyrillic exponent letter: \"1,00Е+25\"", {"uk", "uk_UA"}},
+        // The locale's symbol is not ICU's symbol of its currency ("E").
+        {"icu-currency", {"en_SZ"}},
+        // A trailing minus after a leading symbol, "€ 56,25-", and a minus after the symbol,
+        // before a space: "Ksh- 56.25".
+        {"icu-currency", {"fy", "fy_NL", "luy", "luy_KE"}},
+        // A Cyrillic exponent letter: "1,00Е+25".
+        {"scientific", {"uk", "uk_UA"}},
     };
-    std::map<std::string, std::string> all;
-    for (const auto& [kind, reason, locales] : lists)
-      for (const char* locale : locales) all[std::string(locale) + " " + kind] = reason;
+    std::set<std::string> all;
+    for (const auto& [kind, locales] : lists)
+      for (const char* locale : locales) all.insert(std::string(locale) + " " + kind);
     return all;
   }();
   return gaps;
