@@ -99,14 +99,10 @@ TEST(FormatDetectorMatcherTest, shippedGrammarEndToEnd) {
   } cases[] = {
       {"", "  -1,234.5 ", 0x3F, K::Number, -1234.5,
        "Sign=- IntegerPartNumber=1,234 DecimalPartNumber=5"},
-      {"", "--5", 0x3F, K::Number, 5, "Sign=+ IntegerPartNumber=5"},
       {"", "12.5%", 0x01, K::Text, 0, ""},
-      {"", "3-4-2024", 0x3F, K::Date, 45355, "Day=4 Month=3 Year=2024"},
       {"", "3-4-2024", 0x1F, K::Text, 0, ""},
       {"", "Mar 3, 2024 9:05 am", 0x3F, K::DateTime, 45354 + 545 / 1440.0,
        "Day=3 Month=Mar Year=2024 Hour=9 Minute=05 Ampm=am"},
-      {"en_US", "(5.5)", 0x3F, K::Number, -5.5,
-       "OpeningParenthesis=( ClosingParenthesis=) IntegerPartNumber=5 DecimalPartNumber=5"},
       {"en_US", "-2 5/8", 0x3F, K::Fraction, -2.625,
        "Sign=- Numerator=5 Denominator=8 IntegerPartFraction=2"},
       {"en_US", "1.5E-3", 0x3F, K::Scientific, 0.0015,
@@ -114,11 +110,7 @@ TEST(FormatDetectorMatcherTest, shippedGrammarEndToEnd) {
       {"de_DE", "-1.234,50 €", 0x3F, K::Currency, -1234.5,
        "Sign=- IntegerPartNumber=1.234 DecimalPartNumber=50 CurrencySymbol=€"},
       {"ru_RU", "31 дек. 2024 г.", 0x3F, K::Date, 45657, "Day=31 Month=дек. Year=2024"},
-      {"en_US", "12/31/2024 1:45 PM", 0x3F, K::DateTime, 45657 + 825 / 1440.0,
-       "Day=31 Month=12 Year=2024 Hour=1 Minute=45 Ampm=PM"},
-      {"fr_FR", "7 FÉVR 2024", 0x3F, K::Date, 45329, "Day=7 Month=FÉVR Year=2024"},
       {"el_GR", "7 Μαΐου 2024", 0x3F, K::Date, 45419, "Day=7 Month=Μαΐου Year=2024"},
-      {"el_GR", "7 Μάιος 2024", 0x3F, K::Date, 45419, "Day=7 Month=Μάιος Year=2024"},
       {"zh_CN", "7 十二月 2024", 0x3F, K::Date, 45633, "Day=7 Month=十二月 Year=2024"},
       // Megabyte inputs answer at once: blanks are trimmed, sign runs collapse in one pass, and
       // texts past the grammar's length limit never match.
