@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include "OfficeUtils/Formatters/Parser/OU_CellFormatFactory.h"
-#include "host/ResourceManager/OU_MapResourceProvider.h"
 #include "host/Utils/OU_StringUtils.h"
 #include "tests/OU_TestLocale.h"
 #include "tests/OU_TestSupport.h"
@@ -147,21 +146,6 @@ TEST(DateTimeFormatDetectorTest, sameSerialsAsTheCalendar) {
       ASSERT_EQ(*number->getProps().getCellFormat(), *format) << shown;
     }
   }
-}
-
-// Month names of the locale, then the English ones; a number is its own month.
-TEST(DateTimeFormatDetectorTest, monthNamesOfTheLocaleThenEnglish) {
-  namespace Keys = Vesk::ResourceManager::Keys;
-  static const Vesk::ResourceManager::MapResourceProvider provider{
-      {Keys::LongMonthNamesPath,
-       {"Januar", "Februar", "März", "April", "Mai", "Juni", "Juli", "August", "September",
-        "Oktober", "November", "Dezember"}}};
-  static const Testing::TestLocale german(LocaleResources::getDefaultSymbols(), "de_DE", provider);
-  const DateTimeFormatDetector detector(german, emptyGrammar());
-  const std::vector<std::pair<std::string, int>> cases = {
-      {"MÄRZ", 3}, {"märz", 3}, {"Dezember", 12}, {"Dec", 12}, {"13", 13}, {"x", 0}};
-  for (const auto& [text, month] : cases) EXPECT_EQ(detector.strToMonth(text), month) << text;
-  EXPECT_EQ(english().strToMonth("sept"), 0);
 }
 
 }  // namespace

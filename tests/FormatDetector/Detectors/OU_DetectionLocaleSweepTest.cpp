@@ -1,9 +1,10 @@
 // Every locale ICU knows builds its matcher and reads back what is written in it, detected with
 // all detectors on: ICU's medium date, number and currency patterns, formatted by ICU in the
 // locale's Latin digits (as the library's locale data are); and random values rendered by the
-// library under the cell format factory's numeric date, percentage, scientific and fraction
-// formats, which must read back as the same kind and as a value that shows the same text.
-// Times are left to the typed-input corpus: many locales' day-half words are not read yet.
+// library under the cell format factory's percentage, scientific and fraction formats, which must
+// read back as the same kind and as a value that shows the same text. Times and numeric dates
+// are left to the typed-input corpus: many locales' day-half words and own calendars are not
+// read yet.
 #include <cmath>
 #include <cstdio>
 #include <map>
@@ -37,12 +38,6 @@ using Factory = CellFormatFactory;
 const std::set<std::string>& knownGaps() {
   static const auto gaps = [] {
     const std::pair<const char*, std::vector<const char*>> lists[] = {
-        // Dates in the locale's own calendar, read back as Gregorian ones.
-        {"date",
-         {"ar_SA", "ckb_IR", "fa", "fa_AF", "fa_IR", "lrc", "lrc_IR", "mzn", "mzn_IR", "ps",
-          "ps_AF", "uz_Arab", "uz_Arab_AF"}},
-        // Day and month before a space and the year: "24/3 6354".
-        {"date", {"kkj", "kkj_CM"}},
         // A typed date is read in the locale's Islamic calendar.
         {"icu-date", {"ar_SA"}},
         // 1999-07-15 reads as the 16th under the locale's date-time value.
@@ -118,9 +113,6 @@ TEST(DetectionLocaleSweep, EveryICULocaleReadsBackWhatIsWrittenInIt) {
       return formatValue(FM::FormulaNumber(value), *format, context).plainText();
     };
     const std::tuple<const char*, DetectedKind, Factory::CellFormatPtr, double> rendered[] = {
-        {"date", DetectedKind::Date,
-         Factory::makeDateTimeFormat(Vesk::DOM::CellFormatModel::DateTimeDefaultType::Date),
-         draw(1, 2958465)},
         {"percentage", DetectedKind::Percentage, factory.makePercentageFormat(2),
          draw(-500000, 500000) / 1e4},
         {"scientific", DetectedKind::Scientific, factory.makeScientificFormat(2),
