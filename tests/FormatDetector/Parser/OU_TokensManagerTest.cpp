@@ -33,48 +33,84 @@ struct Item {
   bool optional;
   bool multiple;
 };
+using Rule = std::vector<Item>;
 
 // Typical names a token may have; the last two are the detect types of the roots.
 const std::pair<std::string, int> TypicalNames[] = {
     {"", 1027}, {"Sign", 0}, {"Day", 10}, {"CommonNumber", 21}, {"Fraction", 22}};
 
-// A complex token has rule lines, a primitive one literals as written.
+// A complex token has rules (each subset of each line's optional items, the empty rule left out),
+// a primitive one distinct lower-case literals.
 struct ModelToken {
   int typical;
-  std::vector<std::vector<Item>> lines;
+  std::vector<Rule> rules;
   std::vector<std::string> literals;
 };
 
-// Tokens 0 ... roots-1 are detect-type roots; a token names only tokens of higher ids.
+// Tokens 0 ... roots-1 are detect-type roots; a token names only tokens of higher ids. The rows
+// are the grammar as rule resources.
 struct Model {
   std::vector<ModelToken> tokens;
   int roots = 0;
+  std::vector<MapResourceProvider::Row> rows;
 };
 
 std::string tokenName(int id) {
   return "T" + std::to_string(id);
 }
 
+// Adds to `rules` each subset of the optional items of `line` from `i`, without an item first.
+void expand(const Rule& line, std::size_t i, Rule current, std::vector<Rule>& rules) {
+  if (i == line.size()) {
+    if (!current.empty()) rules.push_back(current);
+    return;
+  }
+  if (line[i].optional) expand(line, i + 1, current, rules);
+  current.push_back(line[i]);
+  expand(line, i + 1, current, rules);
+}
+
 Model randomModel(std::mt19937& random) {
   static const std::vector<std::string> literals = {"a", "b",  "ab", "ba",      "aab",
-                                                    "A", "12", "é",  "i\u0307", "k"};
+                                                    "c", "12", "é",  "i\u0307", "k"};
   auto pick = [&](int n) { return static_cast<int>(random() % n); };
   Model model;
   model.roots = 1 + pick(2);
   const int count = model.roots + 2 + pick(5);
   for (int id = 0; id < count; ++id) {
     ModelToken token{id < model.roots ? 3 + (pick(4) == 0) : pick(3), {}, {}};
+    const std::string path = "G/" + tokenName(id) + "/";
+    if (token.typical != 0)
+      model.rows.emplace_back(path + "TypicalName", List{TypicalNames[token.typical].first});
+    List lines;
     // The last two are always primitive, so every complex token can reach one.
     if (id < model.roots || (id < count - 2 && pick(2) == 0)) {
+      model.rows.emplace_back(path + "Complexity", List{"complex"});
       const int first = std::max(id + 1, model.roots);
       for (int l = 1 + pick(3); l > 0; --l) {
-        token.lines.emplace_back();
-        for (int i = 1 + pick(3); i > 0; --i)
-          token.lines.back().push_back({first + pick(count - first), pick(4) == 0, pick(5) == 0});
+        Rule line;
+        std::string text;
+        for (int i = 1 + pick(3); i > 0; --i) {
+          const Item item{first + pick(count - first), pick(4) == 0, pick(5) == 0};
+          line.push_back(item);
+          text += (text.empty() ? "" : ", ") + tokenName(item.token) +
+                  (item.optional || item.multiple ? " =" : "") + (item.multiple ? " mul" : "") +
+                  (item.optional ? " opt" : "");
+        }
+        expand(line, 0, {}, token.rules);
+        lines.push_back(text);
       }
     } else {
-      for (int l = 1 + pick(4); l > 0; --l) token.literals.push_back(literals[pick(10)]);
+      for (int l = 1 + pick(4); l > 0; --l) {
+        const std::string& literal = literals[pick(10)];
+        if (std::find(token.literals.begin(), token.literals.end(), literal) !=
+            token.literals.end())
+          continue;
+        token.literals.push_back(literal);
+        lines.push_back(pick(3) == 0 ? Vesk::utf8StringToUpperCase(literal) : literal);
+      }
     }
+    model.rows.emplace_back(path + "Rules", lines);
     model.tokens.push_back(token);
   }
   return model;
@@ -83,41 +119,15 @@ Model randomModel(std::mt19937& random) {
 // A text one random derivation of `token` gives, literals in random case.
 std::string derive(const Model& model, int token, std::mt19937& random) {
   const auto& definition = model.tokens[token];
-  if (definition.lines.empty()) {
+  if (definition.rules.empty()) {
     std::string literal = definition.literals[random() % definition.literals.size()];
     return random() % 3 == 0 ? Vesk::utf8StringToUpperCase(literal) : literal;
   }
   std::string text;
-  for (const auto& item : definition.lines[random() % definition.lines.size()]) {
-    if (item.optional && random() % 2 == 0) continue;
+  for (const auto& item : definition.rules[random() % definition.rules.size()])
     for (int n = item.multiple ? 1 + random() % 3 : 1; n > 0; --n)
       text += derive(model, item.token, random);
-  }
   return text;
-}
-
-// The rule resources of the model.
-std::vector<MapResourceProvider::Row> resourceRows(const Model& model) {
-  std::vector<MapResourceProvider::Row> rows;
-  for (std::size_t id = 0; id < model.tokens.size(); ++id) {
-    const auto& token = model.tokens[id];
-    const std::string path = "G/" + tokenName(static_cast<int>(id)) + "/";
-    if (token.typical != 0)
-      rows.emplace_back(path + "TypicalName", List{TypicalNames[token.typical].first});
-    if (!token.lines.empty()) rows.emplace_back(path + "Complexity", List{"complex"});
-    List lines = token.literals;
-    for (const auto& line : token.lines) {
-      std::string text;
-      for (const auto& item : line) {
-        text += (text.empty() ? "" : ", ") + tokenName(item.token);
-        if (item.optional || item.multiple)
-          text += std::string(" =") + (item.multiple ? " mul" : "") + (item.optional ? " opt" : "");
-      }
-      lines.push_back(text);
-    }
-    rows.emplace_back(path + "Rules", lines);
-  }
-  return rows;
 }
 
 // The brute-force enumerator. Every function calls `next` with each alternative's byte count in
@@ -126,20 +136,7 @@ class BruteForce {
  public:
   using Next = std::function<bool(std::size_t)>;
 
-  // Each token's rules with every subset of its optional items, and its distinct lower-cased
-  // literals.
-  BruteForce(const Model& model, const std::string& text)
-      : _model(model), _text(text), _rules(model.tokens.size()), _literals(model.tokens.size()) {
-    for (std::size_t id = 0; id < model.tokens.size(); ++id) {
-      for (const auto& line : model.tokens[id].lines) expand(line, 0, {}, _rules[id]);
-      std::erase_if(_rules[id], [](const Rule& rule) { return rule.empty(); });
-      for (const auto& literal : model.tokens[id].literals) {
-        const auto lower = Vesk::utf8StringToLowerCase(literal);
-        if (std::find(_literals[id].begin(), _literals[id].end(), lower) == _literals[id].end())
-          _literals[id].push_back(lower);
-      }
-    }
-  }
+  BruteForce(const Model& model, const std::string& text) : _model(model), _text(text) {}
 
   // Each complete match's map, in order, for detect type 21.
   std::vector<Entries> completeMatches() {
@@ -157,18 +154,6 @@ class BruteForce {
   bool exhausted() const { return _calls > 100'000; }
 
  private:
-  using Rule = std::vector<Item>;
-
-  static void expand(const Rule& line, std::size_t i, Rule current, std::vector<Rule>& rules) {
-    if (i == line.size()) {
-      rules.push_back(current);
-      return;
-    }
-    if (line[i].optional) expand(line, i + 1, current, rules);
-    current.push_back(line[i]);
-    expand(line, i + 1, current, rules);
-  }
-
   // Greedy runs: each repetition's alternatives in order, each followed by the longest run the
   // following repetitions give; a repetition ends the run only when no further one matches.
   bool run(const Item& item, std::size_t position, const Next& next) {
@@ -186,15 +171,14 @@ class BruteForce {
   bool inner(const Item& item, std::size_t position, const Next& next) {
     if (++_calls > 100'000) return true;
     if (item.multiple) return run(item, position, next);
-    if (_model.tokens[item.token].lines.empty()) {
-      const std::size_t from = std::min(position, _text.size());
-      for (const auto& literal : _literals[item.token])
-        if (Vesk::utf8StringToLowerCase(_text.substr(from, literal.size())) == literal &&
-            next(literal.size()))
-          return true;
-      return false;
-    }
-    return suffixes(_rules[item.token], position, next);
+    const auto& token = _model.tokens[item.token];
+    if (!token.rules.empty()) return suffixes(token.rules, position, next);
+    const std::size_t from = std::min(position, _text.size());
+    for (const auto& literal : token.literals)
+      if (Vesk::utf8StringToLowerCase(_text.substr(from, literal.size())) == literal &&
+          next(literal.size()))
+        return true;
+    return false;
   }
 
   // Rules sharing a first item are tried together, in the order the first of them appears; an
@@ -240,8 +224,6 @@ class BruteForce {
   const Model& _model;
   const std::string& _text;
   std::map<int, std::string> _map;
-  std::vector<std::vector<Rule>> _rules;
-  std::vector<std::vector<std::string>> _literals;
   long _calls = 0;
 };
 
@@ -252,7 +234,7 @@ TEST(TokensManagerProperty, ParseOffersTheBruteForceMatchesInOrder) {
   int compared = 0, withMatches = 0, skipped = 0;
   for (int grammar = 0; grammar < 1200 / PropertyScale; ++grammar) {
     const Model model = randomModel(random);
-    const MapResourceProvider provider(resourceRows(model));
+    const MapResourceProvider provider(model.rows);
     std::vector<std::string> names;
     for (int root = 0; root < model.roots; ++root) names.push_back(tokenName(root));
     const TokensManager manager(
