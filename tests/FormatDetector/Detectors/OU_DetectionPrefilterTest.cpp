@@ -5,6 +5,7 @@
 
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -101,28 +102,23 @@ TEST(DetectionPrefilterTest, rejectsWhatTheGrammarCannotMatch) {
   // The shipped grammar, over the built-in English words and an empty provider.
   const Testing::TestLocale example(LocaleResources::getDefaultSymbols(), "en_US");
   const auto manager = makeDetectionTokensManager(example);
-  const DetectionPrefilter number(*manager, CommonNumberIndex);
-  const DetectionPrefilter date(*manager, DateAndTimeIndex);
-  EXPECT_TRUE(number.needsDigit());
-  EXPECT_TRUE(date.needsDigit());
-  struct Case {
-    std::string text;
-    bool number, date;
-  };
-  const std::vector<Case> cases = {{"-1.5", true, false},
-                                   {"1/2", false, true},
-                                   {"x1", false, false},
-                                   {"", false, false},
-                                   {std::string(2000, '1'), false, false}};
-  for (const auto& [text, forNumber, forDate] : cases) {
-    EXPECT_EQ(number.mayMatch(text), forNumber) << text;
-    EXPECT_EQ(date.mayMatch(text), forDate) << text;
-  }
+  const DetectionPrefilter number(*manager, CommonNumberIndex), date(*manager, DateAndTimeIndex);
   const Testing::TestLocale words(LocaleResources::getDefaultSymbols(), "en_US", wordsGrammar());
   const DetectionPrefilter wordsFilter(*makeDetectionTokensManager(words), CommonNumberIndex);
+  EXPECT_TRUE(number.needsDigit() && date.needsDigit());
   EXPECT_FALSE(wordsFilter.needsDigit());
-  EXPECT_TRUE(wordsFilter.mayMatch("I"));   // may lower-case to "ı"
-  EXPECT_FALSE(wordsFilter.mayMatch("B"));  // starts no match
+  const std::tuple<const DetectionPrefilter&, std::string, bool> cases[] = {
+      {number, "-1.5", true},
+      {date, "-1.5", false},
+      {number, "1/2", false},
+      {date, "1/2", true},
+      {number, "x1", false},
+      {date, "", false},
+      {wordsFilter, "I", true},   // may lower-case to "ı"
+      {wordsFilter, "B", false},  // starts no match
+      {number, std::string(2000, '1'), false}};
+  for (const auto& [filter, text, expected] : cases)
+    EXPECT_EQ(filter.mayMatch(text), expected) << text.substr(0, 10);
 }
 
 }  // namespace
