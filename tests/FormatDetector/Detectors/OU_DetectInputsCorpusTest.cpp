@@ -1,6 +1,5 @@
 // tests/data/detect_inputs.tsv: what spreadsheet users type into a cell under a locale, with the
 // kind, value and format a spreadsheet gives it, run through the matcher with every detector on.
-#include <cctype>
 #include <charconv>
 #include <chrono>
 #include <cmath>
@@ -16,7 +15,7 @@
 
 #include <gtest/gtest.h>
 
-#include "OfficeUtils/FormatDetector/Detectors/OU_FormatDetectorMatcher.h"
+#include "OfficeUtils/FormatDetector/Detectors/OU_DetectionExplanation.h"
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParserUtils.h"
 #include "tests/OU_TestLocale.h"
@@ -38,19 +37,6 @@ const std::set<std::string> KnownGaps = {
 const FormatDetectorMatcher& matcher(const std::string& name) {
   static std::map<std::string, FormatDetectorMatcher> matchers;
   return matchers.try_emplace(name, Testing::namedLocale(name)).first->second;
-}
-
-// The kind a detected value stands for, by its format.
-std::string kindOf(const FM::FormulaValue& value) {
-  if (FM::isFormulaEmpty(value)) return "text";
-  if (boost::get<FM::FormulaError>(&value)) return "error";
-  const auto number = FM::asFormulaNumberOpt(value);
-  if (!number) return "other";
-  const auto& format = number->getProps().getCellFormat();
-  if (!format) return "number";
-  std::string kind = Parser::formatTypeName(Parser::calcFormatType(*format));
-  for (auto& c : kind) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return kind;
 }
 
 // The serial of "2024-12-31", "--12-31" (this year), "13:45:30.250" or "2024-12-31T13:45:00":
@@ -75,11 +61,12 @@ double serialOf(const std::string& text) {
 std::string check(const std::vector<std::string>& row) {
   const auto& [localeName, input, kind, expectedValue, expectedFormat] =
       std::tie(row[0], row[1], row[2], row[3], row[4]);
-  const FM::FormulaValue value = matcher(localeName).detect(input, AllDetectorsMask);
+  const auto explanation = explainDetection(matcher(localeName), input, AllDetectorsMask);
+  const FM::FormulaValue& value = explanation.value;
   std::ostringstream shown;
   shown.precision(17);
   shown << value;
-  const std::string gotKind = kindOf(value);
+  const std::string gotKind = detectedKindName(explanation.kind);
   if (gotKind != kind) return "kind " + gotKind + ": " + shown.str();
   if (kind == "text") return "";
   if (kind == "error") return value == FM::getFormulaDiv0Error() ? "" : "value " + shown.str();
