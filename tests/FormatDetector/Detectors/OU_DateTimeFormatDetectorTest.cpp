@@ -21,18 +21,6 @@ namespace {
 
 namespace Model = Vesk::DOM::CellFormatModel;
 
-std::shared_ptr<TokensManager> emptyGrammar() {
-  return std::make_shared<TokensManager>(
-      [](const std::string&) { return boost::optional<std::vector<std::string>>(); },
-      fillTokensStructures, getAutoDetectNodesNames(), getAutodetectResourcesPath());
-}
-
-const DateTimeFormatDetector& english() {
-  static const Testing::TestLocale locale;
-  static const DateTimeFormatDetector detector(locale, emptyGrammar());
-  return detector;
-}
-
 std::string padded(int value, int width) {
   char text[16];
   std::snprintf(text, sizeof text, "%0*d", width, value);
@@ -54,7 +42,9 @@ TEST(DateTimeFormatDetectorTest, sameSerialsAsTheCalendar) {
   auto draw = [&](int low, int high) {
     return std::uniform_int_distribution<int>(low, high)(random);
   };
-  const auto& context = english().getLocaleContext();
+  // The detector's processing needs no grammar.
+  const Testing::TestLocale context;
+  const DateTimeFormatDetector english(context, nullptr);
   const int thisYear = D::getNow(Vesk::DOM::TimeZone::getUTCTimeZone(), context).getYear();
   for (int n = 0; n < 30000 / Vesk::Testing::PropertyScale; ++n) {
     TokenMap map;
@@ -133,7 +123,7 @@ TEST(DateTimeFormatDetectorTest, sameSerialsAsTheCalendar) {
         date && time ? CellFormatFactory::makeDateTimeFormat(Model::DateTimeDefaultType::DateTime)
                      : CellFormatFactory::makeDateTimeFormat(items);
     const auto number =
-        Vesk::FormulaModel::asFormulaNumberOpt(english().formatDetectorResultProcessing(map));
+        Vesk::FormulaModel::asFormulaNumberOpt(english.formatDetectorResultProcessing(map));
     ASSERT_EQ(number.has_value(), expected.has_value()) << shown;
     if (number) {
       ASSERT_EQ(number->getValue().getValue(), *expected) << shown;
