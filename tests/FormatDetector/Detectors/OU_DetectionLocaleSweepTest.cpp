@@ -74,26 +74,18 @@ const std::set<std::string>& knownGaps() {
   return gaps;
 }
 
-std::string utf8(const icu::UnicodeString& text) {
-  std::string result;
-  text.toUTF8String(result);
-  return result;
-}
-
 TEST(DetectionLocaleSweep, EveryICULocaleReadsBackWhatIsWrittenInIt) {
   int32_t count = 0;
   const icu::Locale* locales = icu::Locale::getAvailableLocales(count);
   const UDate dates[] = {1735603200000.0, 1044576000000.0, 931996800000.0};  // 2024-12-31 ...
   const double numbers[] = {1234567.25, -9876.5, 0.75, 42};
   const double amounts[] = {1234.56, -56.25};
-  std::unique_ptr<icu::TimeZone> utc(icu::TimeZone::createTimeZone("UTC"));
   std::mt19937 random(15);
   std::map<std::string, std::string> failing;  // "locale kind" -> the first text not read back
-  int tried = 0;
   // Every locale in the plain build; under the sanitizers, which make each locale's data
   // several times slower to read, one in sixteen.
   const int32_t step = Vesk::Testing::PropertyScale == 1 ? 1 : 16;
-  for (int32_t i = 0; i < count; i += step, ++tried) {
+  for (int32_t i = 0; i < count; i += step) {
     const std::string name = locales[i].getName();
     const auto provider = makeLocaleProvider(name);
     ASSERT_TRUE(provider) << name;
@@ -141,12 +133,11 @@ TEST(DetectionLocaleSweep, EveryICULocaleReadsBackWhatIsWrittenInIt) {
     auto readsBack = [&](const char* kind, icu::Format& format, const auto& values, int decimals) {
       for (const double value : values) {
         icu::UnicodeString text;
-        icu::FieldPosition position;
-        UErrorCode formatStatus = U_ZERO_ERROR;
         const bool date = std::string(kind) == "icu-date";
-        const std::string shown = utf8(format.format(
-            date ? icu::Formattable(value, icu::Formattable::kIsDate) : icu::Formattable(value),
-            text, position, formatStatus));
+        std::string shown;
+        format
+            .format(date ? icu::Formattable(value, icu::Formattable::kIsDate) : value, text, status)
+            .toUTF8String(shown);
         const double scale = std::pow(10.0, decimals);
         const double expected =
             date ? value / 86400000.0 + 25569 : std::round(value * scale) / scale;
@@ -158,7 +149,7 @@ TEST(DetectionLocaleSweep, EveryICULocaleReadsBackWhatIsWrittenInIt) {
     };
     std::unique_ptr<icu::DateFormat> dateFormat(
         icu::DateFormat::createDateInstance(icu::DateFormat::kMedium, data));
-    dateFormat->setTimeZone(*utc);
+    dateFormat->setTimeZone(*icu::TimeZone::getGMT());
     readsBack("icu-date", *dateFormat, dates, 0);
     std::unique_ptr<icu::NumberFormat> numberFormat(
         icu::NumberFormat::createInstance(data, status));
@@ -173,8 +164,8 @@ TEST(DetectionLocaleSweep, EveryICULocaleReadsBackWhatIsWrittenInIt) {
   }
   for (const auto& [key, text] : failing)
     if (!knownGaps().count(key)) ADD_FAILURE() << key << ": \"" << text << "\" is not read back";
-  std::printf("%d ICU locales, %zu locale-kind pairs not read back\n", tried, failing.size());
-  EXPECT_GT(tried * step, 700);
+  std::printf("%d ICU locales, %zu locale-kind pairs not read back\n", count, failing.size());
+  EXPECT_GT(count, 700);
 }
 
 }  // namespace
