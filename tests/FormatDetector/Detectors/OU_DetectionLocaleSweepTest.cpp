@@ -1,18 +1,13 @@
-// Every locale ICU knows builds its matcher and reads back what is written in it, detected with
-// all detectors on: ICU's medium date, number and currency patterns, formatted by ICU in the
-// locale's Latin digits (as the library's locale data are); and random values rendered by the
-// library under the cell format factory's percentage, scientific and fraction formats, which must
-// read back as the same kind and as a value that shows the same text. Times and numeric dates
-// are left to the typed-input corpus: many locales' day-half words and own calendars are not
-// read yet.
+// Every locale ICU knows builds its matcher and reads back what ICU writes in it, detected with
+// all detectors on: the medium date, number and currency patterns, formatted in the locale's
+// Latin digits (as the library's locale data are). ICU writes independently of the library;
+// percentages, fractions, scientific numbers and times are left to the typed-input corpus.
 #include <cmath>
 #include <cstdio>
 #include <map>
 #include <memory>
-#include <random>
 #include <set>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -21,9 +16,7 @@
 #include <unicode/numfmt.h>
 #include <unicode/timezone.h>
 
-#include "OfficeUtils/FormatDetector/Detectors/OU_DetectionExplanation.h"
-#include "OfficeUtils/Formatters/OU_CellFormatRenderer.h"
-#include "OfficeUtils/Formatters/Parser/OU_CellFormatFactory.h"
+#include "OfficeUtils/FormatDetector/Detectors/OU_FormatDetectorMatcher.h"
 #include "OfficeUtils/Locale/OU_LocaleManager.h"
 #include "OfficeUtils/Locale/OU_LocaleProvider.h"
 #include "tests/OU_TestSupport.h"
@@ -32,7 +25,6 @@ namespace Vesk::OfficeUtils {
 namespace {
 
 namespace FM = Vesk::FormulaModel;
-using Factory = CellFormatFactory;
 
 // "locale kind" pairs whose text does not read back yet (for some values), by reason.
 const std::set<std::string>& knownGaps() {
@@ -63,8 +55,6 @@ const std::set<std::string>& knownGaps() {
         // A trailing minus after a leading symbol, "€ 56,25-", and a minus after the symbol,
         // before a space: "Ksh- 56.25".
         {"icu-currency", {"fy", "fy_NL", "luy", "luy_KE"}},
-        // A Cyrillic exponent letter: "1,00Е+25".
-        {"scientific", {"uk", "uk_UA"}},
     };
     std::set<std::string> all;
     for (const auto& [kind, locales] : lists)
@@ -80,7 +70,6 @@ TEST(DetectionLocaleSweep, EveryICULocaleReadsBackWhatIsWrittenInIt) {
   const UDate dates[] = {1735603200000.0, 1044576000000.0, 931996800000.0};  // 2024-12-31 ...
   const double numbers[] = {1234567.25, -9876.5, 0.75, 42};
   const double amounts[] = {1234.56, -56.25};
-  std::mt19937 random(15);
   std::map<std::string, std::string> failing;  // "locale kind" -> the first text not read back
   // Every locale in the plain build; under the sanitizers, which make each locale's data
   // several times slower to read, one in sixteen.
@@ -95,31 +84,6 @@ TEST(DetectionLocaleSweep, EveryICULocaleReadsBackWhatIsWrittenInIt) {
     auto fail = [&](const char* kind, const std::string& text) {
       failing.try_emplace(name + " " + kind, text);
     };
-
-    // Random values rendered by the library.
-    const Factory factory(context);
-    auto draw = [&](int low, int high) {
-      return std::uniform_int_distribution<int>(low, high)(random);
-    };
-    auto shown = [&](const Factory::CellFormatPtr& format, double value) {
-      return formatValue(FM::FormulaNumber(value), *format, context).plainText();
-    };
-    const std::tuple<const char*, DetectedKind, Factory::CellFormatPtr, double> rendered[] = {
-        {"percentage", DetectedKind::Percentage, factory.makePercentageFormat(2),
-         draw(-500000, 500000) / 1e4},
-        {"scientific", DetectedKind::Scientific, factory.makeScientificFormat(2),
-         draw(100, 999) / 100.0 * std::pow(10.0, draw(-30, 30))},
-        {"fraction", DetectedKind::Fraction,
-         factory.makeFractionFormat(DenominatorDigitsNumber(1), 1), draw(1, 99) + 1.0 / draw(2, 9)},
-    };
-    for (const auto& [kind, detected, format, value] : rendered) {
-      const std::string text = shown(format, value);
-      const auto explanation = explainDetection(matcher, text, AllDetectorsMask);
-      const auto number = FM::asFormulaNumberOpt(explanation.value);
-      if (explanation.kind != detected || !number ||
-          shown(format, number->getValue().getValue()) != text)
-        fail(kind, text);
-    }
 
     // A locale without a region writes amounts in its likely region's currency, as the
     // library's locale data read it ("de" as "de_DE"), not with the generic sign.
