@@ -68,10 +68,7 @@ TEST(FormatDetectorTest, numberStringsInTheLocaleNotation) {
 
 TEST(FormatDetectorTest, fractionsBeyondTheCorpusAndMissingParts) {
   const auto& english = LocaleContext::getEnLocaleContext();
-  static const auto manager = std::make_shared<TokensManager>(
-      [](const std::string&) { return boost::optional<std::vector<std::string>>(); },
-      fillTokensStructures, getAutoDetectNodesNames(), getAutodetectResourcesPath());
-  const FractionFormatDetector fraction(english, manager);
+  const FractionFormatDetector fraction(english, nullptr);  // processing needs no grammar
   auto read = [&](const char* integer, const char* numerator, const char* denominator) {
     return fraction.formatDetectorResultProcessing(makeMap({{IntegerPartFractionIndex, integer},
                                                             {NumeratorIndex, numerator},
@@ -95,7 +92,7 @@ TEST(FormatDetectorTest, fractionsBeyondTheCorpusAndMissingParts) {
   EXPECT_ASSERTION((void)fraction.formatDetectorResultProcessing(
                        makeMap({{IntegerPartFractionIndex, "1"}, {NumeratorIndex, "2"}})),
                    FractionSource, "denominatorIter != values.end()");
-  EXPECT_ASSERTION((void)CurrencyFormatDetector(english, manager)
+  EXPECT_ASSERTION((void)CurrencyFormatDetector(english, nullptr)
                        .formatDetectorResultProcessing(makeMap({{IntegerPartNumberIndex, "5"}})),
                    "OfficeUtils/FormatDetector/Detectors/OU_CurrencyFormatDetector",
                    "currencySymbolIter != values.end()");
