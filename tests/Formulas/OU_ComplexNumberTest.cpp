@@ -40,20 +40,5 @@ TEST(ComplexNumberTest, TextForms) {
   EXPECT_EQ(ComplexNumber(2.5, -0.5, ImaginarySuffix(Suffix::J)).toString(comma), "2,5-0,5j");
 }
 
-// Only the lower-case letters are units; a failed update leaves the letter undefined, written
-// "i"; intersect adopts a letter only when none is held.
-TEST(ComplexNumberTest, SuffixLetters) {
-  for (const std::string text : {"i", "j", "J", "", "ij"}) {
-    SCOPED_TRACE(text);
-    const bool unit = text == "i" || text == "j";
-    ImaginarySuffix held(Suffix::J);
-    EXPECT_EQ(held.setSuffixFromString(text), unit);
-    EXPECT_EQ(held.isDefined(), unit);
-    EXPECT_EQ(held.toChar(), text == "j" ? 'j' : 'i');
-    held.intersect(ImaginarySuffix(Suffix::J));
-    EXPECT_EQ(held.toChar(), text == "i" ? 'i' : 'j');
-  }
-}
-
 }  // namespace
 }  // namespace Vesk::OfficeUtils
