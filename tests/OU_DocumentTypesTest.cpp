@@ -12,13 +12,11 @@ std::string dump(const boost::optional<DocumentTypeFormat>& typeFormat) {
   return std::to_string(int(typeFormat->type)) + "," + std::to_string(int(typeFormat->format));
 }
 
-// The names a host meets; every extension written is read back by the next test.
+// Names that read as no extension, beside a folder's dot; the fuzzer's seeds judge the others
+// (case, the "x" variants), and every extension written is read back by the next test.
 TEST(DocumentTypes, ExtensionGivesTypeAndFormat) {
   const std::pair<std::string, std::string> cases[] = {
-      {"C:/data/sheet.xods", "1,4"},
       {"dir.docx/notes.txt", "0,0"},
-      {"REPORT.DOCX", "none"},
-      {"noextension", "none"},
       {".docx", "none"},  // a leading dot starts no extension
       {"report.", "none"},
       {"dir.docx/", "none"},
