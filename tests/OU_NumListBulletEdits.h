@@ -8,7 +8,6 @@
 #include <functional>
 #include <iterator>
 #include <memory>
-#include <string>
 #include <utility>
 #include <vector>
 

@@ -19,14 +19,11 @@ namespace {
 
 using namespace Vesk;
 using namespace Vesk::OfficeUtils;
-using DOM::TrackChangesType;
 using DOM::TrackChangesViewMode;
 
 constexpr TrackChangesViewMode Views[] = {
     TrackChangesViewMode::Original, TrackChangesViewMode::Final, TrackChangesViewMode::All,
     static_cast<TrackChangesViewMode>(3), static_cast<TrackChangesViewMode>(6)};
-
-using Vesk::Testing::PropertyScale;
 
 // `text(scope, paragraph, ref)` of each paragraph, scope by scope in document order, "|"
 // between them; "." for a paragraph without numbering.
@@ -53,9 +50,14 @@ std::string bullets(DOM::Document& doc, const NumListBulletGenerator& generator,
   });
 }
 
-// The bullet `ref` shows when its levels have counted `before` items in the view.
+// Per level, the items counted before the latest one and with it.
+struct Level {
+  std::size_t before = 0, total = 0;
+};
+
+// The bullet `ref` shows when its levels have counted `levels` items.
 std::string referenceBullet(const DOM::Document& doc, const DOM::NumberingRef& ref,
-                            const std::vector<std::size_t>& before) {
+                            const std::vector<Level>& levels) {
   const auto* list = ref.getNumListUUID() ? doc.findNumList(*ref.getNumListUUID()) : nullptr;
   if (!list || *ref.getNumListUUID() == UUID()) return "none";
   const auto& markers = list->getNumberingLevels();
@@ -69,7 +71,7 @@ std::string referenceBullet(const DOM::Document& doc, const DOM::NumberingRef& r
     if (static_cast<int>(type) > 4) continue;
     const std::size_t start = marker ? marker->getStartIndex().value_or(0) : 0;
     boost::algorithm::replace_all(text, fmt::format("%{}", level + 1),
-                                  indexToString(start + before[level], type));
+                                  indexToString(start + levels[level].before, type));
   }
   return text;
 }
@@ -77,35 +79,26 @@ std::string referenceBullet(const DOM::Document& doc, const DOM::NumberingRef& r
 // The bullets of a document renumbered from scratch, as `bullets` writes them: each (scope,
 // list tag) sequence of paragraphs is walked in order with one counter per level. A paragraph
 // deeper than the open levels opens each missing level with an item of its own tracking, as a
-// placeholder.
+// placeholder; one less deep closes the levels below it.
 std::string referenceBullets(DOM::Document& doc, TrackChangesViewMode view) {
-  struct Level {
-    bool open = false;
-    std::size_t total = 0, before = 0;
-  };
   // Every item in a view of everything; else untracked items and the view's kind of change.
   const int bits = static_cast<int>(view);
   const auto shown = bits == 7  ? boost::none
-                     : bits & 4 ? boost::make_optional(TrackChangesType::Insertion)
-                                : boost::make_optional(TrackChangesType::Deletion);
+                     : bits & 4 ? boost::make_optional(DOM::TrackChangesType::Insertion)
+                                : boost::make_optional(DOM::TrackChangesType::Deletion);
   std::map<std::pair<const void*, DOM::ListTag>, std::vector<Level>> sequences;
   return joined(doc, [&](const void* scope, const DOM::Paragraph& paragraph,
                          const DOM::NumberingRef& ref) {
     auto& levels = sequences[{scope, *ref.getListTagUUID()}];
-    const std::size_t depth = ref.getLevel().value_or(0);
-    if (levels.size() <= depth) levels.resize(depth + 1);
+    const std::size_t depth = ref.getLevel().value_or(0), open = std::min(levels.size(), depth);
     const auto& own = paragraph.getTrackChangesType();
     const auto type = own == paragraph.getParaMarkStyle().getTrackChangesType() ? own : boost::none;
-    for (std::size_t level = 0; level <= depth; ++level) {
-      if (levels[level].open && level < depth) continue;
+    levels.resize(depth + 1);
+    for (std::size_t level = open; level <= depth; ++level) {
       levels[level].before = levels[level].total;
       levels[level].total += !type || !shown || *type == *shown;
-      levels[level].open = true;
     }
-    levels.resize(depth + 1);
-    std::vector<std::size_t> before;
-    for (const auto& level : levels) before.push_back(level.before);
-    return referenceBullet(doc, ref, before);
+    return referenceBullet(doc, ref, levels);
   });
 }
 
@@ -113,7 +106,7 @@ std::string referenceBullets(DOM::Document& doc, TrackChangesViewMode view) {
 // kept in step and one built afresh give the bullets of renumbering from scratch.
 TEST(NumListBulletGenerator, EditsKeepTheBulletsOfAFreshBuildAndOfRenumberingFromScratch) {
   std::mt19937 random(18);
-  for (int round = 0; round < 40 / PropertyScale; ++round) {
+  for (int round = 0; round < 40 / Testing::PropertyScale; ++round) {
     DOM::Document doc;
     Testing::BulletEditor editor(doc, [&](std::size_t n) { return random() % n; });
     NumListBulletGenerator generator(doc);

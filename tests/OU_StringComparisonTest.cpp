@@ -29,15 +29,13 @@ TEST(StringComparison, WeightsFollowTheCharacters) {
   UErrorCode status = U_ZERO_ERROR;
   const icu::Normalizer2* nfd = icu::Normalizer2::getNFDInstance(status);
   std::vector<UChar32> folded(256);
-  int pairs = 0, accented = 0;
+  int accented = 0;
   for (int i = 0; i < 256; ++i) {
     const char byte = static_cast<char>(i);
     const UChar32 c = icu::UnicodeString(&byte, 1, "windows-1252").char32At(0);
     folded[i] = u_foldCase(c, U_FOLD_CASE_DEFAULT);
-    for (int j = 0; j < i; ++j) {
+    for (int j = 0; j < i; ++j)
       if ((CharWeight[i] == CharWeight[j]) != (folded[i] == folded[j])) ADD_FAILURE() << i << j;
-      pairs += folded[i] == folded[j];
-    }
     const icu::UnicodeString decomposed = nfd->normalize(icu::UnicodeString(c), status);
     const UChar base = decomposed.charAt(0);
     if (i < 128 || decomposed.length() < 2 || base > 'z' || !std::isalpha(base)) continue;
@@ -47,7 +45,6 @@ TEST(StringComparison, WeightsFollowTheCharacters) {
     ++accented;
   }
   ASSERT_TRUE(U_SUCCESS(status));
-  EXPECT_EQ(pairs, 26 + 30 + 4);  // ASCII, À to Þ except ×, and Š Œ Ž Ÿ
   EXPECT_EQ(accented, 58);  // Š š Ž ž Ÿ, 26 accented capitals from À to Ý, 27 small ones
 }
 
