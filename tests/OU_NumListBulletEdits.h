@@ -6,7 +6,6 @@
 
 #include <cstddef>
 #include <functional>
-#include <iterator>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -101,17 +100,14 @@ class BulletEditor {
     if (lastEdit < 2) {  // new blocks, one or a batch
       const auto count = static_cast<std::ptrdiff_t>(1 + _pick(3));
       const auto mark = _doc.makeParagraph()->getID();  // the new paragraphs' ids are larger
-      std::vector<std::unique_ptr<DOM::Block>> added;
-      for (auto i = count; i > 0; --i) added.push_back(randomBlock(2));
-      const auto at = blocks.insert(
-          blocks.begin() + static_cast<std::ptrdiff_t>(_pick(blocks.size() + 1)),
-          std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
+      auto end = blocks.begin() + static_cast<std::ptrdiff_t>(_pick(blocks.size() + 1));
+      for (auto i = count; i > 0; --i) end = blocks.insert(end, randomBlock(2)) + 1;
       const auto previous =
           previousIdBefore(*top, [mark](const IDHolder::ID& id) { return id > mark; });
       if (count == 1)
-        generator.insert(**at, scope, previous);
+        generator.insert(**(end - 1), scope, previous);
       else
-        generator.insert(at, at + count, scope, previous);
+        generator.insert(end - count, end, scope, previous);
     } else if (lastEdit == 2 && !blocks.empty()) {  // a block goes
       const auto at = pickIn(blocks);
       const auto* paragraph = dynamic_cast<const DOM::Paragraph*>(at->get());

@@ -53,7 +53,6 @@ TEST(FunctionsNamesMap, RandomMapsAgreeWithAModel) {
       "i", "İ", "ı", "k", "\u212A", "1", ".", "\xFF", "\xC3", "\xEF\xBF\xBD"};
   std::mt19937 random(5);
   using Testing::foldedCodePoints;
-  std::size_t nonEmpty = 0;
   for (int round = 0; round < 100; ++round) {
     FunctionsNamesMap map;
     std::set<std::vector<UChar32>> added;
@@ -102,10 +101,8 @@ TEST(FunctionsNamesMap, RandomMapsAgreeWithAModel) {
       for (auto [it, last] = map.getInfosWithNamePrefix(prefix); it != last; ++it)
         actual.push_back(it->name);
       ASSERT_EQ(actual, expected) << prefix;
-      nonEmpty += !expected.empty();
     }
   }
-  EXPECT_GT(nonEmpty, 1000u);  // most prefixes are short enough to match something
 }
 
 }  // namespace
