@@ -54,12 +54,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     checkAgainstFreshBuild(*doc, generator);
   }
 
-  // A random document under random edits; every choice is a byte of the input (0 when none
-  // are left, which keeps the document small and the edits few).
+  // A document grown by random edits; every choice is a byte of the input (0 when none are
+  // left, which keeps the document small and the edits few).
   DOM::Document doc;
   Testing::BulletEditor editor(
       doc, [&input](std::size_t n) { return input.ConsumeIntegralInRange<std::size_t>(0, n - 1); });
-  editor.build();
   NumListBulletGenerator generator(doc);
   for (int edits = input.ConsumeIntegralInRange(0, 48); edits > 0; --edits) {
     editor.edit(generator);

@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include <fmt/format.h>
 #include <gtest/gtest.h>
 
 #include "OfficeUtils/Formatters/OU_CellFormatRenderer.h"
@@ -15,11 +16,10 @@
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParser.h"
 #include "OfficeUtils/Formatters/Parser/OU_FormattingParserUtils.h"
 #include "OfficeUtils/Formulas/OU_DefaultEnResourceLoader.h"
-#include "OfficeUtils/Locale/OU_LocaleManager.h"
-#include "OfficeUtils/Locale/OU_LocaleProvider.h"
 #include "OfficeUtils/RegEx/OU_Hyperlinks.h"
 #include "OfficeUtils/Utils/OU_DateTime.h"
 #include "OfficeUtils/Utils/OU_Utils.h"
+#include "tests/OU_TestLocale.h"
 
 namespace Vesk::OfficeUtils {
 namespace {
@@ -28,40 +28,32 @@ namespace Model = Vesk::DOM::CellFormatModel;
 
 // Everything one round reads or makes, as text.
 std::string round(const LocaleContext& german, int i) {
-  std::string out;
-  const auto type = static_cast<Vesk::DOM::FormulaType>(i % 4);
-  const auto& builtIn = LocaleContext::getDefaultLocaleContext(type);
-  out += builtIn.getResources().getSymbol(LocalizableSymbolType::DecimalSeparator) + "|";
-  out += std::to_string(static_cast<int>(
-             DefaultEnResourceLoader::getDefaultFunctionsNamesMap().getType("_xlfn.sUm"))) +
-         "|";
-  out += std::to_string(
-             static_cast<int>(german.getResources().getFunctionsNamesMap().getType("summe"))) +
-         "|";
+  const auto& builtIn = LocaleContext::getDefaultLocaleContext(Vesk::DOM::FormulaType(i % 4));
+  const auto& english = DefaultEnResourceLoader::getDefaultFunctionsNamesMap();
   const auto expression = Parser::parse("#,##0.00;[Red]-0.00;[>" + std::to_string(i) + "]0",
                                         Parser::ParserType::Default);
-  out += (expression ? Parser::toRegEx(*expression, Parser::ParserType::Default) : "none") + "|";
-  out += Parser::toRegEx(Model::DateTimeLocalizedExpression(Model::DateTimeDefaultType::DateTime),
-                         german) +
-         "|";
   const GeneralNumberFormatter general(german);
   FixedNumberFormatter fixed("0.00", german);
   fixed.setGrouping(true);
-  if (expression) out += formatValue(-12.345 * i, *expression, german).text + "|";
-  out += general(1234.5 + i) + "|" + getFormatterResultAsString(fixed(-9876.125 * i), german) + "|";
   const DateTime date(Vesk::FloatNumber(45000.25 + i), german);
-  out += date.toString(Model::DateTimeItem(Model::DateTimeItem::Type::MonthLongText), false) + "|";
-  out += std::to_string(static_cast<int>(matchInternetResource("a" + std::to_string(i) + "@b.c")));
   const auto value = stringToDouble(std::to_string(i) + ",5", german);
-  out += "|" + (value ? std::to_string(*value) : "none");
-  return out;
+  return fmt::format(
+      "{}|{}|{}|{}|{}|{}|{}|{}|{}|{}|{}",
+      builtIn.getResources().getSymbol(LocalizableSymbolType::DecimalSeparator),
+      int(english.getType("_xlfn.sUm")),
+      int(german.getResources().getFunctionsNamesMap().getType("summe")),
+      expression ? Parser::toRegEx(*expression, Parser::ParserType::Default) : "none",
+      Parser::toRegEx(Model::DateTimeLocalizedExpression(Model::DateTimeDefaultType::DateTime),
+                      german),
+      expression ? formatValue(-12.345 * i, *expression, german).text : "", general(1234.5 + i),
+      getFormatterResultAsString(fixed(-9876.125 * i), german),
+      date.toString(Model::DateTimeItem(Model::DateTimeItem::Type::MonthLongText), false),
+      int(matchInternetResource("a" + std::to_string(i) + "@b.c")),
+      value ? std::to_string(*value) : "none");
 }
 
 TEST(ThreadStress, SharedObjectsGiveEveryThreadTheSameResults) {
-  const auto provider = makeLocaleProvider("de_DE");
-  ASSERT_TRUE(provider);
-  const LocaleManager manager(*provider, Vesk::DOM::TimeZone());
-  const LocaleContext& german = manager.getLocaleContext();
+  const LocaleContext& german = Testing::namedLocale("de_DE");
   constexpr int Rounds = 40;
   constexpr int Threads = 4;
   // Computed after the threads, so that they are the first users of every lazy static.
