@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include <boost/optional/optional_io.hpp>
@@ -62,13 +63,19 @@ TEST(FormatClassification, RealCodes) {
   }
 }
 
-// Localized dates, times and date-times are classified in the detection corpus.
+// Localized formats take their kind from their components.
 TEST(FormatClassification, CellFormats) {
   using Localized = Model::DateTimeLocalizedExpression;
+  using Default = Model::DateTimeDefaultType;
   EXPECT_EQ(calcFormatType(std::shared_ptr<const Vesk::DOM::CellFormat>()), T::General);
-  EXPECT_EQ(calcFormatType(std::make_shared<const Vesk::DOM::CellFormat>(
-                Localized(Model::DateTimePatternItemSet{}))),
-            T::Other);
+  const std::pair<Localized, FormatType> cases[] = {
+      {Localized(Model::DateTimePatternItemSet{}), T::Other},
+      {Localized(Default::Date), T::Date},
+      {Localized(Default::Time), T::Time},
+      {Localized(Default::DateTime), T::DateTime},
+  };
+  for (const auto& [localized, expected] : cases)
+    EXPECT_EQ(calcFormatType(std::make_shared<const Vesk::DOM::CellFormat>(localized)), expected);
 }
 
 // The measures hosts take of number patterns.
