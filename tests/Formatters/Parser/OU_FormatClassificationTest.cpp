@@ -29,9 +29,12 @@ TEST(FormatClassification, RealCodes) {
     std::string code;
     FormatType expected;
   } cases[] = {
-      // The kinds the detection corpus classifies (number, percentage, fraction, scientific,
-      // currency) are left to it.
       {"General\" pcs\"", T::Number},
+      {"#,##0.00", T::Number},
+      {"0.0%", T::Percentage},
+      {"# ?/4", T::Fraction},
+      {"0.00E+00", T::Scientific},
+      {"#,##0.00 [$€-407]", T::Currency},
       {"", T::Other},
       {"#,##0;\\-#,##0;\"-\"", T::Other},
       {"_-[$$-409]* #,##0.00_ ;_-[$$-409]* -#,##0.00 ;_-[$$-409]* \"-\"??_ ;_-@_ ", T::Accounting},
