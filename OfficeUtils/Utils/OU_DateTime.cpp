@@ -662,7 +662,13 @@ int DateTime::getMaxDaysInYear() const {
 
 FloatNumber DateTime::getLastDayOfShiftedMonth(MonthTag months) {
   shiftBy(months);
-  return calculateDaysAndPartOfDay() - FloatNumber(getDay()) + FloatNumber(getLastDayOfMonth());
+  // The calendar itself moves to the last day: counting from the day of the month would overshoot
+  // in a month with days left out (October 1582 has 21 days numbered up to 31).
+  const int day = getDay();
+  setDay(DayTag(getLastDayOfMonth()));
+  const FloatNumber serial = calculateDaysAndPartOfDay();
+  setDay(DayTag(day));
+  return serial;
 }
 
 std::int64_t DateTime::getNoTruncatePeriod(UCalendarDateFields field) const {
